@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "app/titlescreen.h"
+
+#include "common/picturenames.h"
+#include "problems/framesequence.h"
+#include "screens/controls.h"
+#include "screens/navigation.h"
+#include "screens/program.h"
+#include "screens/styling.h"
+
+#include <QTimer>
+
+TitleScreen::TitleScreen(Program &program)
+    : Screen(screenDefinition(ScreenNames::Title), program)
+    , m_picture(control<PictureBox>(QStringLiteral("Picture1")))
+    , m_timer(control<QTimer>(QStringLiteral("Timer1")))
+{
+    connect(m_timer, &QTimer::timeout, this, &TitleScreen::Timer1_Timer);
+    connect(control<CommandButton>(QStringLiteral("Command1")), &CommandButton::clicked, this, &TitleScreen::Command1_Click);
+    connect(control<CommandButton>(QStringLiteral("Command2")), &CommandButton::clicked, this, &TitleScreen::Command2_Click);
+}
+
+void TitleScreen::Form_Load()
+{
+    const QSize display = displaySizeTwips();
+    setTopTwips(display.height() / 2.0 - outerHeightTwips() / 2.0);
+    setLeftTwips(display.width() / 2.0 - outerWidthTwips() / 2.0);
+    program().values().frameno = 0;
+    if (!m_picture->setPicture(loadPicture(FrameSequences::Title.fileName(0)))) {
+        // Without the first frame the screen takes the lesson screens' look
+        // and shows the spare opening picture instead.
+        setupscreen(*this);
+        m_picture->setPicture(loadPicture(PictureNames::TitleFallback));
+    }
+    m_timer->start();
+}
+
+void TitleScreen::Timer1_Timer()
+{
+    qint16 &frameno = program().values().frameno;
+    frameno = static_cast<qint16>(nextFrame(frameno, FrameSequences::Title.count));
+    // A frame that cannot be read leaves the previous one on show.
+    m_picture->setPicture(loadPicture(FrameSequences::Title.fileName(frameno)));
+}
+
+void TitleScreen::Command1_Click()
+{
+    Navigation::moveOn(*this, ScreenNames::Menu);
+}
+
+void TitleScreen::Command2_Click()
+{
+    program().screens().end();
+}

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#pragma once
+
+#include "screens/screen.h"
+
+class CommandButton;
+class PictureBox;
+class QTimer;
+
+// The animated title screen: fifteen frames every 25 ms, "OK" (later
+// "Cancel") to the topic menu and "Exit" to end the program.
+class TitleScreen : public Screen
+{
+    Q_OBJECT
+public:
+    explicit TitleScreen(Program &program);
+
+    void Form_Load() override;
+    void Timer1_Timer();
+    void Command1_Click();
+    void Command2_Click();
+
+private:
+    PictureBox *m_picture;
+    QTimer *m_timer;
+};

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "common/picturefile.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+
+// Pictures are small; anything larger is not one of ours.
+constexpr qint64 LargestPicture = 32 * 1024 * 1024;
+
+bool isCompleteJpeg(const QByteArray &bytes)
+{
+    // Start of image ... end of image, allowing stray padding after the end.
+    if (!bytes.startsWith("\xFF\xD8"))
+        return false;
+    const qsizetype end = bytes.lastIndexOf("\xFF\xD9");
+    return end >= 2 && bytes.size() - end <= 64;
+}
+
+bool isCompleteGif(const QByteArray &bytes)
+{
+    if (!bytes.startsWith("GIF87a") && !bytes.startsWith("GIF89a"))
+        return false;
+    const qsizetype trailer = bytes.lastIndexOf('\x3B');
+    return trailer >= 13 && bytes.size() - trailer <= 64;
+}
+
+// One path component, matched exactly first and then without regard to case.
+QString matchEntry(const QDir &dir, const QString &component)
+{
+    if (QFileInfo::exists(dir.filePath(component)))
+        return component;
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString &entry : entries) {
+        if (entry.compare(component, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return {};
+}
+
+} // namespace
+
+PictureFolder::PictureFolder(QString root)
+    : m_root(std::move(root))
+{
+}
+
+QString PictureFolder::defaultRoot()
+{
+    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+}
+
+QString PictureFolder::resolve(const QString &name) const
+{
+    QString normalised = name;
+    normalised.replace(u'\\', u'/');
+    const QStringList components = normalised.split(u'/', Qt::SkipEmptyParts);
+    if (components.isEmpty())
+        return {};
+
+    QDir dir(m_root);
+    for (qsizetype i = 0; i < components.size(); ++i) {
+        const QString &component = components.at(i);
+        // Names are relative to the root and stay inside it.
+        if (component == u"." || component == u"..")
+            return {};
+        const QString entry = matchEntry(dir, component);
+        if (entry.isEmpty())
+            return {};
+        if (i + 1 < components.size()) {
+            if (!dir.cd(entry))
+                return {};
+        } else {
+            const QString path = dir.filePath(entry);
+            return QFileInfo(path).isFile() ? path : QString();
+        }
+    }
+    return {};
+}
+
+QImage PictureFolder::load(const QString &name) const
+{
+    const QString path = resolve(name);
+    if (path.isEmpty())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > LargestPicture)
+        return {};
+    return decodePicture(file.readAll());
+}
+
+QImage decodePicture(const QByteArray &bytes)
+{
+    QByteArray format;
+    if (isCompleteJpeg(bytes))
+        format = "jpeg";
+    else if (isCompleteGif(bytes))
+        format = "gif";
+    else
+        return {};
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setDecideFormatFromContent(false);
+    // Refuse absurd dimensions before any memory is set aside for them.
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > 8192 || size.height() > 8192)
+        return {};
+    QImage image;
+    if (!reader.read(&image))
+        return {};
+    return image;
+}

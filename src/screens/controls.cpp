@@ -1,0 +1,368 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "screens/controls.h"
+
+#include "common/twips.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+// Label ---------------------------------------------------------------------
+
+Label::Label(QWidget *parent)
+    : QFrame(parent)
+{
+    setMouseTracking(true);
+}
+
+void Label::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    setAccessibleName(text);
+    update();
+}
+
+void Label::setForeColour(const QColor &colour)
+{
+    m_fore = colour;
+    update();
+}
+
+void Label::setBackColour(const QColor &colour)
+{
+    m_back = colour;
+    update();
+}
+
+void Label::setTransparent(bool transparent)
+{
+    if (transparent == m_transparent)
+        return;
+    m_transparent = transparent;
+    update();
+}
+
+void Label::setAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+bool Label::isBordered() const
+{
+    return frameShape() != QFrame::NoFrame;
+}
+
+void Label::setBordered(bool bordered)
+{
+    setFrameStyle(bordered ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+    setLineWidth(1);
+}
+
+void Label::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!m_transparent)
+        painter.fillRect(rect(), m_back);
+    painter.setFont(font());
+    const int flags = int(m_alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextWordWrap;
+    const QRect area = contentsRect();
+    if (isEnabled()) {
+        painter.setPen(m_fore);
+        painter.drawText(area, flags, m_text);
+    } else {
+        // Greyed and embossed, the usual look of an entry that cannot be chosen.
+        painter.setPen(QColor(255, 255, 255));
+        painter.drawText(area.translated(1, 1), flags, m_text);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawText(area, flags, m_text);
+    }
+    drawFrame(&painter);
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        Q_EMIT clicked();
+}
+
+void Label::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    Q_EMIT mouseMoved(event->buttons());
+}
+
+// TextBox -------------------------------------------------------------------
+
+TextBox::TextBox(QWidget *parent)
+    : QLineEdit(parent)
+{
+}
+
+void TextBox::setForeColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Text, colour);
+    setPalette(p);
+}
+
+int TextBox::characterCode(const QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return 0;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    return text.isEmpty() ? 0 : text.at(0).unicode();
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    const int code = characterCode(event);
+    if (code != 0 && m_hook && m_hook(code) == 0) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// CommandButton -------------------------------------------------------------
+
+CommandButton::CommandButton(QWidget *parent)
+    : QPushButton(parent)
+{
+}
+
+void CommandButton::setGraphical(bool graphical)
+{
+    m_graphical = graphical;
+    update();
+}
+
+void CommandButton::setFaceColour(const QColor &colour)
+{
+    m_face = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::Button, colour);
+    setPalette(p);
+    update();
+}
+
+bool CommandButton::setPicture(const QImage &picture)
+{
+    if (picture.isNull())
+        return false;
+    m_picture = picture;
+    update();
+    return true;
+}
+
+void CommandButton::paintEvent(QPaintEvent *event)
+{
+    if (!m_graphical) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+    QRect inner = rect().adjusted(2, 2, -2, -2);
+    if (isDown())
+        inner.translate(1, 1);
+    if (!m_picture.isNull()) {
+        // The face fills the button, keeping its proportions.
+        QSize size = (QSizeF(m_picture.size()) / m_picture.devicePixelRatio()).toSize();
+        size.scale(inner.size(), Qt::KeepAspectRatio);
+        QRect target(QPoint(0, 0), size);
+        target.moveCenter(inner.center());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, m_picture);
+    }
+    if (!text().isEmpty()) {
+        painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(128, 128, 128));
+        painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, text());
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+// PictureView ---------------------------------------------------------------
+
+PictureView::PictureView(Fit fit, QWidget *parent)
+    : QWidget(parent)
+    , m_fit(fit)
+{
+}
+
+bool PictureView::setPicture(const QImage &picture)
+{
+    if (picture.isNull())
+        return false;
+    m_picture = picture;
+    update();
+    return true;
+}
+
+void PictureView::setBackColour(const QColor &colour)
+{
+    m_back = colour;
+    update();
+}
+
+void PictureView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_back.isValid())
+        painter.fillRect(rect(), m_back);
+    if (m_picture.isNull())
+        return;
+    if (m_fit == Fit::Stretch) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(rect(), m_picture);
+    } else {
+        painter.drawImage(QPoint(0, 0), m_picture);
+    }
+}
+
+// FrameBox ------------------------------------------------------------------
+
+FrameBox::FrameBox(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+QColor FrameBox::backColour() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void FrameBox::setBackColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+// LineControl ---------------------------------------------------------------
+
+LineControl::LineControl(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineControl::setEnds(const QPoint &fromTwips, const QPoint &toTwips)
+{
+    m_from = fromTwips;
+    m_to = toTwips;
+    place();
+}
+
+void LineControl::setColour(const QColor &colour)
+{
+    m_colour = colour;
+    update();
+}
+
+void LineControl::setLineWidth(int pixels)
+{
+    m_width = qMax(1, pixels);
+    place();
+}
+
+void LineControl::place()
+{
+    const QPointF a = QPointF(m_from) / TwipsPerPixel;
+    const QPointF b = QPointF(m_to) / TwipsPerPixel;
+    const int margin = m_width / 2 + 2;
+    setGeometry(QRectF(a, b).normalized().toAlignedRect().adjusted(-margin, -margin, margin, margin));
+    update();
+}
+
+void LineControl::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(m_colour, m_width);
+    pen.setCapStyle(Qt::RoundCap);
+    painter.setPen(pen);
+    const QPointF origin = geometry().topLeft();
+    painter.drawLine(QPointF(m_from) / TwipsPerPixel - origin, QPointF(m_to) / TwipsPerPixel - origin);
+}
+
+// PlayerBar -----------------------------------------------------------------
+
+PlayerBar::PlayerBar(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    struct Look { QStyle::StandardPixmap icon; const char *name; };
+    const std::array<Look, 4> looks{{
+        {QStyle::SP_MediaPlay, QT_TR_NOOP("Play")},
+        {QStyle::SP_MediaPause, QT_TR_NOOP("Pause")},
+        {QStyle::SP_MediaSeekBackward, QT_TR_NOOP("Step back")},
+        {QStyle::SP_MediaSeekForward, QT_TR_NOOP("Step forward")},
+    }};
+    for (std::size_t i = 0; i < Buttons.size(); ++i) {
+        auto *b = new QToolButton(this);
+        b->setIcon(style()->standardIcon(looks[i].icon));
+        b->setAccessibleName(tr(looks[i].name));
+        b->setToolTip(tr(looks[i].name));
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        layout->addWidget(b);
+        const Button which = Buttons[i];
+        connect(b, &QToolButton::clicked, this, [this, which] { Q_EMIT clicked(which); });
+        m_buttons[i] = b;
+    }
+}
+
+QToolButton *PlayerBar::button(Button which) const
+{
+    return m_buttons[static_cast<std::size_t>(which)];
+}
+
+void PlayerBar::setAvailable(Button which, bool available)
+{
+    button(which)->setEnabled(available);
+}
+
+bool PlayerBar::isAvailable(Button which) const
+{
+    return button(which)->isEnabled();
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#pragma once
+
+#include "common/picturefile.h"
+#include "common/programvalues.h"
+#include "common/randomsource.h"
+#include "screens/screenregistry.h"
+
+#include <QUrl>
+#include <functional>
+
+// What every screen shares: the program-wide values, the one random source,
+// the picture folder, the screens themselves and the way out to the desktop.
+class Program
+{
+public:
+    // Hands an address to the desktop; false when nothing could open it.
+    using UrlOpener = std::function<bool(const QUrl &)>;
+
+    explicit Program(RandomSource &random, PictureFolder pictures = PictureFolder());
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    ProgramValues &values() { return m_values; }
+    RandomSource &random() { return m_random; }
+    const PictureFolder &pictures() const { return m_pictures; }
+    void setPictures(PictureFolder pictures) { m_pictures = std::move(pictures); }
+    ScreenRegistry &screens() { return m_screens; }
+
+    void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+    bool openUrl(const QUrl &url) const { return m_openUrl && m_openUrl(url); }
+
+private:
+    ProgramValues m_values;
+    RandomSource &m_random;
+    PictureFolder m_pictures;
+    UrlOpener m_openUrl;
+    ScreenRegistry m_screens; // last: screens go before what they use
+};

@@ -1,0 +1,404 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "screens/screen.h"
+
+#include "common/twips.h"
+#include "screens/controls.h"
+#include "screens/fonts.h"
+#include "screens/program.h"
+#include "screens/screenregistry.h"
+#include "screens/twipsgeometry.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+
+namespace {
+
+Qt::WindowFlags flagsFor(WindowBorder border)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (border == WindowBorder::FixedSingle)
+        flags |= Qt::WindowMinimizeButtonHint;
+    return flags;
+}
+
+QString objectNameFor(const QString &name, int index)
+{
+    return index == NoIndex ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+} // namespace
+
+Screen::Screen(const ScreenDefinition &definition, Program &program)
+    : QWidget(nullptr, flagsFor(definition.border))
+    , m_definition(definition)
+    , m_program(program)
+    , m_background(definition.background)
+{
+    setObjectName(definition.name);
+    setWindowTitle(definition.caption);
+    setMouseTracking(true);
+    setFixedSize(twipsToPixels(definition.clientSize));
+
+    const QSize display = Screen::displaySizeTwips();
+    const QPoint place = definition.position.value_or(
+        QPoint((display.width() - definition.clientSize.width()) / 2, (display.height() - definition.clientSize.height()) / 2));
+    setLeftTwips(place.x());
+    setTopTwips(place.y());
+
+    for (const ControlDefinition &c : definition.controls)
+        createControl(c);
+    applyTabOrder();
+    updateSurfaceSize();
+}
+
+Screen::~Screen() = default;
+
+QSize Screen::displaySizeTwips()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize pixels = screen ? screen->size() : QSize(800, 600);
+    return pixels * TwipsPerPixel;
+}
+
+QObject *Screen::createControl(const ControlDefinition &d)
+{
+    QWidget *parent = this;
+    if (!d.parent.isEmpty()) {
+        if (auto *frame = control<FrameBox>(d.parent))
+            parent = frame;
+    }
+
+    QObject *made = nullptr;
+    QWidget *widget = nullptr;
+    switch (d.kind) {
+    case ControlKind::Label: {
+        auto *label = new Label(parent);
+        label->setText(d.text);
+        label->setForeColour(d.foreColour.value_or(QColor(Qt::black)));
+        label->setBackColour(d.backColour.value_or(palette().color(QPalette::Window)));
+        label->setTransparent(d.transparent);
+        label->setAlignment(d.alignment);
+        label->setBordered(d.bordered);
+        widget = label;
+        break;
+    }
+    case ControlKind::CommandButton: {
+        auto *button = new CommandButton(parent);
+        button->setText(d.text);
+        button->setGraphical(d.graphical);
+        if (d.backColour)
+            button->setFaceColour(*d.backColour);
+        widget = button;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto *box = new TextBox(parent);
+        box->setText(d.text);
+        box->setAlignment(d.alignment | Qt::AlignVCenter);
+        if (d.maxLength > 0)
+            box->setMaxLength(d.maxLength);
+        if (d.foreColour)
+            box->setForeColour(*d.foreColour);
+        widget = box;
+        break;
+    }
+    case ControlKind::ImageBox:
+    case ControlKind::PictureBox: {
+        auto *view = d.kind == ControlKind::ImageBox ? static_cast<PictureView *>(new ImageBox(parent)) : new PictureBox(parent);
+        if (d.backColour)
+            view->setBackColour(*d.backColour);
+        widget = view;
+        break;
+    }
+    case ControlKind::Frame: {
+        auto *frame = new FrameBox(parent);
+        frame->setBackColour(d.backColour.value_or(m_background.isValid() ? m_background : palette().color(QPalette::Window)));
+        widget = frame;
+        break;
+    }
+    case ControlKind::Line: {
+        auto *line = new LineControl(parent);
+        line->setColour(d.foreColour.value_or(QColor(Qt::black)));
+        line->setLineWidth(d.lineWidth);
+        line->setEnds(d.lineFrom, d.lineTo);
+        widget = line;
+        break;
+    }
+    case ControlKind::PlayerBar:
+        widget = new PlayerBar(parent);
+        break;
+    case ControlKind::Timer: {
+        auto *timer = new QTimer(this);
+        timer->setInterval(d.interval);
+        if (!d.disabled)
+            timer->start();
+        made = timer;
+        break;
+    }
+    }
+
+    if (widget) {
+        made = widget;
+        if (d.kind != ControlKind::Line)
+            TwipsGeometry::setRect(widget, d.rect);
+        if (!d.font.face.isEmpty())
+            widget->setFont(fontFor(d.font, widget->font()));
+        widget->setEnabled(!d.disabled);
+        widget->setVisible(!d.hidden);
+    }
+    made->setObjectName(objectNameFor(d.name, d.index));
+
+    const ControlKey key{d.name, d.index};
+    m_controls.insert(key, made);
+    m_controlDefinitions.insert(key, d);
+    m_creationOrder.append(key);
+    return made;
+}
+
+void Screen::applyTabOrder()
+{
+    QList<ControlKey> order;
+    for (const ControlKey &key : std::as_const(m_creationOrder)) {
+        const QObject *object = m_controls.value(key);
+        if (qobject_cast<const TextBox *>(object) || qobject_cast<const CommandButton *>(object) || qobject_cast<const PlayerBar *>(object))
+            order.append(key);
+    }
+    // Numbered places first, then the rest in the order they were defined.
+    std::stable_sort(order.begin(), order.end(), [this](const ControlKey &a, const ControlKey &b) {
+        const int ta = m_controlDefinitions.value(a).tabIndex;
+        const int tb = m_controlDefinitions.value(b).tabIndex;
+        return (ta < 0 ? INT_MAX : ta) < (tb < 0 ? INT_MAX : tb);
+    });
+
+    QList<QWidget *> chain;
+    for (const ControlKey &key : std::as_const(order)) {
+        QObject *object = m_controls.value(key);
+        if (auto *bar = qobject_cast<PlayerBar *>(object)) {
+            for (PlayerBar::Button b : PlayerBar::Buttons)
+                chain.append(bar->button(b));
+        } else {
+            chain.append(static_cast<QWidget *>(object));
+        }
+    }
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+}
+
+QObject *Screen::controlObject(const QString &name, int index) const
+{
+    return m_controls.value(ControlKey{name, index}).data();
+}
+
+QList<int> Screen::indexesOf(const QString &name) const
+{
+    QList<int> indexes;
+    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
+        if (it.key().name == name && it.key().index != NoIndex && it.value())
+            indexes.append(it.key().index);
+    }
+    std::sort(indexes.begin(), indexes.end());
+    return indexes;
+}
+
+QWidget *Screen::loadControl(const QString &name, int newIndex)
+{
+    const ControlKey first{name, 0};
+    auto *original = qobject_cast<QWidget *>(controlObject(name, 0));
+    if (!original || newIndex == NoIndex || hasControl(name, newIndex))
+        return nullptr;
+
+    ControlDefinition copy = m_controlDefinitions.value(first);
+    copy.index = newIndex;
+    copy.hidden = true;
+    copy.rect = TwipsGeometry::rect(original);
+    copy.disabled = !original->isEnabled();
+    auto *widget = static_cast<QWidget *>(createControl(copy));
+    widget->setFont(original->font());
+    if (auto *label = qobject_cast<Label *>(original)) {
+        auto *made = static_cast<Label *>(widget);
+        made->setText(label->text());
+        made->setForeColour(label->foreColour());
+        made->setBackColour(label->backColour());
+        made->setTransparent(label->isTransparent());
+    } else if (auto *button = qobject_cast<QAbstractButton *>(original)) {
+        static_cast<QAbstractButton *>(widget)->setText(button->text());
+    } else if (auto *box = qobject_cast<QLineEdit *>(original)) {
+        static_cast<QLineEdit *>(widget)->setText(box->text());
+    }
+    return widget;
+}
+
+void Screen::setLeftTwips(double twips)
+{
+    m_leftTwips = twips;
+    move(twipsToPixels(m_leftTwips), twipsToPixels(m_topTwips));
+}
+
+void Screen::setTopTwips(double twips)
+{
+    m_topTwips = twips;
+    move(twipsToPixels(m_leftTwips), twipsToPixels(m_topTwips));
+}
+
+QMargins Screen::frameMargins() const
+{
+    const QWindow *window = windowHandle();
+    return window ? window->frameMargins() : QMargins();
+}
+
+int Screen::outerWidthTwips() const
+{
+    if (m_outerTwips)
+        return m_outerTwips->width();
+    const QMargins m = frameMargins();
+    return (width() + m.left() + m.right()) * TwipsPerPixel;
+}
+
+int Screen::outerHeightTwips() const
+{
+    if (m_outerTwips)
+        return m_outerTwips->height();
+    const QMargins m = frameMargins();
+    return (height() + m.top() + m.bottom()) * TwipsPerPixel;
+}
+
+void Screen::setOuterSizeTwips(int width, int height)
+{
+    m_outerTwips = QSize(width, height);
+    applyOuterSize();
+}
+
+void Screen::applyOuterSize()
+{
+    if (!m_outerTwips)
+        return;
+    const QMargins m = frameMargins();
+    const QSize client = twipsToPixels(*m_outerTwips) - QSize(m.left() + m.right(), m.top() + m.bottom());
+    setFixedSize(client.expandedTo(QSize(1, 1)));
+}
+
+QSize Screen::clientSizeTwips() const
+{
+    return size() * TwipsPerPixel;
+}
+
+QColor Screen::backgroundColour() const
+{
+    return m_background.isValid() ? m_background : palette().color(QPalette::Window);
+}
+
+void Screen::setBackgroundColour(const QColor &colour)
+{
+    m_background = colour;
+    update();
+}
+
+bool Screen::setBackgroundPicture(const QImage &picture)
+{
+    if (picture.isNull())
+        return false;
+    m_backgroundPicture = picture;
+    update();
+    return true;
+}
+
+QImage Screen::loadPicture(const QString &name) const
+{
+    return m_program.pictures().load(name);
+}
+
+QColor Screen::foregroundColour() const
+{
+    return QApplication::palette().color(QPalette::WindowText);
+}
+
+void Screen::updateSurfaceSize()
+{
+    m_surface.resize(size(), devicePixelRatioF());
+}
+
+void Screen::clearDrawing()
+{
+    update(m_surface.clear());
+}
+
+void Screen::drawLine(QPointF fromTwips, QPointF toTwips, const QColor &colour, int widthPixels)
+{
+    update(m_surface.line(fromTwips, toTwips, colour, widthPixels));
+}
+
+void Screen::drawCircle(QPointF centreTwips, double radiusTwips, const QColor &colour)
+{
+    update(m_surface.circle(centreTwips, radiusTwips, colour));
+}
+
+void Screen::drawPoint(QPointF atTwips, const QColor &colour)
+{
+    update(m_surface.point(atTwips, colour));
+}
+
+void Screen::stopTimers()
+{
+    const QList<QTimer *> timers = findChildren<QTimer *>();
+    for (QTimer *timer : timers)
+        timer->stop();
+}
+
+void Screen::Form_MouseDown(Qt::MouseButton, Qt::MouseButtons, QPoint)
+{
+}
+
+void Screen::Form_MouseMove(Qt::MouseButtons, QPoint)
+{
+}
+
+void Screen::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect area = event->rect();
+    painter.fillRect(area, backgroundColour());
+    if (!m_backgroundPicture.isNull())
+        painter.drawImage(QPoint(0, 0), m_backgroundPicture);
+    // Only the exposed part of the drawing is copied, so the cost does not
+    // depend on how much has been drawn.
+    const qreal ratio = m_surface.devicePixelRatio();
+    const QRectF source(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio);
+    painter.drawImage(QRectF(area), m_surface.image(), source);
+}
+
+void Screen::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    updateSurfaceSize();
+}
+
+void Screen::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The frame is known only once the window is on screen.
+    applyOuterSize();
+    updateSurfaceSize();
+}
+
+void Screen::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    m_program.screens().unload(this);
+}
+
+void Screen::mousePressEvent(QMouseEvent *event)
+{
+    Form_MouseDown(event->button(), event->buttons(), pixelsToTwips(event->position().toPoint()));
+}
+
+void Screen::mouseMoveEvent(QMouseEvent *event)
+{
+    Form_MouseMove(event->buttons(), pixelsToTwips(event->position().toPoint()));
+}

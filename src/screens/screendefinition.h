@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+// What a screen looks like the moment it is created, before its load handler
+// runs: the window and every control with its name, index and values. All
+// rectangles are twips, relative to the parent's client area.
+
+enum class ControlKind { Label, CommandButton, TextBox, ImageBox, PictureBox, Frame, Line, Timer, PlayerBar };
+
+struct FontSpec
+{
+    QString face;
+    double points = 0; // 0: the system's font
+    bool bold = false;
+};
+
+// Control arrays share a name and differ by index; a control outside any
+// array has index NoIndex.
+constexpr int NoIndex = -1;
+
+struct ControlDefinition
+{
+    ControlKind kind = ControlKind::Label;
+    QString name;
+    int index = NoIndex;
+    QString parent; // the frame that holds it; empty for the window itself
+
+    QRect rect;               // everything but lines and timers
+    QPoint lineFrom, lineTo;  // lines
+    int lineWidth = 1;        // lines, in pixels
+    int interval = 0;         // timers, in milliseconds
+
+    QString text;
+    std::optional<QColor> foreColour;
+    std::optional<QColor> backColour;
+    bool transparent = false; // labels: draw only the text
+    bool graphical = false;   // command buttons: picture face on the back colour
+    FontSpec font;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool bordered = false;
+    bool hidden = false;
+    bool disabled = false;
+    int maxLength = 0;        // text boxes; 0 is no limit
+    int tabIndex = -1;        // lower first; -1 after all numbered ones, in definition order
+
+    // Fluent setters, so a definition reads like a row of a table.
+    ControlDefinition &at(int left, int top, int width, int height) { rect = QRect(left, top, width, height); return *this; }
+    ControlDefinition &from(int x1, int y1) { lineFrom = QPoint(x1, y1); return *this; }
+    ControlDefinition &to(int x2, int y2) { lineTo = QPoint(x2, y2); return *this; }
+    ControlDefinition &width(int pixels) { lineWidth = pixels; return *this; }
+    ControlDefinition &every(int milliseconds) { interval = milliseconds; return *this; }
+    ControlDefinition &in(const QString &frame) { parent = frame; return *this; }
+    ControlDefinition &caption(const QString &value) { text = value; return *this; }
+    ControlDefinition &fore(const QColor &colour) { foreColour = colour; return *this; }
+    ControlDefinition &back(const QColor &colour) { backColour = colour; return *this; }
+    ControlDefinition &seeThrough() { transparent = true; return *this; }
+    ControlDefinition &pictureFace() { graphical = true; return *this; }
+    ControlDefinition &withFont(const QString &face, double points, bool isBold = false) { font = {face, points, isBold}; return *this; }
+    ControlDefinition &centred() { alignment = Qt::AlignHCenter; return *this; }
+    ControlDefinition &rightAligned() { alignment = Qt::AlignRight; return *this; }
+    ControlDefinition &withBorder() { bordered = true; return *this; }
+    ControlDefinition &startHidden() { hidden = true; return *this; }
+    ControlDefinition &startDisabled() { disabled = true; return *this; }
+    ControlDefinition &atMost(int characters) { maxLength = characters; return *this; }
+    ControlDefinition &tabAt(int position) { tabIndex = position; return *this; }
+};
+
+enum class WindowBorder { FixedSingle, FixedDialog };
+
+struct ScreenDefinition
+{
+    QString name;
+    QString caption;
+    QSize clientSize;             // twips
+    std::optional<QPoint> position; // twips on the display; unset: centred
+    QColor background;
+    WindowBorder border = WindowBorder::FixedSingle;
+    bool hasIcon = false;         // a window icon of its own
+    QList<ControlDefinition> controls;
+
+    const ControlDefinition *find(const QString &controlName, int index = NoIndex) const;
+};
+
+// The seven screens by name.
+namespace ScreenNames {
+inline const QString Title = QStringLiteral("Titlefrm");
+inline const QString Menu = QStringLiteral("intro0");
+inline const QString Proof = QStringLiteral("triproof");
+inline const QString TriangleProblems = QStringLiteral("angtri");
+inline const QString Explorer = QStringLiteral("star2");
+inline const QString StellatedProblems = QStringLiteral("star");
+inline const QString Jotter = QStringLiteral("notepad");
+} // namespace ScreenNames
+
+const ScreenDefinition &screenDefinition(const QString &name);
+QStringList screenNames();
+
+// The publisher's details, shown on the title screen and the menu.
+namespace Publisher {
+extern const QString Name;
+extern const QString Notice;
+extern const QString WebAddress; // as shown
+extern const QString WebUrl;     // as opened
+extern const QString AuthorCredit;
+} // namespace Publisher

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+
+class Program;
+class Screen;
+
+// Knows the program's screens by name and holds at most one live instance of
+// each. Referring to a screen that is not loaded creates it (hidden) and runs
+// its load handler first; unloading forgets it at once and deletes it later,
+// so a screen may unload itself from inside its own handler.
+class ScreenRegistry : public QObject
+{
+    Q_OBJECT
+public:
+    using Factory = std::function<Screen *(Program &)>;
+
+    explicit ScreenRegistry(Program &program);
+    ~ScreenRegistry() override;
+
+    void registerScreen(const QString &name, Factory factory);
+
+    // The loaded screen, created and loaded first if need be. Null only for
+    // a name nobody registered, or once the program has ended.
+    Screen *screen(const QString &name);
+    template<class T>
+    T *screenAs(const QString &name) { return qobject_cast<T *>(screen(name)); }
+
+    // The loaded screen, or null; never creates one.
+    Screen *loaded(const QString &name) const;
+    bool isLoaded(const QString &name) const { return loaded(name) != nullptr; }
+    QStringList loadedNames() const;
+
+    // Creates the screen if need be, makes it visible and brings it to the
+    // front with the input focus. Does not wait.
+    void show(const QString &name);
+    // Destroys the screen; a screen that is not loaded stays unloaded.
+    void unload(const QString &name);
+    void unload(Screen *screen);
+    // Ends the program at once: every screen goes and no handler runs after.
+    void end();
+    bool hasEnded() const { return m_ended; }
+
+Q_SIGNALS:
+    void screenLoaded(const QString &name);
+    void screenUnloaded(const QString &name);
+    // No screen is left: the program has nothing more to do.
+    void lastScreenUnloaded();
+    void endRequested();
+
+private:
+    void dispose(Screen *screen);
+
+    Program &m_program;
+    QHash<QString, Factory> m_factories;
+    QHash<QString, QPointer<Screen>> m_loaded;
+    bool m_ended = false;
+};

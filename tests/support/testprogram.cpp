@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "support/testprogram.h"
+
+#include "app/screenset.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+TestProgram::TestProgram()
+{
+    m_pictures.writeProgramSet();
+    m_program = std::make_unique<Program>(m_random, PictureFolder(m_pictures.root()));
+    m_program->setUrlOpener([this](const QUrl &url) {
+        m_openedUrls.append(url);
+        return true;
+    });
+    registerProgramScreens(m_program->screens());
+}
+
+TestProgram::~TestProgram()
+{
+    m_program.reset();
+    settle();
+}
+
+void TestProgram::settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#pragma once
+
+#include "common/randomsource.h"
+#include "screens/program.h"
+#include "support/testpictures.h"
+
+#include <QList>
+#include <QUrl>
+#include <memory>
+
+class Screen;
+
+// The whole program, with every screen registered, a scripted random source,
+// a picture folder of the test's own and a web opener that only records.
+class TestProgram
+{
+public:
+    TestProgram();
+    ~TestProgram();
+
+    Program &program() { return *m_program; }
+    ScreenRegistry &screens() { return m_program->screens(); }
+    ScriptedRandom &random() { return m_random; }
+    TestPictures &pictures() { return m_pictures; }
+    const QList<QUrl> &openedUrls() const { return m_openedUrls; }
+
+    template<class T>
+    T *screen(const QString &name) { return qobject_cast<T *>(screens().loaded(name)); }
+
+    // Runs the deletions that unloading left for later.
+    static void settle();
+
+private:
+    ScriptedRandom m_random;
+    TestPictures m_pictures;
+    QList<QUrl> m_openedUrls;
+    std::unique_ptr<Program> m_program;
+};
