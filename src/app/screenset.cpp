@@ -15,8 +15,18 @@ void registerProgramScreens(ScreenRegistry &screens)
     screens.registerScreen(ScreenNames::Title, [](Program &p) { return new TitleScreen(p); });
     screens.registerScreen(ScreenNames::Menu, [](Program &p) { return new TopicMenu(p); });
     screens.registerScreen(ScreenNames::Proof, [](Program &p) { return new ProofScreen(p); });
-    screens.registerScreen(ScreenNames::TriangleProblems, [](Program &p) { return new ProblemsPage(ScreenNames::TriangleProblems, p); });
+
+    // The triangle questions.
+    screens.registerScreen(ScreenNames::TriangleProblems, [](Program &p) {
+        return new ProblemsPage(ScreenNames::TriangleProblems, p, nullptr);
+    });
+
     screens.registerScreen(ScreenNames::Explorer, [](Program &p) { return new StarExplorer(p); });
-    screens.registerScreen(ScreenNames::StellatedProblems, [](Program &p) { return new ProblemsPage(ScreenNames::StellatedProblems, p); });
+
+    // The stellated polygon questions.
+    screens.registerScreen(ScreenNames::StellatedProblems, [](Program &p) {
+        return new ProblemsPage(ScreenNames::StellatedProblems, p, nullptr);
+    });
+
     screens.registerScreen(ScreenNames::Jotter, [](Program &p) { return new JotterPad(p); });
 }

@@ -7,8 +7,9 @@
 #include "screens/program.h"
 #include "screens/styling.h"
 
-ProblemsPage::ProblemsPage(const QString &name, Program &program)
+ProblemsPage::ProblemsPage(const QString &name, Program &program, std::unique_ptr<QuestionSet> questions)
     : Screen(screenDefinition(name), program)
+    , m_questions(std::move(questions))
 {
     connect(control<CommandButton>(QStringLiteral("cmdjotter")), &CommandButton::clicked, this, &ProblemsPage::cmdjotter_Click);
     connect(control<CommandButton>(QStringLiteral("cmdexit")), &CommandButton::clicked, this, &ProblemsPage::cmdexit_Click);
