@@ -6,12 +6,15 @@
 
 #include <QPainter>
 #include <QPen>
+#include <cmath>
 
 namespace {
 
+// A whole pixel position names the pixel itself, so aim at its centre: lines
+// of whole widths then cover whole pixels instead of smearing over two.
 QPointF toPixels(QPointF twips)
 {
-    return twips / TwipsPerPixel;
+    return twips / TwipsPerPixel + QPointF(0.5, 0.5);
 }
 
 QPainter::RenderHints figureHints()
@@ -100,7 +103,8 @@ QRect RetainedSurface::touched(const QRectF &pixels, int widthPixels) const
 
 QColor RetainedSurface::colourAt(QPointF twips) const
 {
-    const QPoint device = (toPixels(twips) * m_ratio).toPoint();
+    const QPointF pixels = twips / TwipsPerPixel;
+    const QPoint device(int(std::floor(pixels.x() * m_ratio)), int(std::floor(pixels.y() * m_ratio)));
     if (!m_image.rect().contains(device))
         return {};
     return m_image.pixelColor(device);

@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "common/picturefile.h"
+#include "support/testpictures.h"
+
+#include <QDir>
+#include <QTest>
+
+class TestPictureFile : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void resolvesNamesWithoutRegardToCase_data();
+    void resolvesNamesWithoutRegardToCase();
+    void refusesNamesOutsideTheRoot_data();
+    void refusesNamesOutsideTheRoot();
+    void loadsEachFormat();
+    void damagedFilesCountAsUnreadable_data();
+    void damagedFilesCountAsUnreadable();
+    void readsAfreshEveryTime();
+};
+
+void TestPictureFile::resolvesNamesWithoutRegardToCase_data()
+{
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("asked");
+    QTest::newRow("same spelling") << "Images\\exit.jpg" << "Images\\exit.jpg";
+    QTest::newRow("folder in lower case") << "Images\\check.jpg" << "images\\check.jpg";
+    QTest::newRow("file in upper case") << "stor4\\stor0000.gif" << "STOR4\\STOR0000.GIF";
+    QTest::newRow("forward slash") << "tri2sm\\tri200.jpg" << "tri2sm/tri200.jpg";
+}
+
+void TestPictureFile::resolvesNamesWithoutRegardToCase()
+{
+    QFETCH(QString, written);
+    QFETCH(QString, asked);
+    TestPictures pictures;
+    pictures.write(written, Qt::red);
+    const PictureFolder folder(pictures.root());
+    const QString path = folder.resolve(asked);
+    QVERIFY(!path.isEmpty());
+    QVERIFY(path.startsWith(pictures.root()));
+    QVERIFY(!folder.load(asked).isNull());
+}
+
+void TestPictureFile::refusesNamesOutsideTheRoot_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("parent folder") << "..\\secret.gif";
+    QTest::newRow("parent inside") << "Images\\..\\..\\secret.gif";
+    QTest::newRow("absolute") << "/etc/passwd";
+    QTest::newRow("empty") << "";
+    QTest::newRow("a folder") << "Images";
+    QTest::newRow("missing") << "Images\\none.jpg";
+}
+
+void TestPictureFile::refusesNamesOutsideTheRoot()
+{
+    QFETCH(QString, name);
+    TestPictures outer;
+    outer.write(QStringLiteral("secret.gif"), Qt::blue);
+    outer.write(QStringLiteral("inner\\Images\\exit.jpg"), Qt::green);
+    const PictureFolder folder(QDir(outer.root()).filePath(QStringLiteral("inner")));
+    const QString path = folder.resolve(name);
+    QVERIFY2(path.isEmpty() || path.startsWith(folder.root()), qPrintable(path));
+    if (name != u"/etc/passwd")
+        QVERIFY(folder.load(name).isNull());
+}
+
+void TestPictureFile::loadsEachFormat()
+{
+    TestPictures pictures;
+    pictures.write(QStringLiteral("a\\one.gif"), QColor(200, 16, 32));
+    pictures.write(QStringLiteral("a\\two.jpg"), QColor(16, 200, 32), QSize(40, 30));
+    const PictureFolder folder(pictures.root());
+    const QImage gif = folder.load(QStringLiteral("a\\one.gif"));
+    QCOMPARE(gif.size(), QSize(1, 1));
+    QVERIFY(sameColour(gif.pixelColor(0, 0), QColor(200, 16, 32), 0));
+    const QImage jpeg = folder.load(QStringLiteral("a\\two.jpg"));
+    QCOMPARE(jpeg.size(), QSize(40, 30));
+    QVERIFY(sameColour(jpeg.pixelColor(20, 15), QColor(16, 200, 32)));
+}
+
+void TestPictureFile::damagedFilesCountAsUnreadable_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray jpeg = TestPictures::jpegBytes(Qt::red, QSize(64, 64));
+    const QByteArray gif = TestPictures::gifBytes(Qt::red);
+    QTest::newRow("empty jpeg") << "x.jpg" << QByteArray();
+    QTest::newRow("empty gif") << "x.gif" << QByteArray();
+    QTest::newRow("garbage") << "x.jpg" << QByteArray(500, 'x');
+    QTest::newRow("jpeg header only") << "x.jpg" << jpeg.left(20);
+    QTest::newRow("truncated jpeg") << "x.jpg" << jpeg.left(jpeg.size() / 2);
+    QTest::newRow("gif header only") << "x.gif" << gif.left(13);
+    QTest::newRow("gif without trailer") << "x.gif" << gif.chopped(1);
+    QTest::newRow("gif claiming a vast size") << "x.gif" << QByteArray("GIF89a\xFF\xFF\xFF\xFF\x80\x00\x00", 13) + gif.mid(13);
+}
+
+void TestPictureFile::damagedFilesCountAsUnreadable()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    TestPictures pictures;
+    pictures.writeBytes(name, bytes);
+    QVERIFY(PictureFolder(pictures.root()).load(name).isNull());
+    QVERIFY(decodePicture(bytes).isNull());
+}
+
+void TestPictureFile::readsAfreshEveryTime()
+{
+    TestPictures pictures;
+    const QString name = QStringLiteral("f\\frame.gif");
+    const PictureFolder folder(pictures.root());
+    pictures.write(name, QColor(255, 0, 0));
+    QVERIFY(sameColour(folder.load(name).pixelColor(0, 0), Qt::red, 0));
+    pictures.write(name, QColor(0, 0, 255));
+    QVERIFY(sameColour(folder.load(name).pixelColor(0, 0), Qt::blue, 0));
+    pictures.remove(name);
+    QVERIFY(folder.load(name).isNull());
+}
+
+QTEST_GUILESS_MAIN(TestPictureFile)
+#include "tst_picturefile.moc"
