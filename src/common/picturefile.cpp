@@ -14,6 +14,14 @@ namespace {
 // Pictures are small; anything larger is not one of ours.
 constexpr qint64 LargestPicture = 32 * 1024 * 1024;
 
+constexpr int LargestSide = 8192;
+constexpr int LargestDecodedMegabytes = 128;
+
+bool fitsLimits(const QSize &size)
+{
+    return size.isValid() && size.width() <= LargestSide && size.height() <= LargestSide;
+}
+
 bool isCompleteJpeg(const QByteArray &bytes)
 {
     // Start of image ... end of image, allowing stray padding after the end.
@@ -110,12 +118,13 @@ QImage decodePicture(const QByteArray &bytes)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, format);
     reader.setDecideFormatFromContent(false);
-    // Refuse absurd dimensions before any memory is set aside for them.
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > 8192 || size.height() > 8192)
+    // Refuse absurd dimensions before any memory is set aside for them. A GIF
+    // names its screen size apart from its frames, so look again after reading.
+    reader.setAllocationLimit(LargestDecodedMegabytes);
+    if (!fitsLimits(reader.size()))
         return {};
     QImage image;
-    if (!reader.read(&image))
+    if (!reader.read(&image) || !fitsLimits(image.size()))
         return {};
     return image;
 }

@@ -94,6 +94,7 @@ void TestPictureFile::damagedFilesCountAsUnreadable_data()
     QTest::newRow("truncated jpeg") << "x.jpg" << jpeg.left(jpeg.size() / 2);
     QTest::newRow("gif header only") << "x.gif" << gif.left(13);
     QTest::newRow("gif without trailer") << "x.gif" << gif.chopped(1);
+    QTest::newRow("gif screen wider than any picture") << "x.gif" << QByteArray("GIF89a\x01\x20\x01\x00\x80\x00\x00", 13) + gif.mid(13);
     QTest::newRow("gif claiming a vast size") << "x.gif" << QByteArray("GIF89a\xFF\xFF\xFF\xFF\x80\x00\x00", 13) + gif.mid(13);
 }
 
