@@ -28,32 +28,34 @@ void setRect(QWidget *control, const QRect &twips)
     control->setGeometry(twipsToPixels(twips));
 }
 
-void setLeft(QWidget *control, int twips)
+namespace {
+template<class Change>
+void adjust(QWidget *control, Change change)
 {
     QRect r = rect(control);
-    r.moveLeft(twips);
+    change(r);
     setRect(control, r);
+}
+} // namespace
+
+void setLeft(QWidget *control, int twips)
+{
+    adjust(control, [twips](QRect &r) { r.moveLeft(twips); });
 }
 
 void setTop(QWidget *control, int twips)
 {
-    QRect r = rect(control);
-    r.moveTop(twips);
-    setRect(control, r);
+    adjust(control, [twips](QRect &r) { r.moveTop(twips); });
 }
 
 void setWidth(QWidget *control, int twips)
 {
-    QRect r = rect(control);
-    r.setWidth(twips);
-    setRect(control, r);
+    adjust(control, [twips](QRect &r) { r.setWidth(twips); });
 }
 
 void setHeight(QWidget *control, int twips)
 {
-    QRect r = rect(control);
-    r.setHeight(twips);
-    setRect(control, r);
+    adjust(control, [twips](QRect &r) { r.setHeight(twips); });
 }
 
 } // namespace TwipsGeometry
