@@ -71,9 +71,9 @@ void Label::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (!m_transparent)
         painter.fillRect(rect(), m_back);
-    painter.setFont(font());
     const int flags = int(m_alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextWordWrap;
     const QRect area = contentsRect();
+    painter.setFont(fittedFont(area, flags));
     if (isEnabled()) {
         painter.setPen(m_fore);
         painter.drawText(area, flags, m_text);
@@ -85,6 +85,26 @@ void Label::paintEvent(QPaintEvent *)
         painter.drawText(area, flags, m_text);
     }
     drawFrame(&painter);
+}
+
+QFont Label::fittedFont(const QRect &area, int flags) const
+{
+    // A stand-in face may be wider than the one asked for (DejaVu Sans for
+    // Tahoma); rather than lose words off the edge, the text is drawn a
+    // little smaller until it fits, down to a floor.
+    QFont fitted = font();
+    const qreal asked = fitted.pointSizeF();
+    if (asked <= 0 || m_text.isEmpty())
+        return fitted;
+    constexpr qreal Floor = 0.6;
+    constexpr qreal Step = 0.95;
+    for (qreal size = asked; size >= asked * Floor; size *= Step) {
+        fitted.setPointSizeF(size);
+        const QRect needed = QFontMetrics(fitted).boundingRect(area, flags, m_text);
+        if (needed.width() <= area.width() && needed.height() <= area.height())
+            break;
+    }
+    return fitted;
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

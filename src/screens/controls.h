@@ -49,6 +49,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    QFont fittedFont(const QRect &area, int flags) const;
+
     QString m_text;
     QColor m_fore = Qt::black;
     QColor m_back = Qt::white;

@@ -5,10 +5,14 @@
 #include "screens/controls.h"
 #include "screens/navigation.h"
 #include "screens/styling.h"
+#include "triangle/proofsteps.h"
 
 ProofScreen::ProofScreen(Program &program)
     : Screen(screenDefinition(ScreenNames::Proof), program)
+    , m_explanation(control<Label>(QStringLiteral("Label3")))
+    , m_stepButton(control<Label>(QStringLiteral("Label5")))
 {
+    connect(m_stepButton, &Label::clicked, this, &ProofScreen::Label5_Click);
     connect(control<Label>(QStringLiteral("Label2")), &Label::clicked, this, &ProofScreen::Label2_Click);
     connect(control<CommandButton>(QStringLiteral("cmdexit")), &CommandButton::clicked, this, &ProofScreen::cmdexit_Click);
 }
@@ -16,6 +20,13 @@ ProofScreen::ProofScreen(Program &program)
 void ProofScreen::Form_Load()
 {
     setupscreen(*this);
+    // The screen as defined is already view 0.
+    proofstep = 0;
+}
+
+void ProofScreen::Label5_Click()
+{
+    applyView(ProofSteps::click(proofstep));
 }
 
 void ProofScreen::Label2_Click()
@@ -26,4 +37,19 @@ void ProofScreen::Label2_Click()
 void ProofScreen::cmdexit_Click()
 {
     Navigation::backToMenu(*this);
+}
+
+void ProofScreen::applyView(const ProofView &view)
+{
+    for (const ProofFigurePart &part : view.hide) {
+        if (QWidget *widget = control<QWidget>(part.name, part.index))
+            widget->hide();
+    }
+    for (const ProofFigurePart &part : view.show) {
+        if (QWidget *widget = control<QWidget>(part.name, part.index))
+            widget->show();
+    }
+    m_explanation->setText(view.text);
+    if (!view.caption.isEmpty())
+        m_stepButton->setText(view.caption);
 }

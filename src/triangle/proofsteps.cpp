@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "triangle/proofsteps.h"
+
+namespace {
+
+const ProofFigurePart BaseExtended{QStringLiteral("Line1"), 3};
+const ProofFigurePart Parallel{QStringLiteral("Line1"), 4};
+const ProofFigurePart AlternateP{QStringLiteral("Label4"), 2};
+const ProofFigurePart AlternateQ{QStringLiteral("Label4"), 4};
+
+} // namespace
+
+const QList<ProofFigurePart> &ProofSteps::revealedParts()
+{
+    static const QList<ProofFigurePart> parts{BaseExtended, Parallel, AlternateP, AlternateQ};
+    return parts;
+}
+
+ProofView ProofSteps::view(int number)
+{
+    switch (number) {
+    case 1:
+        return {{}, {BaseExtended}, QStringLiteral("The base of the triangle has been extended on both sides by a straight black line."), {}};
+    case 2:
+        return {{}, {Parallel}, QStringLiteral("A black line, parallel to the first line, has been drawn through the opposite vertex of the triangle."), {}};
+    case 3:
+        return {{}, {AlternateP}, QStringLiteral("Alternate angles are equal, so the angle marked P in green is equal to the angle P in the triangle."), {}};
+    case 4:
+        return {{}, {AlternateQ}, QStringLiteral("Alternate angles are equal, so the angle marked Q in green is equal to the angle Q in the triangle."), {}};
+    case 5:
+        return {{},
+                {},
+                QStringLiteral("The angle P + R + Q is equal to 180\u00B0, as it forms half of a complete rotation. These are the three angles of the "
+                               "triangle, so the sum of the angles of the triangle is 180\u00B0."),
+                QStringLiteral("Restart Proof")};
+    default:
+        return {revealedParts(), {}, QStringLiteral("The angles of the triangle below are labelled R, P and Q."), QStringLiteral("Next Step")};
+    }
+}
+
+ProofView ProofSteps::click(qint16 &proofstep)
+{
+    proofstep = (proofstep >= Finished && proofstep < LastView) ? static_cast<qint16>(proofstep + 1) : FirstView;
+    const ProofView shown = view(proofstep);
+    if (proofstep == LastView)
+        proofstep = Finished;
+    return shown;
+}

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One part of the proof figure that the walk-through shows or hides: a
+// control of the proof screen by name and array index.
+struct ProofFigurePart
+{
+    QString name;
+    int index;
+    friend bool operator==(const ProofFigurePart &a, const ProofFigurePart &b) { return a.name == b.name && a.index == b.index; }
+};
+
+// What applying one view changes: parts to hide, then parts to show (each in
+// its order), the explanation, and the step button's caption (empty: keep it).
+struct ProofView
+{
+    QList<ProofFigurePart> hide;
+    QList<ProofFigurePart> show;
+    QString text;
+    QString caption;
+};
+
+// The step machine of the angle-sum proof: six views, 0 to 5, one per click,
+// round and round. Views 1 to 4 each reveal one more part of the figure and
+// keep the rest; view 5 changes only the words; view 0 puts everything back.
+class ProofSteps
+{
+public:
+    static constexpr qint16 FirstView = 0;
+    static constexpr qint16 LastView = 5;
+    // proofstep after the last view, so that the next click gives view 0.
+    static constexpr qint16 Finished = -1;
+
+    // The parts that views 1 to 4 reveal, in the order they appear.
+    static const QList<ProofFigurePart> &revealedParts();
+
+    // The view with this number; any number outside 0 to 5 is view 0.
+    static ProofView view(int number);
+
+    // One click on the step button: advances proofstep and returns the view
+    // to apply. A proofstep that is somehow out of range restarts the proof
+    // rather than show nothing.
+    static ProofView click(qint16 &proofstep);
+};
