@@ -9,6 +9,7 @@
 #include "screens/screenregistry.h"
 #include "stellated/starexplorer.h"
 #include "triangle/proofscreen.h"
+#include "triangle/trianglequestions.h"
 
 void registerProgramScreens(ScreenRegistry &screens)
 {
@@ -18,7 +19,7 @@ void registerProgramScreens(ScreenRegistry &screens)
 
     // The triangle questions.
     screens.registerScreen(ScreenNames::TriangleProblems, [](Program &p) {
-        return new ProblemsPage(ScreenNames::TriangleProblems, p, nullptr);
+        return new ProblemsPage(ScreenNames::TriangleProblems, p, std::make_unique<TriangleQuestions>());
     });
 
     screens.registerScreen(ScreenNames::Explorer, [](Program &p) { return new StarExplorer(p); });

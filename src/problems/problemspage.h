@@ -2,24 +2,64 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "problems/frameplayer.h"
 #include "problems/questionset.h"
 #include "screens/screen.h"
 
 #include <memory>
 
+class ImageBox;
+class Label;
+class PlayerBar;
+class QTimer;
+class TextBox;
+
 // A problems page: one question at a time, a typed answer, its check, the
-// solution on request, the Jotter beside it and the way back to the menu.
+// solution on request, a looping animation with its player bar, the Jotter
+// beside it and the way back to the menu. Both problems pages are this
+// class; what differs is the question set and whether the animation is the
+// page's own or chosen by each question.
 class ProblemsPage : public Screen
 {
     Q_OBJECT
 public:
     // `questions` invents this page's questions (its calculate).
     ProblemsPage(const QString &name, Program &program, std::unique_ptr<QuestionSet> questions);
+    ~ProblemsPage() override;
 
     void Form_Load() override;
+    // A new question: blank feedback and answer box, the question and its
+    // answer, and on a page whose questions bring their own animation, that
+    // animation from its first frame.
+    void calculate();
+
+    void cmdgo_Click();
+    void cmdcheckit_Click();
+    void cmdsoln_Click();
     void cmdjotter_Click();
     void cmdexit_Click();
+    // Enter runs the answer check; every key is passed on unchanged.
+    int Text1_KeyPress(int KeyAscii);
+
+    void Timer1_Timer();
+    void MMControl1_PlayClick();
+    void MMControl1_PauseClick();
+    void MMControl1_BackClick();
+    void MMControl1_StepClick();
+
+    const FramePlayer &player() const { return m_player; }
 
 private:
+    void showFrame(const QString &file);
+    void setTimerRunning(bool running);
+    void followPlayer();
+
     std::unique_ptr<QuestionSet> m_questions;
+    FramePlayer m_player;
+    Label *m_question;
+    TextBox *m_answerBox;
+    Label *m_feedback;
+    ImageBox *m_picture;
+    QTimer *m_timer;
+    PlayerBar *m_bar;
 };

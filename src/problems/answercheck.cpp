@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "problems/answercheck.h"
+
+#include "common/leadingnumber.h"
+
+namespace AnswerCheck {
+
+Verdict judge(QStringView typed, double answer)
+{
+    const double difference = leadingNumber(typed) - answer;
+    const double d = difference * difference;
+    // Infinity and NaN both fail this comparison, so they are wrong.
+    return d < Tolerance ? Verdict::Correct : Verdict::Wrong;
+}
+
+QString feedback(Verdict verdict)
+{
+    return verdict == Verdict::Correct ? QStringLiteral("Correct, Well Done!") : QStringLiteral("Wrong, Try Again");
+}
+
+} // namespace AnswerCheck

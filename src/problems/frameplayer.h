@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#pragma once
+
+#include "problems/framesequence.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+struct ProgramValues;
+
+// What a problems page's animation does, without the widgets: which frame
+// each tick or step shows, whether the timer should run, and which of the
+// player bar's four buttons are available. The page owns the timer and the
+// picture box and follows what this says.
+//
+// A player either always plays one fixed sequence, or plays the sequence a
+// question chose, which it keeps in the program-wide smallprefix, picext and
+// framecount. Either way it counts in the shared frameno.
+class FramePlayer
+{
+public:
+    enum class Control { Play, Pause, StepBack, StepForward };
+
+    FramePlayer(ProgramValues &values, std::optional<FrameSequence> fixed);
+
+    bool hasFixedSequence() const { return m_fixed.has_value(); }
+    FrameSequence sequence() const;
+
+    // Back to frame 0 of the current sequence; returns the file to show.
+    QString restart();
+    // Makes `chosen` the current sequence and goes to its frame 0. A player
+    // with a fixed sequence ignores the choice and only restarts.
+    QString restart(const FrameSequence &chosen);
+
+    // The timer's tick and the step forward button: one frame on, frame 0
+    // after the last.
+    QString stepForward();
+    // One frame back, the last after frame 0.
+    QString stepBack();
+
+    // The bar's play and pause buttons.
+    void play();
+    void pause();
+
+    // Starts or stops the animation without touching the bar: a new question
+    // does this, so the bar may still offer play while the frames run.
+    void setRunning(bool running) { m_running = running; }
+    bool isRunning() const { return m_running; }
+
+    bool isAvailable(Control control) const { return m_available[index(control)]; }
+
+private:
+    static std::size_t index(Control control) { return static_cast<std::size_t>(control); }
+    QString current() const;
+
+    ProgramValues &m_values;
+    std::optional<FrameSequence> m_fixed;
+    bool m_running = false;
+    // A page opens playing: only pause is offered.
+    std::array<bool, 4> m_available{false, true, false, false};
+};
