@@ -8,6 +8,7 @@
 #include "problems/problemspage.h"
 #include "screens/screenregistry.h"
 #include "stellated/starexplorer.h"
+#include "stellated/starquestions.h"
 #include "triangle/proofscreen.h"
 #include "triangle/trianglequestions.h"
 
@@ -26,7 +27,7 @@ void registerProgramScreens(ScreenRegistry &screens)
 
     // The stellated polygon questions.
     screens.registerScreen(ScreenNames::StellatedProblems, [](Program &p) {
-        return new ProblemsPage(ScreenNames::StellatedProblems, p, nullptr);
+        return new ProblemsPage(ScreenNames::StellatedProblems, p, std::make_unique<StarQuestions>());
     });
 
     screens.registerScreen(ScreenNames::Jotter, [](Program &p) { return new JotterPad(p); });

@@ -4,7 +4,14 @@
 
 #include "screens/screen.h"
 
-// The stellated polygon explorer: draws {n/k} for two typed numbers.
+#include <array>
+
+class TextBox;
+
+// The stellated polygon explorer: draws {n/k} for two typed numbers, the
+// number of edges in Text2(0) and the step in Text2(1). The figure lies on
+// the window's own retained drawing, so it is there when the page is first
+// shown and survives being covered.
 class StarExplorer : public Screen
 {
     Q_OBJECT
@@ -12,6 +19,17 @@ public:
     explicit StarExplorer(Program &program);
 
     void Form_Load() override;
+    // Returns the code to pass on to the box, or 0 to discard the key.
+    int Text2_KeyPress(int index, int code);
     void Label2_Click(int index);
     void cmdexit_Click();
+
+    // Draws {n/k} for the numbers now in the boxes, over whatever is drawn.
+    void drawstell();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    std::array<TextBox *, 2> m_text2{};
 };

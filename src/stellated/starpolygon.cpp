@@ -49,12 +49,17 @@ QList<StarPolygon::Segment> StarPolygon::segments() const
 {
     QList<Segment> result;
     const int count = vertexCount();
+    const long long divisor = roundHalfEven(m_n);
     for (int i = 1; i <= m_n && i <= count; ++i) {
         long long to = roundingMod(m_k + i - 1, m_n);
+        // A negative step counts backwards round the circle: -1 reaches the
+        // vertex before, as a step of n - 1 would.
         if (to < 0)
-            to += count; // a negative step counts backwards round the circle
+            to += divisor;
+        // A fractional n can round up past the last placed vertex; such an
+        // end does not exist, so its segment is left out.
         if (to < 0 || to >= count)
-            continue;    // an end that was never placed is not drawn
+            continue;
         result.append(Segment{i - 1, static_cast<int>(to)});
     }
     return result;
