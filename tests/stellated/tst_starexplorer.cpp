@@ -70,7 +70,8 @@ QString figureMismatch(const RetainedSurface &surface, double n, double k)
             const QColor c = image.pixelColor(x, y);
             if (c.alpha() == 0)
                 continue;
-            const QPointF p((x + 0.5) / ratio, (y + 0.5) / ratio);
+            // The surface puts a whole pixel position at that pixel's centre.
+            const QPointF p((x + 0.5) / ratio - 0.5, (y + 0.5) / ratio - 0.5);
             const QPointF d = p - centre;
             const double fromCentre = std::hypot(d.x(), d.y());
             if (std::abs(fromCentre - radius) <= Slack || fromCentre <= Slack)
