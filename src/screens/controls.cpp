@@ -282,6 +282,9 @@ void PictureView::paintEvent(QPaintEvent *)
 FrameBox::FrameBox(QWidget *parent)
     : QWidget(parent)
 {
+    // A press on the frame belongs to the frame: it must not reach the
+    // window beneath, where it would start a stroke.
+    setAttribute(Qt::WA_NoMousePropagation);
 }
 
 QColor FrameBox::backColour() const
