@@ -61,7 +61,35 @@ PictureFolder::PictureFolder(QString root)
 
 QString PictureFolder::defaultRoot()
 {
-    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    return rootForExecutable(QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath());
+}
+
+const QStringList &PictureFolder::folderNames()
+{
+    static const QStringList names{
+        QStringLiteral("Images"), QStringLiteral("opening"), QStringLiteral("stor4sm"), QStringLiteral("stor4"),
+        QStringLiteral("tri2sm"), QStringLiteral("ocstarsm"), QStringLiteral("stelnsm"), QStringLiteral("pentglsm"),
+    };
+    return names;
+}
+
+QString PictureFolder::rootForExecutable(const QString &executableDir)
+{
+    const auto holdsPictures = [](const QDir &dir) {
+        for (const QString &folder : folderNames()) {
+            const QString entry = matchEntry(dir, folder);
+            if (!entry.isEmpty() && QFileInfo(dir.filePath(entry)).isDir())
+                return true;
+        }
+        return false;
+    };
+    const QDir beside(executableDir);
+    if (holdsPictures(beside))
+        return beside.absolutePath();
+    const QDir installed(beside.absoluteFilePath(QStringLiteral("../share/vertexa")));
+    if (installed.exists() && holdsPictures(installed))
+        return QDir::cleanPath(installed.absolutePath());
+    return beside.absolutePath();
 }
 
 QString PictureFolder::resolve(const QString &name) const

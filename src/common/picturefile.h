@@ -4,12 +4,12 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 // Finds and reads the program's pictures. Names are relative paths with a
 // backslash between folder and file ("Images\exit.jpg"), matched without
-// regard to letter case, and resolved against the picture root: the folder
-// that holds the executable unless told otherwise. Every call reads the file
-// afresh; nothing is cached.
+// regard to letter case, and resolved against the picture root (see
+// rootForExecutable). Every call reads the file afresh; nothing is cached.
 class PictureFolder
 {
 public:
@@ -24,7 +24,18 @@ public:
     // damaged or incomplete. Callers keep what they showed when it is null.
     QImage load(const QString &name) const;
 
+    // The root for the running program's own executable.
     static QString defaultRoot();
+
+    // Where the pictures are for an executable in executableDir: that folder
+    // itself when it holds picture folders (the build tree, a self-contained
+    // copy), else the installed data folder ../share/vertexa beside it, which
+    // also holds after the whole tree is moved elsewhere. When neither holds
+    // any, the executable's folder, so that every look-up simply fails.
+    static QString rootForExecutable(const QString &executableDir);
+
+    // The folders the program's pictures live in, as they are spelled on disk.
+    static const QStringList &folderNames();
 
 private:
     QString m_root;

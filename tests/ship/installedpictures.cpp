@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+
+// installedpictures <folder of the installed executable>
+// Finds the picture root the way the program does for an executable in that
+// folder and reads every picture the program uses. Prints what it could not
+// read; exits 1 if anything is missing.
+#include "common/picturefile.h"
+#include "common/picturenames.h"
+#include "problems/framesequence.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 2) {
+        out << "usage: installedpictures <folder of the executable>\n";
+        return 2;
+    }
+    const PictureFolder folder(PictureFolder::rootForExecutable(args.at(1)));
+    out << "picture root: " << folder.root() << '\n';
+
+    QStringList names{PictureNames::TitleFallback, PictureNames::MenuBackground, PictureNames::Logo, PictureNames::ExitButton,
+                      PictureNames::NextButton,    PictureNames::AnswerButton,   PictureNames::CheckButton, PictureNames::JotterButton};
+    for (const FrameSequence &s : {FrameSequences::Title, FrameSequences::Triangle, FrameSequences::StellatedOctagon,
+                                   FrameSequences::StellatedNonagon, FrameSequences::Pentagram})
+        names += s.fileNames();
+
+    int missing = 0;
+    for (const QString &name : std::as_const(names)) {
+        if (folder.load(name).isNull()) {
+            out << "cannot read " << name << '\n';
+            ++missing;
+        }
+    }
+    out << names.size() - missing << " of " << names.size() << " pictures read\n";
+    return missing == 0 ? 0 : 1;
+}

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Vertexa developers
+#
+# package_test.sh <cpack> <build dir> <installedpictures>
+# Builds the Debian package from the build tree, unpacks it into a scratch
+# root, validates its desktop integration files and starts the unpacked
+# program headless.
+set -euo pipefail
+cpack=$1 build=$2 checker=$3
+app_id=org.example.Vertexa
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$cpack" -G DEB -B "$scratch/pkg" --config "$build/CPackConfig.cmake" >"$scratch/cpack.log" 2>&1 \
+    || { cat "$scratch/cpack.log"; fail "cpack"; }
+debs=("$scratch"/pkg/*.deb)
+[ -f "${debs[0]}" ] || fail "no package built"
+deb=${debs[0]}
+echo "package: $(basename "$deb")"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Section)" = education ] || fail "Section is '$(field Section)'"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+depends=$(field Depends)
+for needed in libqt6gui6 fonts-liberation2 fonts-dejavu-core libqt6widgets6; do
+    grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+
+root=$scratch/root
+dpkg -x "$deb" "$root"
+bin=$root/usr/bin
+share=$root/usr/share
+[ -x "$bin/vertexa" ] || fail "no executable in usr/bin"
+
+desktop=$share/applications/$app_id.desktop
+metainfo=$share/metainfo/$app_id.metainfo.xml
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+
+# The desktop file starts what the package installs and shows its icon.
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$bin/$exec_name" ] || fail "Exec=$exec_name is not installed"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+for size in 48 128 256; do
+    png=$share/icons/hicolor/${size}x${size}/apps/$icon.png
+    [ -f "$png" ] || fail "no ${size}px icon $icon"
+    file_size=$(od -An -tu1 -j16 -N8 "$png" | awk '{print $3*256+$4, $7*256+$8}')
+    [ "$file_size" = "$size $size" ] || fail "${size}px icon is $file_size"
+done
+
+# Every picture is found from where the program was unpacked, far from /usr.
+"$checker" "$bin" || fail "pictures not found from the unpacked program"
+
+# The unpacked program starts and keeps running until stopped.
+status=0
+QT_QPA_PLATFORM=offscreen timeout 2 "$bin/vertexa" >"$scratch/run.log" 2>&1 || status=$?
+if [ "$status" -ne 124 ]; then
+    cat "$scratch/run.log"
+    fail "the program ended by itself with status $status"
+fi
+echo "package test passed"
