@@ -81,6 +81,17 @@ QList<QRgb> GifWriter::palette(const QImage &image) const
     QList<QRgb> table;
     for (QRgb colour : m_kept)
         table.append(colour | 0xFF000000u);
+    if (table.size() + qsizetype(byUse.size()) > MaxColours) {
+        // Too many to keep them all: a coarse even spread first, so no
+        // colour ends up far from its nearest entry.
+        for (int r = 0; r < 4; ++r)
+            for (int g = 0; g < 4; ++g)
+                for (int b = 0; b < 4; ++b) {
+                    const QRgb colour = qRgb(r * 85, g * 85, b * 85);
+                    if (table.size() < MaxColours && !table.contains(colour))
+                        table.append(colour);
+                }
+    }
     for (const auto &[count, colour] : byUse) {
         if (table.size() >= MaxColours)
             break;

@@ -11,8 +11,9 @@
 // Turns a picture into a single-frame GIF through giflib. GIF holds at most
 // 256 colours: the writer keeps the colours it is told to keep exactly (the
 // program's blues, so a picture meets the window around it without a seam)
-// and fills the rest of the table with the picture's most used colours; any
-// other colour becomes the nearest entry. The same picture always gives the
+// and fills the rest of the table with the picture's most used colours (and,
+// when they do not all fit, an even spread); any other colour becomes the
+// nearest entry. The same picture always gives the
 // same bytes.
 class GifWriter
 {

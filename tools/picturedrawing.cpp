@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace PictureDrawing {
 
@@ -162,9 +163,12 @@ StarPolygon starFramePolygon(const StarFigure &figure, QSize pixels)
 
 QTransform starFrameTransform(const StarFigure &figure, int frame, QSize pixels)
 {
-    // One loop turns the star by its smallest symmetry, 360 / n degrees, so
-    // the frame after the last one is frame 0 again.
-    const double turn = 360.0 / figure.n * frame / figure.sequence.count;
+    // One loop turns the star by the smallest angle that brings it back onto
+    // itself colours and all, so the frame after the last one is frame 0
+    // again: 360 / n for a single polygon, a whole component's turn for a
+    // compound, whose components are coloured apart.
+    const int componentCorners = figure.n / std::gcd(figure.n, figure.k);
+    const double turn = 360.0 / componentCorners * frame / figure.sequence.count;
     const QPointF centre = pixelCentreTwips(pixels);
     QTransform t;
     t.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
