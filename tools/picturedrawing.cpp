@@ -188,10 +188,11 @@ QImage starFrame(const StarFigure &figure, int frame, QSize pixels)
 
     // A soft disc behind the figure; it glows as the loop goes round.
     p.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
-    const double halo = star.radius() * (1.12 + 0.04 * pulse);
+    // Kept inside the picture, so the picture's edge never cuts the disc.
+    const double halo = star.radius() * (1.06 + 0.03 * pulse);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(44, 74, 168));
-    p.drawEllipse(star.centre(), halo * 1.06, halo * 1.06);
+    p.drawEllipse(star.centre(), halo * 1.05, halo * 1.05);
     p.setBrush(QColor(46, 80, 178));
     p.drawEllipse(star.centre(), halo, halo);
 
