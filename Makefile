@@ -1,4 +1,5 @@
-# Vertexa: `make run` starts the program, `make test` runs every test.
+# Vertexa: `make run` starts the program, `make test` runs every test,
+# `make package` builds the Debian package in the build folder.
 SHELL := /bin/bash
 # Both install the Debian packages the build needs when they are missing.
 
@@ -9,13 +10,14 @@ FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 
 PACKAGES = cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libqt6gui6 libgif-dev \
-           xvfb xauth fonts-liberation2 fonts-dejavu-core libgl-dev
+           xvfb xauth fonts-liberation2 fonts-dejavu-core fonts-wine libgl-dev \
+           dpkg-dev file desktop-file-utils appstream
 
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps deps-fuzz configure build run test test-sanitize fuzz clean
+.PHONY: all deps deps-fuzz configure build run test test-sanitize fuzz package clean
 
 all: build
 
@@ -43,6 +45,9 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/screenset.h"
 #include "common/randomsource.h"
+#include "screens/fonts.h"
 #include "screens/program.h"
 #include "screens/screendefinition.h"
 
@@ -11,7 +12,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vertexa"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vertexa 1 Demo"));
+    // No display name: the window systems would add it to every caption.
+    // The desktop file id matches the installed desktop file, so the desktop shows our name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vertexa"));
+    registerBundledFonts();
     // The program ends when it has no screen left, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -3,12 +3,15 @@
 #include "support/testprogram.h"
 
 #include "app/screenset.h"
+#include "screens/fonts.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 
 TestProgram::TestProgram()
 {
+    // The faces the program itself adds at start-up.
+    registerBundledFonts();
     m_pictures.writeProgramSet();
     m_program = std::make_unique<Program>(m_random, PictureFolder(m_pictures.root()));
     m_program->setUrlOpener([this](const QUrl &url) {
