@@ -3,6 +3,7 @@
 #include "jotter/jotterpad.h"
 
 #include "common/colourtable.h"
+#include "screens/accessibility.h"
 #include "screens/controls.h"
 #include "screens/program.h"
 #include "screens/twipsgeometry.h"
@@ -65,6 +66,8 @@ void JotterPad::Form_Load()
         for (Label *swatch : {m_landscapeSwatches[i], m_portraitSwatches[i]}) {
             swatch->setBackColour(qbColor(i));
             swatch->setTransparent(false);
+            swatch->setAccessibleName(Accessibility::colourName(i));
+            swatch->setToolTip(Accessibility::colourName(i));
         }
     }
     layOutPalettes();

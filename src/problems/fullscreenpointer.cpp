@@ -74,6 +74,8 @@ QWidget *coverWithPointer(QWidget *control, const QCursor &pointer)
     control->setCursor(pointer);
     auto *cover = new PointerCover(control->parentWidget());
     cover->setObjectName(control->objectName() + QStringLiteral("Pointer"));
+    // It stands in for the control beneath, also to a screen reader.
+    cover->setAccessibleName(control->accessibleName());
     cover->setGeometry(control->geometry());
     cover->setCursor(pointer);
     cover->setVisible(!control->isHidden());

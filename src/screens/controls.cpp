@@ -4,7 +4,9 @@
 
 #include "common/twips.h"
 
+#include <QAccessibleWidget>
 #include <QHBoxLayout>
+#include <QMetaMethod>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,10 +16,108 @@
 
 // Label ---------------------------------------------------------------------
 
+namespace {
+
+// What a screen reader is told about a label: static text, or a button when
+// the label serves as one.
+class LabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit LabelAccessible(Label *label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QAccessible::Role role() const override
+    {
+        return label()->isActivatable() ? QAccessible::Button : QAccessible::StaticText;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString value = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && value.isEmpty())
+            value = label()->text();
+        return value;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (label()->isActivatable() && label()->isEnabled())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            label()->activate();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    Label *label() const { return static_cast<Label *>(widget()); }
+};
+
+QAccessibleInterface *labelAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Label::staticMetaObject.className()) && object && object->isWidgetType())
+        return new LabelAccessible(static_cast<Label *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 Label::Label(QWidget *parent)
     : QFrame(parent)
 {
     setMouseTracking(true);
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(labelAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+}
+
+void Label::activate()
+{
+    if (isEnabled())
+        Q_EMIT clicked();
+}
+
+void Label::connectNotify(const QMetaMethod &signal)
+{
+    // Mouse behaviour stays as it was: only Tab gives a label the focus.
+    if (signal == QMetaMethod::fromSignal(&Label::clicked) && !m_activatable) {
+        m_activatable = true;
+        setFocusPolicy(Qt::TabFocus);
+    }
+    QFrame::connectNotify(signal);
+}
+
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    if (m_activatable && press && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        activate();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void Label::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    update();
+}
+
+void Label::focusOutEvent(QFocusEvent *event)
+{
+    QFrame::focusOutEvent(event);
+    update();
 }
 
 void Label::setText(const QString &text)
@@ -85,6 +185,13 @@ void Label::paintEvent(QPaintEvent *)
         painter.drawText(area, flags, m_text);
     }
     drawFrame(&painter);
+    if (hasFocus()) {
+        // A dotted ring in the text's colour: visible on every back colour the
+        // screens use, and it moves nothing.
+        painter.setPen(QPen(m_fore, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area.adjusted(1, 1, -2, -2));
+    }
 }
 
 QFont Label::fittedFont(const QRect &area, int flags) const

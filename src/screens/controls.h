@@ -16,12 +16,18 @@
 
 // Static text that can serve as a button or link. A transparent label draws
 // only its text; an opaque one fills its rectangle with its back colour. A
-// disabled label draws greyed text and takes no clicks.
+// disabled label draws greyed text and takes no clicks. A label that anyone
+// listens to for clicks acts as a button: Tab reaches it and Enter or Space
+// clicks it, and assistive technology sees a button.
 class Label : public QFrame
 {
     Q_OBJECT
 public:
     explicit Label(QWidget *parent = nullptr);
+
+    bool isActivatable() const { return m_activatable; }
+    // Clicks it as the mouse would, when enabled.
+    void activate();
 
     QString text() const { return m_text; }
     void setText(const QString &text);
@@ -47,6 +53,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void connectNotify(const QMetaMethod &signal) override;
 
 private:
     QFont fittedFont(const QRect &area, int flags) const;
@@ -56,6 +66,7 @@ private:
     QColor m_back = Qt::white;
     bool m_transparent = false;
     bool m_pressed = false;
+    bool m_activatable = false;
     Qt::Alignment m_alignment = Qt::AlignLeft;
 };
 

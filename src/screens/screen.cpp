@@ -3,6 +3,7 @@
 #include "screens/screen.h"
 
 #include "common/twips.h"
+#include "screens/accessibility.h"
 #include "screens/controls.h"
 #include "screens/fonts.h"
 #include "screens/program.h"
@@ -56,6 +57,7 @@ Screen::Screen(const ScreenDefinition &definition, Program &program)
         createControl(c);
     applyTabOrder();
     updateSurfaceSize();
+    Accessibility::describeScreen(*this);
 }
 
 Screen::~Screen() = default;
