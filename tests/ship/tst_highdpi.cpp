@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "common/twips.h"
+#include "screens/controls.h"
+#include "screens/screen.h"
+#include "screens/twipsgeometry.h"
+#include "support/testprogram.h"
+
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTest>
+
+// The same program at device pixel ratios 1, 1.5 and 2 (one CTest entry
+// each): geometry in twips and device-independent pixels does not move, and
+// drawings are held and shown at the display's own resolution.
+// With VERTEXA_SCREENSHOTS set to a folder, the windows are saved there as the
+// program shows them, with the pictures the build drew.
+class TestHighDpi : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void geometryStaysInTwips_data();
+    void geometryStaysInTwips();
+    void explorerFigureIsAtDeviceResolution();
+    void jotterStrokesAreAtDeviceResolution();
+    void screenshots();
+
+private:
+    Screen *open(const QString &name);
+    std::unique_ptr<TestProgram> m_program;
+};
+
+namespace {
+
+qreal displayRatio()
+{
+    return QGuiApplication::primaryScreen()->devicePixelRatio();
+}
+
+// Whether the window shows the drawing pixel for pixel: wherever the surface
+// is opaque, the window's grab at device resolution holds the same colour.
+// Scaling up a lower-resolution drawing would blur exactly these pixels.
+QString shownPixelForPixel(Screen *screen, int *opaque)
+{
+    const QImage &surface = screen->drawing().image();
+    const QImage shown = screen->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    if (shown.size() != surface.size())
+        return QStringLiteral("grab %1x%2, surface %3x%4").arg(shown.width()).arg(shown.height()).arg(surface.width()).arg(surface.height());
+    const QImage drawn = surface.convertToFormat(QImage::Format_ARGB32);
+    int differ = 0;
+    *opaque = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QRgb d = drawn.pixel(x, y);
+            if (qAlpha(d) != 255)
+                continue;
+            ++*opaque;
+            if (shown.pixel(x, y) != d)
+                ++differ;
+        }
+    }
+    return differ == 0 ? QString() : QStringLiteral("%1 of %2 drawn pixels differ on screen").arg(differ).arg(*opaque);
+}
+
+void saveScreenshot(QWidget *window, const QString &name)
+{
+    const QByteArray folder = qgetenv("VERTEXA_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    const QString file = QStringLiteral("%1/%2@%3.png").arg(QString::fromLocal8Bit(folder), name).arg(displayRatio());
+    QVERIFY(window->grab().save(file));
+}
+
+void sendMouse(QWidget *target, QEvent::Type type, QPoint pixels, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    const QPointF local(pixels);
+    QMouseEvent event(type, local, target->mapToGlobal(local), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+void TestHighDpi::init()
+{
+    m_program = std::make_unique<TestProgram>();
+    if (!qEnvironmentVariableIsEmpty("VERTEXA_SCREENSHOTS"))
+        m_program->program().setPictures(PictureFolder(QStringLiteral(VERTEXA_PROGRAM_DIR)));
+}
+
+void TestHighDpi::cleanup()
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->close();
+    m_program.reset();
+}
+
+Screen *TestHighDpi::open(const QString &name)
+{
+    m_program->screens().show(name);
+    Screen *screen = m_program->screens().loaded(name);
+    if (screen && !QTest::qWaitForWindowExposed(screen))
+        qWarning("%s not exposed", qPrintable(name));
+    return screen;
+}
+
+void TestHighDpi::geometryStaysInTwips_data()
+{
+    QTest::addColumn<QString>("screen");
+    for (const QString &name : screenNames())
+        QTest::addRow("%s", qPrintable(name)) << name;
+}
+
+void TestHighDpi::geometryStaysInTwips()
+{
+    QFETCH(QString, screen);
+    Screen *shown = open(screen);
+    QVERIFY(shown);
+    QCOMPARE(shown->devicePixelRatioF(), displayRatio());
+    // The client area measures the same in twips at every ratio.
+    QCOMPARE(shown->clientSizeTwips(), shown->size() * TwipsPerPixel);
+
+    const ScreenDefinition &definition = shown->definition();
+    int placed = 0;
+    for (const ControlDefinition &c : definition.controls) {
+        if (c.kind == ControlKind::Line || c.kind == ControlKind::Timer)
+            continue;
+        auto *widget = shown->control<QWidget>(c.name, c.index);
+        QVERIFY(widget);
+        const QRect twips = TwipsGeometry::rect(widget);
+        const QRect pixels = widget->geometry();
+        // Device-independent pixels are twips / 15 at every ratio, within
+        // one pixel of rounding.
+        const QRectF expected(QPointF(twips.topLeft()) / TwipsPerPixel, QSizeF(twips.size()) / TwipsPerPixel);
+        QVERIFY2(qAbs(pixels.left() - expected.left()) <= 1 && qAbs(pixels.top() - expected.top()) <= 1
+                     && qAbs(pixels.width() - expected.width()) <= 1 && qAbs(pixels.height() - expected.height()) <= 1,
+                 qPrintable(QStringLiteral("%1: %2,%3 %4x%5 px for %6,%7 %8x%9 twips")
+                                .arg(widget->objectName()).arg(pixels.left()).arg(pixels.top()).arg(pixels.width()).arg(pixels.height())
+                                .arg(twips.left()).arg(twips.top()).arg(twips.width()).arg(twips.height())));
+        ++placed;
+    }
+    QVERIFY(placed > 0);
+}
+
+void TestHighDpi::explorerFigureIsAtDeviceResolution()
+{
+    Screen *explorer = open(ScreenNames::Explorer);
+    QVERIFY(explorer);
+    const RetainedSurface &drawing = explorer->drawing();
+    QVERIFY(!drawing.isBlank());
+    QCOMPARE(drawing.devicePixelRatio(), displayRatio());
+    QCOMPARE(drawing.image().size(), (QSizeF(explorer->size()) * displayRatio()).toSize());
+    int opaque = 0;
+    const QString mismatch = shownPixelForPixel(explorer, &opaque);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    QVERIFY(opaque > 0);
+    saveScreenshot(explorer, QStringLiteral("explorer"));
+}
+
+void TestHighDpi::jotterStrokesAreAtDeviceResolution()
+{
+    Screen *jotter = open(ScreenNames::Jotter);
+    QVERIFY(jotter);
+    // A wavy stroke in the yellow pen, then another in red.
+    const auto stroke = [jotter](int top, int swatch) {
+        jotter->control<Label>(QStringLiteral("Label1"), swatch)->activate();
+        sendMouse(jotter, QEvent::MouseButtonPress, {40, top}, Qt::LeftButton, Qt::LeftButton);
+        for (int x = 40; x <= 600; x += 8) {
+            const int y = top + int(40 * std::sin(x / 45.0));
+            sendMouse(jotter, QEvent::MouseMove, {x, y}, Qt::NoButton, Qt::LeftButton);
+        }
+        sendMouse(jotter, QEvent::MouseButtonRelease, {600, top}, Qt::LeftButton, Qt::NoButton);
+    };
+    stroke(60, 14);
+    stroke(130, 12);
+    const RetainedSurface &drawing = jotter->drawing();
+    QVERIFY(!drawing.isBlank());
+    QCOMPARE(drawing.devicePixelRatio(), displayRatio());
+    int opaque = 0;
+    const QString mismatch = shownPixelForPixel(jotter, &opaque);
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
+    QVERIFY(opaque > 0);
+    saveScreenshot(jotter, QStringLiteral("jotter"));
+}
+
+// Only with VERTEXA_SCREENSHOTS: the screens with pictures, for a person to look at.
+void TestHighDpi::screenshots()
+{
+    if (qEnvironmentVariableIsEmpty("VERTEXA_SCREENSHOTS"))
+        QSKIP("VERTEXA_SCREENSHOTS not set");
+    for (const QString &name : {ScreenNames::Title, ScreenNames::Menu, ScreenNames::Proof, ScreenNames::TriangleProblems,
+                                ScreenNames::StellatedProblems}) {
+        Screen *shown = open(name);
+        QVERIFY(shown);
+        QTest::qWait(200);
+        saveScreenshot(shown, name);
+        shown->close();
+        TestProgram::settle();
+    }
+}
+
+QTEST_MAIN(TestHighDpi)
+#include "tst_highdpi.moc"
