@@ -3,7 +3,7 @@
 
 # Install layout (all destinations relative, so the tree can be moved):
 #   bin/vertexa
-#   share/vertexa/<picture folders>          found by PictureFolder::rootForExecutable
+#   share/vertexa/<picture folders>, icons/  found by PictureFolder::rootForExecutable
 #   share/icons/hicolor/<n>x<n>/apps/<id>.png
 #   share/applications/<id>.desktop
 #   share/metainfo/<id>.metainfo.xml
@@ -22,7 +22,8 @@ install(TARGETS vertexa RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The picture generator writes these folders during the build; OPTIONAL keeps
 # an install from a tree that has none of them working.
-foreach(folder IN LISTS VERTEXA_PICTURE_FOLDERS)
+# The icons folder goes there too: the title screen takes its window icon from it.
+foreach(folder IN LISTS VERTEXA_PICTURE_FOLDERS ITEMS icons)
     install(DIRECTORY ${VERTEXA_PROGRAM_DIR}/${folder} DESTINATION ${VERTEXA_DATA_DIR} OPTIONAL)
 endforeach()
 foreach(size IN LISTS VERTEXA_ICON_SIZES)

@@ -12,9 +12,11 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vertexa"));
-    // No display name: the window systems would add it to every caption.
-    // The desktop file id matches the installed desktop file, so the desktop shows our name and icon.
+    // The desktop takes the program's name and icon from the installed
+    // desktop file. No display name: window systems would append it to every
+    // caption.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vertexa"));
+    // Before any screen is built, so that Tahoma resolves to the Tahoma-metric face.
     registerBundledFonts();
     // The program ends when it has no screen left, not when a window closes.
     QApplication::setQuitOnLastWindowClosed(false);

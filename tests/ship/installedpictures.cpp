@@ -38,6 +38,12 @@ int main(int argc, char *argv[])
             ++missing;
         }
     }
-    out << names.size() - missing << " of " << names.size() << " pictures read\n";
+    // The title screen's window icon, a PNG the program hands to Qt by path.
+    const QString icon = QStringLiteral("icons\\vertexa-32.png");
+    if (folder.resolve(icon).isEmpty()) {
+        out << "cannot find " << icon << '\n';
+        ++missing;
+    }
+    out << names.size() + 1 - missing << " of " << names.size() + 1 << " pictures found\n";
     return missing == 0 ? 0 : 1;
 }
