@@ -9,6 +9,7 @@
 #include "screens/program.h"
 #include "screens/styling.h"
 
+#include <QIcon>
 #include <QTimer>
 
 TitleScreen::TitleScreen(Program &program)
@@ -19,6 +20,10 @@ TitleScreen::TitleScreen(Program &program)
     connect(m_timer, &QTimer::timeout, this, &TitleScreen::Timer1_Timer);
     connect(control<CommandButton>(QStringLiteral("Command1")), &CommandButton::clicked, this, &TitleScreen::Command1_Click);
     connect(control<CommandButton>(QStringLiteral("Command2")), &CommandButton::clicked, this, &TitleScreen::Command2_Click);
+    // The program's icon; without the file the window keeps the system's.
+    const QString icon = program.pictures().resolve(QStringLiteral("icons\\vertexa-32.png"));
+    if (!icon.isEmpty())
+        setWindowIcon(QIcon(icon));
 }
 
 void TitleScreen::Form_Load()

@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "gifwriter.h"
+#include "picturedrawing.h"
+#include "pictureset.h"
+
+#include "common/colourtable.h"
+#include "common/picturefile.h"
+#include "problems/framesequence.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QHashSeed>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <numeric>
+#include <set>
+
+using namespace PictureDrawing;
+
+Q_DECLARE_METATYPE(FrameSequence)
+
+namespace {
+
+std::optional<StarFigure> figureFor(const FrameSequence &sequence)
+{
+    for (const StarFigure &figure : starFigures()) {
+        if (figure.sequence == sequence)
+            return figure;
+    }
+    return std::nullopt;
+}
+
+// Connected pieces of the figure, found from its segments alone.
+int componentCount(const StarPolygon &star)
+{
+    QList<int> parent(star.vertexCount());
+    std::iota(parent.begin(), parent.end(), 0);
+    std::function<int(int)> root = [&](int v) { return parent[v] == v ? v : parent[v] = root(parent[v]); };
+    for (const StarPolygon::Segment &s : star.segments())
+        parent[root(s.from)] = root(s.to);
+    std::set<int> roots;
+    for (int v = 0; v < star.vertexCount(); ++v)
+        roots.insert(root(v));
+    return int(roots.size());
+}
+
+QImage decodeGif(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "gif");
+    return reader.read().convertToFormat(QImage::Format_RGB32);
+}
+
+int colourDistance(QRgb a, QRgb b)
+{
+    return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
+}
+
+const QList<QRgb> ProgramColours{Colours::StyledWindow.rgb(), Colours::StyledPicture.rgb(), Colours::Canvas.rgb(), Colours::Yellow.rgb()};
+
+} // namespace
+
+class TestPictureGen : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void starFiguresMatchTheAnswers_data();
+    void starFiguresMatchTheAnswers();
+    void starFramesShowTheFigure_data();
+    void starFramesShowTheFigure();
+    void gifRoundTrip_data();
+    void gifRoundTrip();
+    void gifPaletteKeepsTheProgramColours();
+    void gifBytesDoNotDependOnHashOrder();
+    void foldersAreMatchedWithoutCase();
+};
+
+void TestPictureGen::starFiguresMatchTheAnswers_data()
+{
+    QTest::addColumn<FrameSequence>("sequence");
+    QTest::addColumn<int>("edges");
+    QTest::addColumn<int>("components");
+    QTest::newRow("stellated octagon") << FrameSequences::StellatedOctagon << 8 << 1;
+    QTest::newRow("stellated nonagon") << FrameSequences::StellatedNonagon << 9 << 3;
+    QTest::newRow("pentagram") << FrameSequences::Pentagram << 5 << 1;
+}
+
+void TestPictureGen::starFiguresMatchTheAnswers()
+{
+    QFETCH(FrameSequence, sequence);
+    QFETCH(int, edges);
+    QFETCH(int, components);
+    const std::optional<StarFigure> figure = figureFor(sequence);
+    QVERIFY2(figure, "the sequence has no star figure");
+    const StarPolygon star = starFramePolygon(*figure, QSize(324, 244));
+
+    const QList<StarPolygon::Segment> segments = star.segments();
+    QCOMPARE(segments.size(), edges);
+    QCOMPARE(star.vertexCount(), edges);
+    QCOMPARE(componentCount(star), components);
+
+    // A stellated figure: no edge is a side of the convex polygon, no edge
+    // is drawn twice, and every vertex ends exactly two edges.
+    std::set<std::pair<int, int>> distinct;
+    QList<int> degree(star.vertexCount(), 0);
+    for (const StarPolygon::Segment &s : segments) {
+        const int step = qAbs(s.from - s.to);
+        QVERIFY2(step != 1 && step != edges - 1, "an edge joins neighbouring vertices");
+        distinct.insert({qMin(s.from, s.to), qMax(s.from, s.to)});
+        ++degree[s.from];
+        ++degree[s.to];
+    }
+    QCOMPARE(int(distinct.size()), edges);
+    QVERIFY(std::all_of(degree.cbegin(), degree.cend(), [](int d) { return d == 2; }));
+}
+
+void TestPictureGen::starFramesShowTheFigure_data()
+{
+    QTest::addColumn<FrameSequence>("sequence");
+    QTest::addColumn<int>("frame");
+    for (const StarFigure &figure : starFigures()) {
+        const QString name = figure.sequence.base.section(u'\\', 0, 0);
+        for (int frame : {0, figure.sequence.count / 3, figure.sequence.count - 1})
+            QTest::addRow("%s frame %d", qPrintable(name), frame) << figure.sequence << frame;
+    }
+}
+
+void TestPictureGen::starFramesShowTheFigure()
+{
+    QFETCH(FrameSequence, sequence);
+    QFETCH(int, frame);
+    const std::optional<StarFigure> figure = figureFor(sequence);
+    QVERIFY(figure);
+    const QSize size(324, 244);
+    // Checked as the file will hold it, after encoding.
+    const QString name = sequence.fileName(frame);
+    const QImage image = decodePicture(PictureSet::encode(starFrame(*figure, frame, size), name));
+    QVERIFY(!image.isNull());
+
+    const StarPolygon star = starFramePolygon(*figure, size);
+    const QTransform toPixels = starFrameTransform(*figure, frame, size);
+    // The edges are drawn in warm colours, the blues around them have little red.
+    for (const StarPolygon::Segment &s : star.segments()) {
+        for (double along : {0.3, 0.5, 0.7}) {
+            const QPointF at = toPixels.map(star.vertex(s.from) * (1 - along) + star.vertex(s.to) * along);
+            const QRgb pixel = image.pixel(at.toPoint());
+            QVERIFY2(qRed(pixel) >= 180, qPrintable(QStringLiteral("no edge %1-%2 at (%3, %4)").arg(s.from).arg(s.to).arg(at.x()).arg(at.y())));
+        }
+    }
+    const QPointF centre = toPixels.map(star.centre());
+    QVERIFY2(qRed(image.pixel(centre.toPoint())) < 120, "the centre of the figure is not inside it");
+    // The figure turns: its first vertex is not where frame 0 has it, except in frame 0.
+    const QPointF first = toPixels.map(star.vertex(0));
+    const QPointF home = starFrameTransform(*figure, 0, size).map(star.vertex(0));
+    QCOMPARE(frame == 0, QLineF(first, home).length() < 0.5);
+}
+
+void TestPictureGen::gifRoundTrip_data()
+{
+    QTest::addColumn<QImage>("image");
+    QTest::addColumn<int>("tolerance");
+
+    QImage flat(40, 30, QImage::Format_RGB32);
+    flat.fill(Colours::Canvas);
+    for (int x = 0; x < 40; ++x) {
+        flat.setPixel(x, 5, Colours::Yellow.rgb());
+        flat.setPixel(x, 20, qRgb(x * 6, 255 - x * 6, 17));
+    }
+    QTest::newRow("few colours, exact") << flat << 0;
+
+    QImage one(1, 1, QImage::Format_RGB32);
+    one.fill(Colours::StyledWindow);
+    QTest::newRow("one pixel") << one << 0;
+
+    QImage odd(7, 3, QImage::Format_ARGB32);
+    odd.fill(QColor(10, 200, 30));
+    odd.setPixel(6, 2, qRgb(250, 1, 2));
+    QTest::newRow("odd size") << odd << 0;
+
+    // 4096 colours: far more than a GIF holds, so they come out near.
+    QImage many(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            many.setPixel(x, y, qRgb(x * 4, y * 4, (x + y) * 2));
+    QTest::newRow("many colours, nearest") << many << 3 * 43;
+}
+
+void TestPictureGen::gifRoundTrip()
+{
+    QFETCH(QImage, image);
+    QFETCH(int, tolerance);
+    const GifWriter writer(ProgramColours);
+    const QByteArray bytes = writer.encode(image);
+    QVERIFY(bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"));
+    // The program's own reader, which refuses damaged files, takes it.
+    QVERIFY(!decodePicture(bytes).isNull());
+
+    const QImage back = decodeGif(bytes);
+    QCOMPARE(back.size(), image.size());
+    const QImage original = image.convertToFormat(QImage::Format_RGB32);
+    int worst = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            worst = qMax(worst, colourDistance(back.pixel(x, y), original.pixel(x, y)));
+    QVERIFY2(worst <= tolerance, qPrintable(QStringLiteral("a pixel is off by %1").arg(worst)));
+}
+
+void TestPictureGen::gifPaletteKeepsTheProgramColours()
+{
+    // A picture with none of the program's colours and far too many of its own.
+    QImage image(80, 80, QImage::Format_RGB32);
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 80; ++x)
+            image.setPixel(x, y, qRgb(x * 3, 255 - y * 3, 128));
+    const GifWriter writer(ProgramColours);
+    const QList<QRgb> palette = writer.palette(image);
+    QCOMPARE(palette.size(), GifWriter::MaxColours);
+    QCOMPARE(palette.mid(0, ProgramColours.size()), ProgramColours);
+
+    // And where the picture uses them, they survive exactly.
+    image.fill(Colours::Canvas);
+    image.setPixel(3, 3, Colours::StyledPicture.rgb());
+    const QImage back = decodeGif(writer.encode(image));
+    QCOMPARE(back.pixel(0, 0), Colours::Canvas.rgb());
+    QCOMPARE(back.pixel(3, 3), Colours::StyledPicture.rgb());
+}
+
+void TestPictureGen::gifBytesDoNotDependOnHashOrder()
+{
+    // Many colours used equally often: only a full ordering makes the
+    // colour table the same from one run to the next.
+    QImage image(128, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 128; ++x)
+            image.setPixel(x, y, qRgb((x * 37) & 255, (y * 53) & 255, (x * y) & 255));
+    const GifWriter writer(ProgramColours);
+    QHashSeed::setDeterministicGlobalSeed();
+    const QByteArray first = writer.encode(image);
+    QHashSeed::resetRandomGlobalSeed();
+    const QByteArray second = writer.encode(image);
+    QCOMPARE(first, second);
+}
+
+void TestPictureGen::foldersAreMatchedWithoutCase()
+{
+    QTemporaryDir root;
+    const QString upper = PictureSet::outputPath(root.path(), QStringLiteral("Images\\exit.jpg"));
+    const QString lower = PictureSet::outputPath(root.path(), QStringLiteral("images\\check.jpg"));
+    QCOMPARE(QFileInfo(lower).absolutePath(), QFileInfo(upper).absolutePath());
+    QCOMPARE(QDir(root.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{QStringLiteral("Images")});
+    QVERIFY(PictureSet::outputPath(root.path(), QString()).isEmpty());
+}
+
+QTEST_MAIN(TestPictureGen)
+#include "tst_picturegen.moc"

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#pragma once
+
+#include "problems/framesequence.h"
+#include "stellated/starpolygon.h"
+
+#include <QImage>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QTransform>
+
+// The drawings of the program's picture set, one function per kind of
+// picture. Each returns the picture in memory; writing files is someone
+// else's job. Animations loop: frame `count` would be frame 0 again.
+namespace PictureDrawing {
+
+// The star polygon {n/k} that a problems-page sequence shows. The questions
+// count its edges (n) and its component polygons (the common divisor of n
+// and k), so this is what the answers rest on.
+struct StarFigure
+{
+    FrameSequence sequence;
+    int n = 0;
+    int k = 0;
+};
+QList<StarFigure> starFigures();
+
+// The figure as drawn in every frame, in twips of the picture, and where a
+// frame turns it: the transform takes those twips to the frame's pixels.
+StarPolygon starFramePolygon(const StarFigure &figure, QSize pixels);
+QTransform starFrameTransform(const StarFigure &figure, int frame, QSize pixels);
+
+QImage starFrame(const StarFigure &figure, int frame, QSize pixels);
+QImage triangleFrame(int frame, int count, QSize pixels);
+QImage titleFrame(int frame, int count, QSize pixels);
+QImage menuBackground(QSize pixels);
+QImage logo(QSize pixels);
+QImage icon(int pixels);
+
+enum class ButtonFace { Exit, Next, Answer, Check, Jotter };
+QImage buttonFace(ButtonFace face, QSize pixels);
+
+} // namespace PictureDrawing

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// One file of the picture set: the name the program reads it by (backslash
+// between folder and file), its size in pixels and how to draw it.
+struct PictureJob
+{
+    QString name;
+    QSize size;
+    std::function<QImage()> draw;
+};
+
+// Everything the program reads from the folders beside it, and its icons.
+namespace PictureSet {
+
+// Every picture the program reads, in a fixed order.
+QList<PictureJob> programPictures();
+
+// The program's icon: the title screen's window icon and larger sizes for
+// the desktop, as PNG files in the folder "icons".
+constexpr int WindowIconPixels = 32;
+QList<int> iconSizes();
+QString iconName(int pixels);
+QList<PictureJob> icons();
+
+// Where a picture goes under root. Folder names match existing folders
+// without regard to case, as the program reads them, so "Images\exit.jpg"
+// and "images\check.jpg" land in one folder.
+QString outputPath(const QString &root, const QString &name);
+
+// The file's bytes in the format its extension names: GIF, JPEG or PNG.
+QByteArray encode(const QImage &image, const QString &name);
+
+// Draws and writes every picture and icon under root. Returns the names it
+// could not write; empty when all went well.
+QStringList writeAll(const QString &root);
+
+} // namespace PictureSet
