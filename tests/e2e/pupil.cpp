@@ -38,7 +38,6 @@ void bringToFront(QWidget *window)
 {
     QWidget *top = window->window();
     if (QApplication::activeWindow() != top) {
-        top->raise();
         top->activateWindow();
         QApplication::processEvents();
     }

@@ -141,6 +141,7 @@ void TestPupilVisit::wholeVisit()
 {
     QFETCH(PictureSetFolder::Kind, kind);
     m_pictures = std::make_unique<PictureSetFolder>(kind);
+    m_opened.clear();
     // The generator's clock is scripted so that the run repeats itself.
     m_clock = 1000;
     m_random = std::make_unique<ClockSeededRandom>([this] { return m_clock += 1.37; });
@@ -455,10 +456,11 @@ void TestPupilVisit::explorer()
     QVERIFY(page);
     expectPicture(page->control<CommandButton>(QStringLiteral("cmdexit"))->picture(), "explorer exit button");
 
-    // The opening figure: a star of 5 to 11 points, all on the circle.
+    // The opening figure: a star of 5 to 11 points, all on the circle, never
+    // a step of 1 nor of half the points.
     const int n = page->control<TextBox>(QStringLiteral("Text2"), 0)->text().toInt();
     const int k = page->control<TextBox>(QStringLiteral("Text2"), 1)->text().trimmed().toInt();
-    QVERIFY2(n >= 5 && n <= 11 && k >= 2 && 2 * k != n && k <= n / 2, qPrintable(QStringLiteral("{%1/%2}").arg(n).arg(k)));
+    QVERIFY2(n >= 5 && n <= 11 && k >= 2 && 2 * k != n && k <= n / 2 + 1, qPrintable(QStringLiteral("{%1/%2}").arg(n).arg(k)));
     for (int j = 0; j < n; ++j)
         QVERIFY2(inkNear(page->drawing(), cornerOnCircle(j, n)), qPrintable(QStringLiteral("corner %1 of %2").arg(j).arg(n)));
 
@@ -472,8 +474,8 @@ void TestPupilVisit::explorer()
         {QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("8"), QStringLiteral(" 3")},
         {QStringLiteral("7"), QStringLiteral("7"), QStringLiteral("7"), QStringLiteral("3")},
         {QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral(" 0")},
-        {QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("0"), QStringLiteral("-1")},
         {QStringLiteral("99"), QStringLiteral("99"), QStringLiteral("20"), QStringLiteral(" 9")},
+        {QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("0"), QStringLiteral("-1")},
     };
     for (const Case &c : cases) {
         explorerEnter(c.edges, c.step, c.edgesAfter, c.stepAfter);
@@ -540,15 +542,15 @@ void TestPupilVisit::stellatedProblems()
 
     // Every question the page can ask, known by its text and its answer.
     const QString edges = QStringLiteral("How many edges does the stellated polygon in the animation have?");
-    const QHash<QString, QString> kinds{
-        {edges + u"|8", QStringLiteral("octagon's edges")},
-        {edges + u"|9", QStringLiteral("nonagon's edges")},
-        {edges + u"|5", QStringLiteral("pentagram's edges")},
-        {QStringLiteral("In degrees, what is the smallest angle through which a pentagram can be rotated, so that it looks the same after rotation as it did prior to rotation?|72"), QStringLiteral("pentagram")},
-        {QStringLiteral("In degrees, what is the smallest angle through which a Star of David can be rotated, so that it looks unaltered after rotation to how it looked prior to rotation?|60"), QStringLiteral("Star of David")},
-        {QStringLiteral("A regular stellated octagon is symmetrical under rotations around its centre through certain angles. In other words, after performing these rotations the stellated octagon looks unaltered. In degrees, what is the smallest of these angles?|45"), QStringLiteral("octagon")},
-        {QStringLiteral("A regular stellated dodecagon is symmetrical under rotations around its centre through certain angles. Each of these angles is a multiple of the smallest. In degrees, what is the smallest angle through which a regular stellated dodecagon can be rotated if it is to appear unaltered?|30"), QStringLiteral("dodecagon")},
-        {QStringLiteral("The stellated nonagon in the animation is a compound polygon. How many component polygons does it have?|3"), QStringLiteral("nonagon")},
+    const QSet<QString> kinds{
+        edges + QStringLiteral("|8"),
+        edges + QStringLiteral("|9"),
+        edges + QStringLiteral("|5"),
+        QStringLiteral("In degrees, what is the smallest angle through which a pentagram can be rotated, so that it looks the same after rotation as it did prior to rotation?|72"),
+        QStringLiteral("In degrees, what is the smallest angle through which a Star of David can be rotated, so that it looks unaltered after rotation to how it looked prior to rotation?|60"),
+        QStringLiteral("A regular stellated octagon is symmetrical under rotations around its centre through certain angles. In other words, after performing these rotations the stellated octagon looks unaltered. In degrees, what is the smallest of these angles?|45"),
+        QStringLiteral("A regular stellated dodecagon is symmetrical under rotations around its centre through certain angles. Each of these angles is a multiple of the smallest. In degrees, what is the smallest angle through which a regular stellated dodecagon can be rotated if it is to appear unaltered?|30"),
+        QStringLiteral("The stellated nonagon in the animation is a compound polygon. How many component polygons does it have?|3"),
     };
     QSet<QString> seen;
     QString previous;
