@@ -11,7 +11,6 @@ VertexaProgram::VertexaProgram(RandomSource &random, PictureFolder pictures)
     : m_program(random, std::move(pictures))
 {
     QApplication::setApplicationName(QStringLiteral("Vertexa"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vertexa 1 Demo"));
     // The program ends when it has no screen left, not when a window closes:
     // between hiding one screen and showing the next there may be none.
     QApplication::setQuitOnLastWindowClosed(false);
