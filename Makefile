@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 
 PACKAGES = cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libqt6gui6 libgif-dev \
-           xvfb xauth fonts-liberation2 fonts-dejavu-core libgl-dev
+           xvfb xauth fonts-liberation2 fonts-dejavu-core libgl-dev xdotool x11-apps
 
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 

@@ -54,6 +54,38 @@ QWindow *keyWindow()
     return active ? handleOf(active) : nullptr;
 }
 
+// The text a key types, as a keyboard gives it.
+QString textOf(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return QString(QChar(key));
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return QString(QChar(modifiers & Qt::ShiftModifier ? key : key + 32));
+    switch (key) {
+    case Qt::Key_Space: return QStringLiteral(" ");
+    case Qt::Key_Minus: return QStringLiteral("-");
+    case Qt::Key_Period: return QStringLiteral(".");
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return QStringLiteral("\r");
+    case Qt::Key_Backspace: return QStringLiteral("\b");
+    case Qt::Key_Tab: return QStringLiteral("\t");
+    case Qt::Key_Escape: return QStringLiteral("\x1b");
+    case Qt::Key_Delete: return QStringLiteral("\x7f");
+    default: return {};
+    }
+}
+
+// One press and one release, the modifiers held throughout, each going to
+// whichever window is active at that moment: a press may close the window
+// it went to.
+void sendKey(Qt::Key key, const QString &text, Qt::KeyboardModifiers modifiers)
+{
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        if (QWindow *window = keyWindow())
+            qt_handleKeyEvent(window, type, key, modifiers, text);
+    }
+}
+
 } // namespace
 
 void click(QWidget *control, Qt::MouseButton button)
@@ -106,21 +138,18 @@ void type(const QString &text)
             key = Qt::Key_Minus;
         else if (c == u'.')
             key = Qt::Key_Period;
-        if (QWindow *window = keyWindow())
-            QTest::sendKeyEvent(QTest::Click, window, key, QString(c), Qt::NoModifier);
+        sendKey(key, QString(c), Qt::NoModifier);
     }
 }
 
 void press(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    if (QWindow *window = keyWindow())
-        QTest::keyClick(window, key, modifiers);
+    sendKey(key, textOf(key, modifiers), modifiers);
 }
 
 void pressCharacter(QChar character, Qt::KeyboardModifiers modifiers)
 {
-    if (QWindow *window = keyWindow())
-        QTest::sendKeyEvent(QTest::Click, window, Qt::Key_unknown, QString(character), modifiers);
+    sendKey(Qt::Key_unknown, QString(character), modifiers);
 }
 
 QList<Screen *> visibleScreens()
