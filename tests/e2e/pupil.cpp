@@ -152,6 +152,24 @@ void pressCharacter(QChar character, Qt::KeyboardModifiers modifiers)
     sendKey(Qt::Key_unknown, QString(character), modifiers);
 }
 
+namespace {
+QtMessageHandler previousHandler = nullptr;
+
+void dropWindowSystemNotes(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+} // namespace
+
+void quietWindowSystem()
+{
+    if (!previousHandler)
+        previousHandler = qInstallMessageHandler(dropWindowSystemNotes);
+}
+
 QList<Screen *> visibleScreens()
 {
     QList<Screen *> screens;

@@ -37,6 +37,10 @@ void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // A key with a character code of its own but no key of its own (control characters).
 void pressCharacter(QChar character, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+// Drops the offscreen window system's notes that it cannot raise a window
+// or pass on size hints: thousands of visits would bury the test's output.
+void quietWindowSystem();
+
 // The program's windows now on screen, in no particular order.
 QList<Screen *> visibleScreens();
 // The window the pupil sees with this caption's screen name, or null.

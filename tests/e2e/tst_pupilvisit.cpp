@@ -116,6 +116,7 @@ private:
 
 void TestPupilVisit::initTestCase()
 {
+    Pupil::quietWindowSystem();
     // The test needs the generated pictures; without them every row would
     // check a program without pictures.
     QVERIFY2(PictureSetFolder::pictureFiles(PictureSetFolder::realRoot()).size() > 100,

@@ -488,6 +488,7 @@ private Q_SLOTS:
 
 void TestRandomEvents::initTestCase()
 {
+    Pupil::quietWindowSystem();
     QVERIFY(PictureSetFolder::pictureFiles(PictureSetFolder::realRoot()).size() > 100);
 }
 
