@@ -31,12 +31,55 @@ bool isCompleteJpeg(const QByteArray &bytes)
     return end >= 2 && bytes.size() - end <= 64;
 }
 
+// Walks the blocks of a GIF up to its trailer: screen descriptor and colour
+// table, then extensions and images, each ending in a zero-length sub-block.
+// A search for the trailer byte is not enough: that byte is common inside the
+// compressed pixels, so a cut file would often pass.
 bool isCompleteGif(const QByteArray &bytes)
 {
     if (!bytes.startsWith("GIF87a") && !bytes.startsWith("GIF89a"))
         return false;
-    const qsizetype trailer = bytes.lastIndexOf('\x3B');
-    return trailer >= 13 && bytes.size() - trailer <= 64;
+    const qsizetype size = bytes.size();
+    const auto byteAt = [&bytes](qsizetype i) { return quint8(bytes.at(i)); };
+    const auto colourTableSize = [](quint8 flags) { return (flags & 0x80) ? 3 * (qsizetype(2) << (flags & 7)) : 0; };
+    const auto skipSubBlocks = [&](qsizetype &pos) {
+        while (pos < size) {
+            const quint8 length = byteAt(pos++);
+            if (length == 0)
+                return true;
+            pos += length;
+        }
+        return false;
+    };
+
+    constexpr qsizetype ScreenDescriptorEnd = 13;
+    if (size < ScreenDescriptorEnd)
+        return false;
+    qsizetype pos = ScreenDescriptorEnd + colourTableSize(byteAt(10));
+    bool hasImage = false;
+    while (pos < size) {
+        switch (byteAt(pos++)) {
+        case 0x3B: // trailer, allowing stray padding after it
+            return hasImage && size - pos <= 64;
+        case 0x21: // extension: its label, then sub-blocks
+            if (++pos > size || !skipSubBlocks(pos))
+                return false;
+            break;
+        case 0x2C: { // image: descriptor, colour table, code size, sub-blocks
+            constexpr qsizetype DescriptorSize = 9;
+            if (pos + DescriptorSize > size)
+                return false;
+            pos += DescriptorSize + colourTableSize(byteAt(pos + DescriptorSize - 1));
+            if (++pos > size || !skipSubBlocks(pos))
+                return false;
+            hasImage = true;
+            break;
+        }
+        default:
+            return false;
+        }
+    }
+    return false;
 }
 
 // One path component, matched exactly first and then without regard to case.

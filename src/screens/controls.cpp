@@ -5,14 +5,19 @@
 #include "common/twips.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QHash>
+#include <QIcon>
 #include <QMetaMethod>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <qdrawutil.h>
 
 // Label ---------------------------------------------------------------------
 
@@ -318,9 +323,12 @@ void CommandButton::paintEvent(QPaintEvent *event)
         return;
     }
     QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    // A plain raised panel in the face colour. The style's own bevel would
+    // be cached under this button's palette, which is new for every button,
+    // and the cache's keys outlive the buttons: every Jotter opened would
+    // leave some memory behind for good.
+    const QBrush face = palette().brush(QPalette::Button);
+    qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
 
     QRect inner = rect().adjusted(2, 2, -2, -2);
     if (isDown())
@@ -456,6 +464,32 @@ void LineControl::paintEvent(QPaintEvent *)
 
 // PlayerBar -----------------------------------------------------------------
 
+namespace {
+
+// The player bars' four pictures, made once for the whole program: a fresh
+// icon for every bar leaves a little memory in the style's caches at every
+// visit of a problems page, without end.
+class PlayerIcons : public QObject
+{
+public:
+    static QIcon icon(QStyle::StandardPixmap which, const QStyle *style)
+    {
+        static QPointer<PlayerIcons> icons;
+        if (!icons)
+            icons = new PlayerIcons(QCoreApplication::instance());
+        auto found = icons->m_icons.find(which);
+        if (found == icons->m_icons.end())
+            found = icons->m_icons.insert(which, style->standardIcon(which));
+        return *found;
+    }
+
+private:
+    using QObject::QObject;
+    QHash<int, QIcon> m_icons;
+};
+
+} // namespace
+
 PlayerBar::PlayerBar(QWidget *parent)
     : QWidget(parent)
 {
@@ -471,7 +505,7 @@ PlayerBar::PlayerBar(QWidget *parent)
     }};
     for (std::size_t i = 0; i < Buttons.size(); ++i) {
         auto *b = new QToolButton(this);
-        b->setIcon(style()->standardIcon(looks[i].icon));
+        b->setIcon(PlayerIcons::icon(looks[i].icon, style()));
         b->setAccessibleName(tr(looks[i].name));
         b->setToolTip(tr(looks[i].name));
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "app/vertexaprogram.h"
+
+#include "app/screenset.h"
+#include "screens/fonts.h"
+#include "screens/screendefinition.h"
+
+#include <QApplication>
+
+VertexaProgram::VertexaProgram(RandomSource &random, PictureFolder pictures)
+    : m_program(random, std::move(pictures))
+{
+    QApplication::setApplicationName(QStringLiteral("Vertexa"));
+    // The desktop takes the program's name and icon from the installed
+    // desktop file. No display name: window systems would append it to every
+    // caption.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Vertexa"));
+    // Before any screen is built, so that Tahoma resolves to the Tahoma-metric face.
+    registerBundledFonts();
+    // The program ends when it has no screen left, not when a window closes:
+    // between hiding one screen and showing the next there may be none.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    registerProgramScreens(m_program.screens());
+    connect(&m_program.screens(), &ScreenRegistry::endRequested, this, &VertexaProgram::finish);
+    connect(&m_program.screens(), &ScreenRegistry::lastScreenUnloaded, this, &VertexaProgram::finish);
+}
+
+VertexaProgram::~VertexaProgram()
+{
+    // Screens unloaded last are still waiting for their deferred deletion.
+    disconnect(&m_program.screens(), nullptr, this, nullptr);
+    m_program.screens().end();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void VertexaProgram::start()
+{
+    m_program.screens().show(ScreenNames::Title);
+}
+
+void VertexaProgram::finish()
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    Q_EMIT finished();
+}
+
+int runVertexa(QApplication &app, RandomSource &random, PictureFolder pictures)
+{
+    VertexaProgram vertexa(random, std::move(pictures));
+    QObject::connect(&vertexa, &VertexaProgram::finished, &app, &QApplication::quit, Qt::QueuedConnection);
+    vertexa.start();
+    return app.exec();
+}
