@@ -496,7 +496,7 @@ void TestRandomEvents::rulesHoldThroughout_data()
 {
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<int>("events");
-    const int events = qEnvironmentVariableIntValue("VERTEXA_EXPLORE_EVENTS") > 0 ? qEnvironmentVariableIntValue("VERTEXA_EXPLORE_EVENTS") : 2000;
+    const int events = qEnvironmentVariableIntValue("VERTEXA_EXPLORE_EVENTS") > 0 ? qEnvironmentVariableIntValue("VERTEXA_EXPLORE_EVENTS") : 20000;
     bool given = false;
     const quint32 seed = quint32(qEnvironmentVariable("VERTEXA_EXPLORE_SEED").toUInt(&given));
     if (given) {

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+//
+// A long run of the animations with the real pictures: the title screen and
+// both problems pages, each for a fixed number of ticks (every tick reads,
+// decodes, shows and paints one frame). Prints the CPU time per tick and the
+// resident memory before and after; never fails.
+#include "app/titlescreen.h"
+#include "app/vertexaprogram.h"
+#include "common/randomsource.h"
+#include "problems/problemspage.h"
+#include "screens/controls.h"
+
+#include <QApplication>
+#include <QFile>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+constexpr int DefaultTicks = 20000;
+
+double cpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+qint64 residentKilobytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toLongLong() * (sysconf(_SC_PAGESIZE) / 1024) : -1;
+}
+
+// Runs `ticks` ticks of one screen's animation, painting after each as the
+// event loop would, and prints what they cost.
+void soak(const char *what, Screen *screen, const std::function<void()> &tick, int ticks)
+{
+    QCoreApplication::processEvents();
+    const qint64 before = residentKilobytes();
+    const double start = cpuSeconds();
+    for (int i = 0; i < ticks; ++i) {
+        tick();
+        screen->repaint();
+    }
+    const double spent = cpuSeconds() - start;
+    const qint64 after = residentKilobytes();
+    std::printf("%-28s %7d ticks  %8.1f us CPU per tick  resident %6lld kB -> %6lld kB (%+lld kB)\n", what, ticks,
+                spent / ticks * 1e6, before, after, after - before);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int ticks = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : DefaultTicks;
+
+    ScriptedRandom random({0.1, 0.6, 0.3, 0.9});
+    VertexaProgram vertexa(random, PictureFolder(QStringLiteral(VERTEXA_PROGRAM_DIR)));
+    ScreenRegistry &screens = vertexa.screens();
+    std::printf("Soak with the pictures in %s\n", VERTEXA_PROGRAM_DIR);
+
+    vertexa.start();
+    auto *title = qobject_cast<TitleScreen *>(screens.loaded(ScreenNames::Title));
+    title->stopTimers(); // the loop below is the clock
+    soak("title animation (15 GIFs)", title, [title] { title->Timer1_Timer(); }, ticks);
+
+    screens.show(ScreenNames::TriangleProblems);
+    auto *triangle = qobject_cast<ProblemsPage *>(screens.loaded(ScreenNames::TriangleProblems));
+    screens.unload(ScreenNames::Title);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    triangle->stopTimers();
+    soak("triangle page (15 JPEGs)", triangle, [triangle] { triangle->Timer1_Timer(); }, ticks);
+
+    screens.show(ScreenNames::StellatedProblems);
+    auto *stellated = qobject_cast<ProblemsPage *>(screens.loaded(ScreenNames::StellatedProblems));
+    screens.unload(ScreenNames::TriangleProblems);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    stellated->stopTimers();
+    // A new question every 400 ticks, so every sequence gets its turn.
+    int count = 0;
+    soak("stellated page (all three)", stellated, [stellated, &count] {
+        if (++count % 400 == 0) {
+            stellated->cmdgo_Click();
+            stellated->stopTimers();
+        }
+        stellated->Timer1_Timer();
+    }, ticks);
+    return 0;
+}
