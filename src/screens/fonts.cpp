@@ -31,15 +31,15 @@ QHash<QString, int> &addedFonts()
 
 } // namespace
 
-QFont fontFor(const FontSpec &spec, const QFont &systemFont)
+QFont fontFor(const FontSpec &asked, const QFont &systemFont)
 {
-    if (spec.face.isEmpty())
+    if (asked.face.isEmpty())
         return systemFont;
     QFont font;
-    font.setFamilies(facesFor(spec.face));
-    font.setStyleHint(spec.face == u"Times New Roman" ? QFont::Serif : QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+    font.setFamilies(facesFor(asked.face));
+    font.setStyleHint(asked.face == u"Times New Roman" ? QFont::Serif : QFont::SansSerif);
+    font.setPointSizeF(asked.points);
+    font.setWeight(asked.bold ? QFont::Bold : QFont::Normal);
     return font;
 }
 

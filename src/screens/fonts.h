@@ -10,7 +10,7 @@
 // The font a control asks for, falling back to the nearest installed face of
 // the same kind: Liberation's metric twins for Arial and Times New Roman, a
 // humanist sans for Tahoma.
-QFont fontFor(const FontSpec &spec, const QFont &systemFont);
+QFont fontFor(const FontSpec &asked, const QFont &systemFont);
 
 // Where Tahoma-metric faces lie outside the system's font path: Wine ships
 // one (Debian's fonts-wine) that fontconfig does not list.

@@ -22,10 +22,10 @@ const QStringList AllLabels{
 };
 
 // "Label2(3)" names element 3 of Label2; "Label1" a control outside any array.
-Label *labelNamed(const Screen *screen, const QString &spec)
+Label *labelNamed(const Screen *screen, const QString &name)
 {
     static const QRegularExpression pattern(QStringLiteral("^(\\w+)(?:\\((\\d+)\\))?$"));
-    const QRegularExpressionMatch m = pattern.match(spec);
+    const QRegularExpressionMatch m = pattern.match(name);
     if (!m.hasMatch())
         return nullptr;
     return screen->control<Label>(m.captured(1), m.captured(2).isEmpty() ? NoIndex : m.captured(2).toInt());
