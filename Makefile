@@ -64,7 +64,7 @@ fuzz: deps-fuzz
 	    work=$$(mktemp -d); cp fuzz/corpus/$$target/* $$work/; \
 	    echo "Fuzzing $$target for $(FUZZ_SECONDS) s"; \
 	    QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) \
-	        -print_final_stats=1 $$work 2>&1 | grep -E 'stat::number_of_executed_units|Done|ERROR|SUMMARY' ; \
+	        -artifact_prefix=$(FUZZ_BUILD)/ -print_final_stats=1 $$work 2>&1 | grep -E 'stat::number_of_executed_units|Done|ERROR|SUMMARY' ; \
 	    status=$${PIPESTATUS[0]}; rm -rf $$work; [ $$status -eq 0 ] || exit $$status; \
 	done
 
