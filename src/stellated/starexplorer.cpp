@@ -60,8 +60,8 @@ int StarExplorer::Text2_KeyPress(int index, int code)
 void StarExplorer::drawstell()
 {
     const StarPolygon star(leadingNumber(m_text2[0]->text()), leadingNumber(m_text2[1]->text()));
-    const QPointF centre(static_cast<float>(star.centre().x()), static_cast<float>(star.centre().y()));
-    drawCircle(centre, static_cast<float>(star.radius()), foregroundColour());
+    const QPointF centre(StarPolygon::toSinglePrecision(star.centre().x()), StarPolygon::toSinglePrecision(star.centre().y()));
+    drawCircle(centre, StarPolygon::toSinglePrecision(star.radius()), foregroundColour());
     drawPoint(centre, Colours::Yellow);
     const QList<StarPolygon::Segment> segments = star.segments();
     for (const StarPolygon::Segment &s : segments)

@@ -39,10 +39,18 @@ StarPolygon::StarPolygon(double n, double k, QPointF centre, double radius)
     }
 }
 
+double StarPolygon::toSinglePrecision(double value)
+{
+    // Through a volatile float: GCC 12 at -O2 folds a pair of double-to-float
+    // round trips into nothing when they feed a QPointF.
+    volatile float single = static_cast<float>(value);
+    return single;
+}
+
 QPointF StarPolygon::drawnVertex(int j) const
 {
     const QPointF v = vertex(j);
-    return QPointF(static_cast<float>(v.x()), static_cast<float>(v.y()));
+    return QPointF(toSinglePrecision(v.x()), toSinglePrecision(v.y()));
 }
 
 QList<StarPolygon::Segment> StarPolygon::segments() const

@@ -41,6 +41,8 @@ public:
     QPointF vertex(int j) const { return m_vertices.at(j); }
     // The same, as handed to drawing: single precision.
     QPointF drawnVertex(int j) const;
+    // A coordinate as drawing takes it: rounded to single precision.
+    static double toSinglePrecision(double value);
 
     // One segment per vertex, in the order of the starting vertex: from i - 1
     // to (k + i - 1) mod n for i = 1 ... n. A negative step runs the other way
