@@ -3,7 +3,8 @@
 //
 // What one animation step of the triangle problems page costs (read the
 // frame file, decode it, show it and paint it), set against decoding the
-// same bytes alone, and as a share of the page's 50 ms tick. Prints figures;
+// same bytes alone, and as a share of the page's 50 ms tick. On a fine
+// display the step reads the frame's fine twin as well. Prints figures;
 // never fails.
 #include "app/screenset.h"
 #include "common/picturefile.h"
@@ -131,7 +132,8 @@ int main(int argc, char **argv)
     const Figures s = summarise(step);
     const Figures d = summarise(decode);
     QTextStream out(stdout);
-    out << "Animation step of the triangle page, " << Rounds << " steps over " << source << "\n";
+    out << "Animation step of the triangle page, " << Rounds << " steps over " << source << ", display ratio "
+        << page->devicePixelRatioF() << " (QT_SCALE_FACTOR=2 for a fine display)\n";
     out << QStringLiteral("  step (read + decode + show + paint): median %1 us, mean %2 us\n").arg(s.medianUs, 0, 'f', 1).arg(s.meanUs, 0, 'f', 1);
     out << QStringLiteral("  bare decode of the same bytes:       median %1 us, mean %2 us\n").arg(d.medianUs, 0, 'f', 1).arg(d.meanUs, 0, 'f', 1);
     out << QStringLiteral("  step / decode: %1x; step takes %2% of the %3 ms tick\n")

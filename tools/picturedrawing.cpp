@@ -27,9 +27,12 @@ const QColor Face = Colours::StyledPicture;  // the lighter blue inside figures
 const QColor White{255, 255, 255};
 const QColor Shadow{16, 24, 64};
 
-QImage canvas(QSize pixels, const QColor &fill)
+// A picture of the given size in pixels, ratio times as fine: painters on it
+// still work in those pixels and the image holds ratio times as many.
+QImage canvas(QSize pixels, const QColor &fill, qreal ratio)
 {
-    QImage image(pixels, QImage::Format_RGB32);
+    QImage image(pixels * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(fill);
     return image;
 }
@@ -178,9 +181,9 @@ QTransform starFrameTransform(const StarFigure &figure, int frame, QSize pixels)
     return t;
 }
 
-QImage starFrame(const StarFigure &figure, int frame, QSize pixels)
+QImage starFrame(const StarFigure &figure, int frame, QSize pixels, qreal ratio)
 {
-    QImage image = canvas(pixels, Field);
+    QImage image = canvas(pixels, Field, ratio);
     QPainter p(&image);
     prepare(p);
     const StarPolygon star = starFramePolygon(figure, pixels);
@@ -216,9 +219,9 @@ QImage starFrame(const StarFigure &figure, int frame, QSize pixels)
     return image;
 }
 
-QImage triangleFrame(int frame, int count, QSize pixels)
+QImage triangleFrame(int frame, int count, QSize pixels, qreal ratio)
 {
-    QImage image = canvas(pixels, Field);
+    QImage image = canvas(pixels, Field, ratio);
     QPainter p(&image);
     prepare(p);
     // Work on a 324 x 244 layout and let the painter fit it to the picture.
@@ -287,9 +290,9 @@ QImage triangleFrame(int frame, int count, QSize pixels)
     return image;
 }
 
-QImage titleFrame(int frame, int count, QSize pixels)
+QImage titleFrame(int frame, int count, QSize pixels, qreal ratio)
 {
-    QImage image = canvas(pixels, Field);
+    QImage image = canvas(pixels, Field, ratio);
     QPainter p(&image);
     prepare(p);
     p.scale(pixels.width() / 320.0, pixels.height() / 240.0);
@@ -334,9 +337,9 @@ QImage titleFrame(int frame, int count, QSize pixels)
     return image;
 }
 
-QImage menuBackground(QSize pixels)
+QImage menuBackground(QSize pixels, qreal ratio)
 {
-    QImage image = canvas(pixels, Colours::Canvas);
+    QImage image = canvas(pixels, Colours::Canvas, ratio);
     QPainter p(&image);
     prepare(p);
     p.scale(pixels.width() / 800.0, pixels.height() / 600.0);
@@ -364,9 +367,9 @@ QImage menuBackground(QSize pixels)
     return image;
 }
 
-QImage logo(QSize pixels)
+QImage logo(QSize pixels, qreal ratio)
 {
-    QImage image = canvas(pixels, Field);
+    QImage image = canvas(pixels, Field, ratio);
     QPainter p(&image);
     prepare(p);
     p.scale(pixels.width() / 100.0, pixels.height() / 139.0);
@@ -416,9 +419,9 @@ QImage icon(int pixels)
     return image;
 }
 
-QImage buttonFace(ButtonFace face, QSize pixels)
+QImage buttonFace(ButtonFace face, QSize pixels, qreal ratio)
 {
-    QImage image = canvas(pixels, Field);
+    QImage image = canvas(pixels, Field, ratio);
     QPainter p(&image);
     prepare(p);
     p.scale(pixels.width() / 119.0, pixels.height() / 33.0);

@@ -14,6 +14,8 @@
 // The drawings of the program's picture set, one function per kind of
 // picture. Each returns the picture in memory; writing files is someone
 // else's job. Animations loop: frame `count` would be frame 0 again.
+// Sizes are in the pixels of the box that shows the picture; with a ratio
+// above 1 the same drawing comes ratio times as fine, for fine displays.
 namespace PictureDrawing {
 
 // The star polygon {n/k} that a problems-page sequence shows. The questions
@@ -32,14 +34,14 @@ QList<StarFigure> starFigures();
 StarPolygon starFramePolygon(const StarFigure &figure, QSize pixels);
 QTransform starFrameTransform(const StarFigure &figure, int frame, QSize pixels);
 
-QImage starFrame(const StarFigure &figure, int frame, QSize pixels);
-QImage triangleFrame(int frame, int count, QSize pixels);
-QImage titleFrame(int frame, int count, QSize pixels);
-QImage menuBackground(QSize pixels);
-QImage logo(QSize pixels);
+QImage starFrame(const StarFigure &figure, int frame, QSize pixels, qreal ratio = 1);
+QImage triangleFrame(int frame, int count, QSize pixels, qreal ratio = 1);
+QImage titleFrame(int frame, int count, QSize pixels, qreal ratio = 1);
+QImage menuBackground(QSize pixels, qreal ratio = 1);
+QImage logo(QSize pixels, qreal ratio = 1);
 QImage icon(int pixels);
 
 enum class ButtonFace { Exit, Next, Answer, Check, Jotter };
-QImage buttonFace(ButtonFace face, QSize pixels);
+QImage buttonFace(ButtonFace face, QSize pixels, qreal ratio = 1);
 
 } // namespace PictureDrawing

@@ -6,6 +6,7 @@
 #include "picturedrawing.h"
 
 #include "common/colourtable.h"
+#include "common/picturefile.h"
 #include "common/picturenames.h"
 #include "common/twips.h"
 #include "problems/framesequence.h"
@@ -22,48 +23,71 @@ namespace {
 using namespace PictureDrawing;
 
 // The boxes the pictures are shown in, in twips; each picture is drawn at
-// the box's own pixel size so nothing is stretched.
+// the box's own pixel size so nothing is stretched, and again twice as fine
+// for displays with more than one pixel per pixel.
 const QSize TitleBox{4800, 3600};    // the title screen's animation surface
 const QSize MenuWindow{12000, 9000}; // the styled window; its client area is no larger
 const QSize LogoBox{1500, 2085};     // the menu's logo box
 const QSize ButtonBox{1785, 495};    // the lesson screens' picture buttons
 const QSize AnimationBox{4860, 3660}; // the problems pages' image box
 
-void addSequence(QList<PictureJob> &jobs, const FrameSequence &sequence, QSize pixels,
-                 const std::function<QImage(int, QSize)> &frame)
+// Collects the files of one ratio: the program's names at ratio 1, their fine
+// twins' names above it. Sizes are the files' own, ratio times the box's.
+class JobList
 {
-    for (int i = 0; i < sequence.count; ++i)
-        jobs.append({sequence.fileName(i), pixels, [=] { return frame(i, pixels); }});
-}
+public:
+    explicit JobList(int ratio) : m_ratio(ratio) {}
+
+    void add(const QString &name, QSize boxPixels, const std::function<QImage(QSize, qreal)> &draw)
+    {
+        const int ratio = m_ratio;
+        m_jobs.append({ratio == 1 ? name : PictureFolder::highResolutionName(name), boxPixels * ratio,
+                       [=] { return draw(boxPixels, ratio); }});
+    }
+
+    void addSequence(const FrameSequence &sequence, QSize boxPixels, const std::function<QImage(int, QSize, qreal)> &frame)
+    {
+        for (int i = 0; i < sequence.count; ++i)
+            add(sequence.fileName(i), boxPixels, [=](QSize s, qreal r) { return frame(i, s, r); });
+    }
+
+    QList<PictureJob> jobs() const { return m_jobs; }
+
+private:
+    int m_ratio;
+    QList<PictureJob> m_jobs;
+};
 
 } // namespace
 
-QList<PictureJob> programPictures()
+QList<PictureJob> programPictures(int ratio)
 {
-    QList<PictureJob> jobs;
+    JobList jobs(ratio);
     const QSize title = twipsToPixels(TitleBox);
     const QSize button = twipsToPixels(ButtonBox);
     const QSize animation = twipsToPixels(AnimationBox);
     const int titleCount = FrameSequences::Title.count;
 
     // "Images" is spelt this way first, so the folder gets that spelling.
-    jobs.append({PictureNames::Logo, twipsToPixels(LogoBox), [=] { return logo(twipsToPixels(LogoBox)); }});
+    jobs.add(PictureNames::Logo, twipsToPixels(LogoBox), logo);
     const QList<std::pair<QString, ButtonFace>> faces{
         {PictureNames::ExitButton, ButtonFace::Exit},   {PictureNames::NextButton, ButtonFace::Next},
         {PictureNames::AnswerButton, ButtonFace::Answer}, {PictureNames::CheckButton, ButtonFace::Check},
         {PictureNames::JotterButton, ButtonFace::Jotter}};
     for (const auto &[name, face] : faces)
-        jobs.append({name, button, [=] { return buttonFace(face, button); }});
+        jobs.add(name, button, [face = face](QSize s, qreal r) { return buttonFace(face, s, r); });
 
-    jobs.append({PictureNames::MenuBackground, twipsToPixels(MenuWindow), [] { return menuBackground(twipsToPixels(MenuWindow)); }});
-    addSequence(jobs, FrameSequences::Title, title, [=](int i, QSize s) { return titleFrame(i, titleCount, s); });
-    jobs.append({PictureNames::TitleFallback, title, [=] { return titleFrame(0, titleCount, title); }});
+    jobs.add(PictureNames::MenuBackground, twipsToPixels(MenuWindow), menuBackground);
+    const auto titleFrames = [=](int i, QSize s, qreal r) { return titleFrame(i, titleCount, s, r); };
+    jobs.addSequence(FrameSequences::Title, title, titleFrames);
+    jobs.add(PictureNames::TitleFallback, title, [=](QSize s, qreal r) { return titleFrames(0, s, r); });
 
     const int triangleCount = FrameSequences::Triangle.count;
-    addSequence(jobs, FrameSequences::Triangle, animation, [=](int i, QSize s) { return triangleFrame(i, triangleCount, s); });
+    jobs.addSequence(FrameSequences::Triangle, animation,
+                     [=](int i, QSize s, qreal r) { return triangleFrame(i, triangleCount, s, r); });
     for (const StarFigure &figure : starFigures())
-        addSequence(jobs, figure.sequence, animation, [=](int i, QSize s) { return starFrame(figure, i, s); });
-    return jobs;
+        jobs.addSequence(figure.sequence, animation, [=](int i, QSize s, qreal r) { return starFrame(figure, i, s, r); });
+    return jobs.jobs();
 }
 
 QList<int> iconSizes()
@@ -82,6 +106,11 @@ QList<PictureJob> icons()
     for (int pixels : iconSizes())
         jobs.append({iconName(pixels), QSize(pixels, pixels), [=] { return icon(pixels); }});
     return jobs;
+}
+
+QList<PictureJob> allFiles()
+{
+    return programPictures(1) + programPictures(PictureFolder::HighResolutionRatio) + icons();
 }
 
 QString outputPath(const QString &root, const QString &name)
@@ -132,7 +161,7 @@ QStringList writeAll(const QString &root)
     QStringList failures;
     if (!QDir().mkpath(root))
         return {root};
-    for (const PictureJob &job : programPictures() + icons()) {
+    for (const PictureJob &job : allFiles()) {
         const QString path = outputPath(root, job.name);
         const QByteArray bytes = encode(job.draw(), job.name);
         QFile file(path);

@@ -21,8 +21,10 @@ struct PictureJob
 // Everything the program reads from the folders beside it, and its icons.
 namespace PictureSet {
 
-// Every picture the program reads, in a fixed order.
-QList<PictureJob> programPictures();
+// Every picture the program reads, in a fixed order, drawn ratio times as
+// fine as the box that shows it: at 1 under the names the program reads, at
+// PictureFolder::HighResolutionRatio under their fine twins' names.
+QList<PictureJob> programPictures(int ratio = 1);
 
 // The program's icon: the title screen's window icon and larger sizes for
 // the desktop, as PNG files in the folder "icons".
@@ -30,6 +32,9 @@ constexpr int WindowIconPixels = 32;
 QList<int> iconSizes();
 QString iconName(int pixels);
 QList<PictureJob> icons();
+
+// Every file writeAll writes: the pictures at both ratios and the icons.
+QList<PictureJob> allFiles();
 
 // Where a picture goes under root. Folder names match existing folders
 // without regard to case, as the program reads them, so "Images\exit.jpg"

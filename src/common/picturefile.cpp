@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
+
 namespace {
 
 // Pictures are small; anything larger is not one of ours.
@@ -163,9 +165,30 @@ QString PictureFolder::resolve(const QString &name) const
     return {};
 }
 
-QImage PictureFolder::load(const QString &name) const
+QString PictureFolder::highResolutionName(const QString &name)
 {
-    const QString path = resolve(name);
+    const qsizetype folderEnd = std::max(name.lastIndexOf(u'\\'), name.lastIndexOf(u'/'));
+    qsizetype dot = name.lastIndexOf(u'.');
+    if (dot <= folderEnd)
+        dot = name.size();
+    return name.left(dot) + QStringLiteral("@%1x").arg(HighResolutionRatio) + name.mid(dot);
+}
+
+QImage PictureFolder::load(const QString &name, qreal devicePixelRatio) const
+{
+    const QImage picture = readFile(resolve(name));
+    if (picture.isNull() || devicePixelRatio <= 1)
+        return picture;
+    QImage fine = readFile(resolve(highResolutionName(name)));
+    // A twin of any other size would change the picture's place on screen.
+    if (fine.size() != picture.size() * HighResolutionRatio)
+        return picture;
+    fine.setDevicePixelRatio(HighResolutionRatio);
+    return fine;
+}
+
+QImage PictureFolder::readFile(const QString &path)
+{
     if (path.isEmpty())
         return {};
     QFile file(path);

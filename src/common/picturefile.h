@@ -22,7 +22,17 @@ public:
 
     // The decoded picture, or a null image when the file is missing, empty,
     // damaged or incomplete. Callers keep what they showed when it is null.
-    QImage load(const QString &name) const;
+    // On a display finer than one pixel per pixel (devicePixelRatio above 1)
+    // the picture's twice-as-fine twin is given instead, marked with its
+    // ratio, when one is beside it and readable at exactly twice the size:
+    // it fills the same space, only sharper. The named file still decides
+    // whether there is a picture at all.
+    QImage load(const QString &name, qreal devicePixelRatio = 1) const;
+
+    // The ratio of the fine twins, and the name of a picture's twin: the
+    // usual "@2x" before the extension ("tri2sm\tri200@2x.jpg").
+    static constexpr int HighResolutionRatio = 2;
+    static QString highResolutionName(const QString &name);
 
     // The root for the running program's own executable.
     static QString defaultRoot();
@@ -38,6 +48,8 @@ public:
     static const QStringList &folderNames();
 
 private:
+    static QImage readFile(const QString &path);
+
     QString m_root;
 };
 

@@ -384,12 +384,11 @@ void PictureView::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), m_back);
     if (m_picture.isNull())
         return;
-    if (m_fit == Fit::Stretch) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_fit == Fit::Stretch)
         painter.drawImage(rect(), m_picture);
-    } else {
-        painter.drawImage(QPoint(0, 0), m_picture);
-    }
+    else
+        painter.drawImage(QPoint(0, 0), m_picture); // at its own size, which a fine picture gives in its ratio
 }
 
 // FrameBox ------------------------------------------------------------------

@@ -313,7 +313,7 @@ bool Screen::setBackgroundPicture(const QImage &picture)
 
 QImage Screen::loadPicture(const QString &name) const
 {
-    return m_program.pictures().load(name);
+    return m_program.pictures().load(name, devicePixelRatioF());
 }
 
 QColor Screen::foregroundColour() const
@@ -366,8 +366,11 @@ void Screen::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRect area = event->rect();
     painter.fillRect(area, backgroundColour());
-    if (!m_backgroundPicture.isNull())
+    if (!m_backgroundPicture.isNull()) {
+        // A fine picture on a display between the two resolutions is scaled down.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QPoint(0, 0), m_backgroundPicture);
+    }
     // Only the exposed part of the drawing is copied, so the cost does not
     // depend on how much has been drawn.
     const qreal ratio = m_surface.devicePixelRatio();

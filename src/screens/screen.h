@@ -67,7 +67,8 @@ public:
     bool setBackgroundPicture(const QImage &picture);
     QImage backgroundPicture() const { return m_backgroundPicture; }
 
-    // A picture of the program's by name, read afresh; null when it cannot be read.
+    // A picture of the program's by name, read afresh; null when it cannot be
+    // read. On a high-resolution display, its fine twin where there is one.
     QImage loadPicture(const QString &name) const;
 
     // The colour drawing uses when it names none: the system's text colour.

@@ -18,6 +18,10 @@ private Q_SLOTS:
     void damagedFilesCountAsUnreadable_data();
     void damagedFilesCountAsUnreadable();
     void readsAfreshEveryTime();
+    void fineTwinOnFineDisplays_data();
+    void fineTwinOnFineDisplays();
+    void twinNames_data();
+    void twinNames();
 };
 
 void TestPictureFile::resolvesNamesWithoutRegardToCase_data()
@@ -119,6 +123,77 @@ void TestPictureFile::readsAfreshEveryTime()
     QVERIFY(sameColour(folder.load(name).pixelColor(0, 0), Qt::blue, 0));
     pictures.remove(name);
     QVERIFY(folder.load(name).isNull());
+}
+
+void TestPictureFile::fineTwinOnFineDisplays_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QString>("plain");   // "" for none, "damaged" for a cut file
+    QTest::addColumn<QString>("twin");    // as plain, or "small" for one of the plain size
+    QTest::addColumn<QString>("twinName");
+    QTest::addColumn<QString>("expected"); // which picture comes back: plain, twin or none
+    const QString twinName = QStringLiteral("f\\frame@2x.jpg");
+    QTest::newRow("ordinary display") << 1.0 << "good" << "good" << twinName << "plain";
+    QTest::newRow("fine display") << 2.0 << "good" << "good" << twinName << "twin";
+    QTest::newRow("between the two") << 1.5 << "good" << "good" << twinName << "twin";
+    QTest::newRow("twin in other letter case") << 2.0 << "good" << "good" << "f\\FRAME@2X.JPG" << "twin";
+    QTest::newRow("no twin") << 2.0 << "good" << "" << twinName << "plain";
+    QTest::newRow("damaged twin") << 2.0 << "good" << "damaged" << twinName << "plain";
+    QTest::newRow("twin of the plain size") << 2.0 << "good" << "small" << twinName << "plain";
+    QTest::newRow("only the twin") << 2.0 << "" << "good" << twinName << "none";
+    QTest::newRow("damaged plain, good twin") << 2.0 << "damaged" << "good" << twinName << "none";
+}
+
+void TestPictureFile::fineTwinOnFineDisplays()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QString, plain);
+    QFETCH(QString, twin);
+    QFETCH(QString, twinName);
+    QFETCH(QString, expected);
+    const QString name = QStringLiteral("f\\frame.jpg");
+    const QSize size(40, 30);
+    const QColor plainColour(200, 40, 40), twinColour(40, 40, 200);
+    TestPictures pictures;
+    const auto place = [&](const QString &what, const QString &file, const QColor &colour, QSize fileSize) {
+        if (what == u"good")
+            pictures.write(file, colour, fileSize);
+        else if (what == u"small")
+            pictures.write(file, colour, size);
+        else if (what == u"damaged")
+            pictures.writeBytes(file, TestPictures::jpegBytes(colour, fileSize).left(100));
+    };
+    place(plain, name, plainColour, size);
+    place(twin, twinName, twinColour, size * PictureFolder::HighResolutionRatio);
+
+    const QImage loaded = PictureFolder(pictures.root()).load(name, ratio);
+    if (expected == u"none") {
+        QVERIFY(loaded.isNull());
+        return;
+    }
+    QVERIFY(!loaded.isNull());
+    const bool fine = expected == u"twin";
+    // Either way the picture covers the same space on screen.
+    QCOMPARE(loaded.deviceIndependentSize(), QSizeF(size));
+    QCOMPARE(loaded.devicePixelRatio(), fine ? qreal(PictureFolder::HighResolutionRatio) : 1.0);
+    QVERIFY(sameColour(loaded.pixelColor(10, 10), fine ? twinColour : plainColour));
+}
+
+void TestPictureFile::twinNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("twin");
+    QTest::newRow("in a folder") << "tri2sm\\tri200.jpg" << "tri2sm\\tri200@2x.jpg";
+    QTest::newRow("forward slash") << "stor4/stor0000.gif" << "stor4/stor0000@2x.gif";
+    QTest::newRow("dot in the folder only") << "a.b\\frame" << "a.b\\frame@2x";
+    QTest::newRow("no folder") << "logo.jpg" << "logo@2x.jpg";
+}
+
+void TestPictureFile::twinNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, twin);
+    QCOMPARE(PictureFolder::highResolutionName(name), twin);
 }
 
 QTEST_GUILESS_MAIN(TestPictureFile)

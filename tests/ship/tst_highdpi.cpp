@@ -12,7 +12,7 @@
 
 // The same program at device pixel ratios 1, 1.5 and 2 (one CTest entry
 // each): geometry in twips and device-independent pixels does not move, and
-// drawings are held and shown at the display's own resolution.
+// drawings and pictures are held and shown at the display's own resolution.
 // With VERTEXA_SCREENSHOTS set to a folder, the windows are saved there as the
 // program shows them, with the pictures the build drew.
 class TestHighDpi : public QObject
@@ -25,6 +25,8 @@ private Q_SLOTS:
     void geometryStaysInTwips();
     void explorerFigureIsAtDeviceResolution();
     void jotterStrokesAreAtDeviceResolution();
+    void picturesAreAtDeviceResolution_data();
+    void picturesAreAtDeviceResolution();
     void screenshots();
 
 private:
@@ -85,8 +87,8 @@ void sendMouse(QWidget *target, QEvent::Type type, QPoint pixels, Qt::MouseButto
 void TestHighDpi::init()
 {
     m_program = std::make_unique<TestProgram>();
-    if (!qEnvironmentVariableIsEmpty("VERTEXA_SCREENSHOTS"))
-        m_program->program().setPictures(PictureFolder(QStringLiteral(VERTEXA_PROGRAM_DIR)));
+    // The pictures the build drew, fine twins and all.
+    m_program->program().setPictures(PictureFolder(QStringLiteral(VERTEXA_PROGRAM_DIR)));
 }
 
 void TestHighDpi::cleanup()
@@ -182,6 +184,61 @@ void TestHighDpi::jotterStrokesAreAtDeviceResolution()
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     QVERIFY(opaque > 0);
     saveScreenshot(jotter, QStringLiteral("jotter"));
+}
+
+void TestHighDpi::picturesAreAtDeviceResolution_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("control"); // empty for the window's own background
+    QTest::newRow("title animation") << ScreenNames::Title << "Picture1";
+    QTest::newRow("menu background") << ScreenNames::Menu << "";
+    QTest::newRow("menu logo") << ScreenNames::Menu << "Image2";
+    QTest::newRow("menu exit button") << ScreenNames::Menu << "Command1";
+    QTest::newRow("triangle animation") << ScreenNames::TriangleProblems << "Image2";
+    QTest::newRow("star animation") << ScreenNames::StellatedProblems << "Image2";
+    QTest::newRow("check button") << ScreenNames::TriangleProblems << "cmdcheckit";
+}
+
+void TestHighDpi::picturesAreAtDeviceResolution()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, control);
+    Screen *shown = open(screen);
+    QVERIFY(shown);
+    QWidget *widget = control.isEmpty() ? shown : shown->control<QWidget>(control);
+    QVERIFY(widget);
+    // Read together, with no event in between: the animations change frame
+    // on their timers. The window's background is taken without its controls.
+    QPixmap grabbed(widget->size() * displayRatio());
+    grabbed.setDevicePixelRatio(displayRatio());
+    widget->render(&grabbed, {}, {}, widget == shown ? QWidget::DrawWindowBackground : QWidget::RenderFlags(QWidget::DrawChildren));
+    const QImage onScreen = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
+    QImage picture;
+    if (auto *view = qobject_cast<PictureView *>(widget))
+        picture = view->picture();
+    else if (auto *button = qobject_cast<CommandButton *>(widget))
+        picture = button->picture();
+    else
+        picture = shown->backgroundPicture();
+    QVERIFY(!picture.isNull());
+
+    // On a fine display the fine twin, covering the same space.
+    const qreal expectedRatio = displayRatio() > 1 ? PictureFolder::HighResolutionRatio : 1;
+    QCOMPARE(picture.devicePixelRatio(), expectedRatio);
+    if (widget != shown && !qobject_cast<CommandButton *>(widget))
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(widget->size()));
+
+    // Where the display's ratio is the picture's, it is shown pixel for pixel.
+    if (displayRatio() != expectedRatio || qobject_cast<CommandButton *>(widget))
+        return;
+    const QImage held = picture.convertToFormat(QImage::Format_RGB32);
+    const QSize common = held.size().boundedTo(onScreen.size());
+    int differ = 0;
+    for (int y = 0; y < common.height(); ++y) {
+        for (int x = 0; x < common.width(); ++x)
+            differ += onScreen.pixel(x, y) != held.pixel(x, y);
+    }
+    QVERIFY2(differ == 0, qPrintable(QStringLiteral("%1 of %2 pixels differ").arg(differ).arg(common.width() * common.height())));
 }
 
 // Only with VERTEXA_SCREENSHOTS: the screens with pictures, for a person to look at.

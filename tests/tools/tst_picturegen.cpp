@@ -61,6 +61,11 @@ int colourDistance(QRgb a, QRgb b)
     return qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b));
 }
 
+// How far, on average over the pixels, a fine twin brought down to the
+// plain size may be from the plain picture (sum of the channel differences;
+// small text is hinted differently at the two sizes and makes most of it).
+constexpr double MostTwinDifference = 10;
+
 const QList<QRgb> ProgramColours{Colours::StyledWindow.rgb(), Colours::StyledPicture.rgb(), Colours::Canvas.rgb(), Colours::Yellow.rgb()};
 
 } // namespace
@@ -73,6 +78,8 @@ private Q_SLOTS:
     void starFiguresMatchTheAnswers();
     void starFramesShowTheFigure_data();
     void starFramesShowTheFigure();
+    void fineTwinsShowTheSamePicture_data();
+    void fineTwinsShowTheSamePicture();
     void gifRoundTrip_data();
     void gifRoundTrip();
     void gifPaletteKeepsTheProgramColours();
@@ -123,10 +130,13 @@ void TestPictureGen::starFramesShowTheFigure_data()
 {
     QTest::addColumn<FrameSequence>("sequence");
     QTest::addColumn<int>("frame");
+    QTest::addColumn<int>("ratio");
     for (const StarFigure &figure : starFigures()) {
         const QString name = figure.sequence.base.section(u'\\', 0, 0);
-        for (int frame : {0, figure.sequence.count / 3, figure.sequence.count - 1})
-            QTest::addRow("%s frame %d", qPrintable(name), frame) << figure.sequence << frame;
+        for (int frame : {0, figure.sequence.count / 3, figure.sequence.count - 1}) {
+            for (int ratio : {1, PictureFolder::HighResolutionRatio})
+                QTest::addRow("%s frame %d at %dx", qPrintable(name), frame, ratio) << figure.sequence << frame << ratio;
+        }
     }
 }
 
@@ -134,16 +144,18 @@ void TestPictureGen::starFramesShowTheFigure()
 {
     QFETCH(FrameSequence, sequence);
     QFETCH(int, frame);
+    QFETCH(int, ratio);
     const std::optional<StarFigure> figure = figureFor(sequence);
     QVERIFY(figure);
     const QSize size(324, 244);
     // Checked as the file will hold it, after encoding.
     const QString name = sequence.fileName(frame);
-    const QImage image = decodePicture(PictureSet::encode(starFrame(*figure, frame, size), name));
+    const QImage image = decodePicture(PictureSet::encode(starFrame(*figure, frame, size, ratio), name));
     QVERIFY(!image.isNull());
+    QCOMPARE(image.size(), size * ratio);
 
     const StarPolygon star = starFramePolygon(*figure, size);
-    const QTransform toPixels = starFrameTransform(*figure, frame, size);
+    const QTransform toPixels = starFrameTransform(*figure, frame, size) * QTransform::fromScale(ratio, ratio);
     // The edges are drawn in warm colours, the blues around them have little red.
     for (const StarPolygon::Segment &s : star.segments()) {
         for (double along : {0.3, 0.5, 0.7}) {
@@ -156,8 +168,43 @@ void TestPictureGen::starFramesShowTheFigure()
     QVERIFY2(qRed(image.pixel(centre.toPoint())) < 120, "the centre of the figure is not inside it");
     // The figure turns: its first vertex is not where frame 0 has it, except in frame 0.
     const QPointF first = toPixels.map(star.vertex(0));
-    const QPointF home = starFrameTransform(*figure, 0, size).map(star.vertex(0));
+    const QPointF home = starFrameTransform(*figure, 0, size).map(star.vertex(0)) * ratio;
     QCOMPARE(frame == 0, QLineF(first, home).length() < 0.5);
+}
+
+void TestPictureGen::fineTwinsShowTheSamePicture_data()
+{
+    QTest::addColumn<int>("index");
+    const QList<PictureJob> pictures = PictureSet::programPictures();
+    // The single pictures and a spread of animation frames.
+    for (int i = 0; i < pictures.size(); ++i) {
+        if (i < 8 || i % 9 == 0)
+            QTest::addRow("%s", qPrintable(pictures.at(i).name)) << i;
+    }
+}
+
+void TestPictureGen::fineTwinsShowTheSamePicture()
+{
+    QFETCH(int, index);
+    const PictureJob plain = PictureSet::programPictures().at(index);
+    const PictureJob fine = PictureSet::programPictures(PictureFolder::HighResolutionRatio).at(index);
+    QCOMPARE(fine.name, PictureFolder::highResolutionName(plain.name));
+    const QImage drawn = plain.draw().convertToFormat(QImage::Format_RGB32);
+    const QImage fineDrawn = fine.draw();
+    QCOMPARE(fineDrawn.size(), fine.size);
+    QCOMPARE(fine.size, plain.size * PictureFolder::HighResolutionRatio);
+
+    // Brought down to the plain size, the fine picture is the plain one with
+    // edges a little smoother: lines as thick, text as large, all in place.
+    const QImage reduced = fineDrawn.scaled(plain.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                               .convertToFormat(QImage::Format_RGB32);
+    double total = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x)
+            total += colourDistance(drawn.pixel(x, y), reduced.pixel(x, y));
+    }
+    const double mean = total / (double(drawn.width()) * drawn.height());
+    QVERIFY2(mean < MostTwinDifference, qPrintable(QStringLiteral("mean difference %1").arg(mean)));
 }
 
 void TestPictureGen::gifRoundTrip_data()

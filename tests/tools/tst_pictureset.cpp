@@ -85,7 +85,9 @@ void TestPictureSet::everyPictureIsThere_data()
 
     const QSize title = boxPixels(ScreenNames::Title, QStringLiteral("Picture1"));
     const QSize button = twipsToPixels(QSize(Styling::ButtonWidth, Styling::ButtonHeight));
-    const QList<std::pair<QString, QSize>> singles{
+    const QSize animation = boxPixels(ScreenNames::TriangleProblems, QStringLiteral("Image2"));
+    QCOMPARE(boxPixels(ScreenNames::StellatedProblems, QStringLiteral("Image2")), animation);
+    QList<std::pair<QString, QSize>> pictures{
         {PictureNames::TitleFallback, title},
         // Drawn unscaled from the corner of the styled window's client area.
         {PictureNames::MenuBackground, twipsToPixels(QSize(Styling::WindowWidth, Styling::WindowHeight))},
@@ -96,19 +98,22 @@ void TestPictureSet::everyPictureIsThere_data()
         {PictureNames::CheckButton, button},
         {PictureNames::JotterButton, button},
     };
-    for (const auto &[name, size] : singles)
-        QTest::newRow(qPrintable(name)) << name << size;
-
     const QList<std::pair<FrameSequence, QSize>> sequences{
         {FrameSequences::Title, title},
-        {FrameSequences::Triangle, boxPixels(ScreenNames::TriangleProblems, QStringLiteral("Image2"))},
-        {FrameSequences::StellatedOctagon, boxPixels(ScreenNames::StellatedProblems, QStringLiteral("Image2"))},
-        {FrameSequences::StellatedNonagon, boxPixels(ScreenNames::StellatedProblems, QStringLiteral("Image2"))},
-        {FrameSequences::Pentagram, boxPixels(ScreenNames::StellatedProblems, QStringLiteral("Image2"))},
+        {FrameSequences::Triangle, animation},
+        {FrameSequences::StellatedOctagon, animation},
+        {FrameSequences::StellatedNonagon, animation},
+        {FrameSequences::Pentagram, animation},
     };
     for (const auto &[sequence, size] : sequences) {
         for (const QString &name : sequence.fileNames())
-            QTest::newRow(qPrintable(name)) << name << size;
+            pictures.append({name, size});
+    }
+    // Each picture, and its twin twice as fine for high-resolution displays.
+    for (const auto &[name, size] : std::as_const(pictures)) {
+        QTest::newRow(qPrintable(name)) << name << size;
+        const QString twin = PictureFolder::highResolutionName(name);
+        QTest::newRow(qPrintable(twin)) << twin << size * PictureFolder::HighResolutionRatio;
     }
 }
 
@@ -239,7 +244,7 @@ void TestPictureSet::generatorGivesTheSameFiles()
         QVERIFY2(fileBytes(path) == fileBytes(QDir(ProgramDir).filePath(relative)), qPrintable(relative));
         ++compared;
     }
-    QCOMPARE(compared, int(PictureSet::programPictures().size() + PictureSet::icons().size()));
+    QCOMPARE(compared, int(PictureSet::allFiles().size()));
 }
 
 QTEST_MAIN(TestPictureSet)
