@@ -161,12 +161,9 @@ void TestAccessibility::linksTakeTheKeyboard_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("leadsTo"); // the screen shown after; empty: stays
-    QTest::newRow("menu: triangle topic") << ScreenNames::Menu << "Label2" << 0 << int(Qt::Key_Return) << ScreenNames::Proof;
-    QTest::newRow("menu: stellated topic") << ScreenNames::Menu << "Label5" << 0 << int(Qt::Key_Space) << ScreenNames::Explorer;
-    QTest::newRow("menu: web link") << ScreenNames::Menu << "Label6" << NoIndex << int(Qt::Key_Enter) << QString();
-    QTest::newRow("proof: next step") << ScreenNames::Proof << "Label5" << NoIndex << int(Qt::Key_Space) << QString();
-    QTest::newRow("proof: problems page") << ScreenNames::Proof << "Label2" << NoIndex << int(Qt::Key_Return) << ScreenNames::TriangleProblems;
-    QTest::newRow("explorer: problems page") << ScreenNames::Explorer << "Label2" << 0 << int(Qt::Key_Return) << ScreenNames::StellatedProblems;
+    // Return on the other links is part of the keyboard-only tour.
+    QTest::newRow("menu: stellated topic, Space") << ScreenNames::Menu << "Label5" << 0 << int(Qt::Key_Space) << ScreenNames::Explorer;
+    QTest::newRow("menu: web link, keypad Enter") << ScreenNames::Menu << "Label6" << NoIndex << int(Qt::Key_Enter) << QString();
 }
 
 void TestAccessibility::linksTakeTheKeyboard()
@@ -189,7 +186,7 @@ void TestAccessibility::linksTakeTheKeyboard()
     QCOMPARE(clicks.size(), 1);
     if (!leadsTo.isEmpty())
         QVERIFY(m_program->screens().loaded(leadsTo) && m_program->screens().loaded(leadsTo)->isVisible());
-    else if (label == u"Label6")
+    else
         QCOMPARE(m_program->openedUrls().size(), 1);
 }
 
@@ -239,11 +236,6 @@ void TestAccessibility::swatchesAreNamedByTheirColour()
             QCOMPARE(nameOf(swatch), Accessibility::colourName(colour));
         }
     }
-    QStringList names;
-    for (int i = 0; i < 16; ++i)
-        names += Accessibility::colourName(i);
-    names.removeDuplicates();
-    QCOMPARE(names.size(), 16);
 }
 
 // The way through every screen that the README gives, without a mouse.
