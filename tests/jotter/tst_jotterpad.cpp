@@ -7,67 +7,43 @@
 #include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QPointer>
+#include <QPolygon>
 #include <QTest>
 #include <QWindow>
+
+// The pad's wiring: its buttons, swatches and pointer reach the pen (whose
+// rules tst_penstate covers), strokes land on the canvas, and each opening
+// starts afresh.
 
 namespace {
 
 const QColor Canvas(49, 135, 215);
 const QColor Yellow(255, 255, 0);
 
-QPoint twips(QPoint pixels)
+void click(QWidget *control)
 {
-    return pixels * 15;
-}
-
-void sendMove(QWidget *target, QPoint pixels, Qt::MouseButtons buttons)
-{
-    const QPointF local(pixels);
-    QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
-}
-
-void sendPress(QWidget *target, QPoint pixels, Qt::MouseButton button, Qt::MouseButtons buttons)
-{
-    const QPointF local(pixels);
-    QMouseEvent press(QEvent::MouseButtonPress, local, target->mapToGlobal(local), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-}
-
-void sendRelease(QWidget *target, QPoint pixels, Qt::MouseButton button, Qt::MouseButtons buttonsLeft)
-{
-    const QPointF local(pixels);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, target->mapToGlobal(local), button, buttonsLeft, Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
 }
 
 // Presses `button` at the first point, moves through the rest with `held`
-// and lets go at the last.
-void drag(QWidget *target, const QList<QPoint> &pixels, Qt::MouseButton button, Qt::MouseButtons held)
+// and lets go of everything at the last. Delivered to the window as the
+// window system would, so the pressed widget keeps the pointer throughout.
+void drag(QWidget *window, const QPolygon &path, Qt::MouseButton button = Qt::LeftButton, Qt::MouseButtons held = Qt::LeftButton)
 {
-    sendPress(target, pixels.first(), button, held);
-    for (qsizetype i = 1; i < pixels.size(); ++i)
-        sendMove(target, pixels.at(i), held);
-    sendRelease(target, pixels.last(), button, held & ~Qt::MouseButtons(button));
-}
-
-// A left-button drag delivered to the window as the window system would, so
-// that the pressed widget keeps the pointer until the button is let go.
-void windowDrag(QWidget *window, const QList<QPoint> &pixels)
-{
-    static int timestamp = 0;
+    static ulong timestamp = 0;
     QWindow *handle = window->windowHandle();
-    auto send = [&](QPoint at, Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type) {
+    auto send = [&](QPoint at, Qt::MouseButtons state, Qt::MouseButton which, QEvent::Type type) {
         timestamp += 1000; // far apart, so no double clicks
-        qt_handleMouseEvent(handle, QPointF(at), handle->mapToGlobal(at), state, button, type, Qt::NoModifier, timestamp);
+        qt_handleMouseEvent(handle, QPointF(at), handle->mapToGlobal(at), state, which, type, Qt::NoModifier, timestamp);
     };
-    send(pixels.first(), Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
-    for (qsizetype i = 1; i < pixels.size(); ++i)
-        send(pixels.at(i), Qt::LeftButton, Qt::NoButton, QEvent::MouseMove);
-    send(pixels.last(), Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+    send(path.first(), held, button, QEvent::MouseButtonPress);
+    for (qsizetype i = 1; i < path.size(); ++i)
+        send(path.at(i), held, Qt::NoButton, QEvent::MouseMove);
+    const Qt::MouseButtons rest = held & ~Qt::MouseButtons(button);
+    send(path.last(), rest, button, QEvent::MouseButtonRelease);
+    if (rest != Qt::NoButton)
+        send(path.last(), Qt::NoButton, Qt::MouseButton(rest.toInt()), QEvent::MouseButtonRelease);
 }
 
 // How many device-independent pixels of ink lie on the line through `at`
@@ -79,16 +55,9 @@ double coverage(const RetainedSurface &surface, QPoint at, Qt::Orientation acros
     const QPoint device = (QPointF(at) * ratio).toPoint();
     double sum = 0;
     const int length = across == Qt::Vertical ? image.height() : image.width();
-    for (int i = 0; i < length; ++i) {
-        const QPoint p = across == Qt::Vertical ? QPoint(device.x(), i) : QPoint(i, device.y());
-        sum += image.pixelColor(p).alphaF();
-    }
+    for (int i = 0; i < length; ++i)
+        sum += image.pixelColor(across == Qt::Vertical ? QPoint(device.x(), i) : QPoint(i, device.y())).alphaF();
     return sum / ratio;
-}
-
-void click(QWidget *control)
-{
-    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
 }
 
 } // namespace
@@ -97,425 +66,198 @@ class TestJotterPad : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
-
-    void loadsAsWideTopmostPad();
-    void palettePositions_data();
-    void palettePositions();
-    void flipsBetweenLayouts();
-    void swatchesSetThePen_data();
-    void swatchesSetThePen();
-    void twinButtonsDoTheSame_data();
-    void twinButtonsDoTheSame();
-
-    void leftDragDrawsInPenColourAndWidth_data();
-    void leftDragDrawsInPenColourAndWidth();
-    void otherDragsDrawNothing_data();
-    void otherDragsDrawNothing();
-    void leftDragStartsWhereItIsPressed();
-    void onlyPressesOnTheCanvasStartStrokes_data();
-    void onlyPressesOnTheCanvasStartStrokes();
-    void drawingShowsAndSurvivesRepaint();
+    void init() { m_program = std::make_unique<TestProgram>(); }
+    void cleanup()
+    {
+        m_program.reset();
+        TestProgram::settle();
+    }
+    void opensFresh_data();
+    void opensFresh();
+    void buttonsReachThePen_data();
+    void buttonsReachThePen();
+    void leftDragsDrawInThePensColourAndWidth();
+    void otherPressesDrawNothing_data();
+    void otherPressesDrawNothing();
     void clearAndFlipEmptyTheCanvas_data();
     void clearAndFlipEmptyTheCanvas();
 
-    void oneJotterForBothPages();
-    void closingDiscardsEverything_data();
-    void closingDiscardsEverything();
-
 private:
     JotterPad *openPad();
-
     std::unique_ptr<TestProgram> m_program;
 };
-
-void TestJotterPad::init()
-{
-    m_program = std::make_unique<TestProgram>();
-}
-
-void TestJotterPad::cleanup()
-{
-    m_program.reset();
-    for (QWidget *window : QApplication::topLevelWidgets())
-        window->close();
-    TestProgram::settle();
-}
 
 JotterPad *TestJotterPad::openPad()
 {
     m_program->screens().show(ScreenNames::Jotter);
     auto *pad = m_program->screen<JotterPad>(ScreenNames::Jotter);
-    if (pad && !QTest::qWaitForWindowExposed(pad))
-        return nullptr;
-    return pad;
+    return pad && QTest::qWaitForWindowExposed(pad) ? pad : nullptr;
 }
 
-void TestJotterPad::loadsAsWideTopmostPad()
+void TestJotterPad::opensFresh_data()
 {
+    // How the pad before went; the first opening has none before it.
+    QTest::addColumn<QString>("closedBy");
+    QTest::newRow("first opening") << QString();
+    QTest::newRow("wide Exit") << QStringLiteral("Command1");
+    QTest::newRow("tall Exit") << QStringLiteral("Command9");
+}
+
+void TestJotterPad::opensFresh()
+{
+    QFETCH(QString, closedBy);
     JotterPad *pad = openPad();
     QVERIFY(pad);
-    QVERIFY(pad->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(pad->isVisible());
+    if (!closedBy.isEmpty()) {
+        // Leave a coloured eraser, a mark and the tall layout behind.
+        click(pad->control<Label>("Label1", 4));
+        click(pad->control<CommandButton>("Command5"));
+        drag(pad, {QPoint(100, 60), QPoint(300, 60)});
+        if (closedBy != u"Command1")
+            click(pad->control<CommandButton>("Command3"));
+        QPointer<JotterPad> old(pad);
+        click(pad->control<CommandButton>(closedBy));
+        QVERIFY(!m_program->screens().isLoaded(ScreenNames::Jotter));
+        TestProgram::settle();
+        QVERIFY(old.isNull());
+        pad = openPad();
+        QVERIFY(pad);
+    }
+
     // Keeping it on top moves and resizes nothing.
+    QVERIFY(pad->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(pad->pos(), QPoint(150, 540) / 15);
     QCOMPARE(pad->clientSizeTwips(), QSize(9915, 3660));
-    QCOMPARE(pad->minimumSize(), pad->maximumSize());
-
-    QCOMPARE(pad->backgroundColour(), Canvas);
-    QCOMPARE(pad->control<FrameBox>("Frame_landscape")->backColour(), Canvas);
-    QCOMPARE(pad->control<FrameBox>("Frame_portrait")->backColour(), Canvas);
     QVERIFY(pad->control<FrameBox>("Frame_landscape")->isVisible());
-    QVERIFY(!pad->control<FrameBox>("Frame_portrait")->isVisible());
+    for (const QColor &back : {pad->backgroundColour(), pad->control<FrameBox>("Frame_landscape")->backColour(),
+                               pad->control<FrameBox>("Frame_portrait")->backColour()})
+        QCOMPARE(back, Canvas);
     QVERIFY(pad->drawing().isBlank());
     QCOMPARE(pad->pen().colour(), Yellow);
-    QCOMPARE(pad->pen().savedColour(), Yellow);
-    QCOMPARE(pad->pen().width(), 3);
+    QCOMPARE(pad->pen().width(), PenState::PenWidth);
 }
 
-void TestJotterPad::palettePositions_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QRect>("expected");
-    for (int i = 0; i < 16; ++i) {
-        const QRect wide(5010 + 305 * i, 285, 240, 240);
-        QTest::addRow("Label1(%d)", i) << QStringLiteral("Label1") << i << wide;
-    }
-    for (int i = 0; i < 16; ++i) {
-        const QRect tall(i < 8 ? 180 : 580, 2820 + 290 * (i % 8), 240, 240);
-        QTest::addRow("Label11(%d)", i) << QStringLiteral("Label11") << i << tall;
-    }
-}
-
-void TestJotterPad::palettePositions()
-{
-    QFETCH(QString, name);
-    QFETCH(int, index);
-    QFETCH(QRect, expected);
-
-    JotterPad *pad = openPad();
-    QVERIFY(pad);
-    const Label *swatch = pad->control<Label>(name, index);
-    QVERIFY(swatch);
-    QCOMPARE(TwipsGeometry::rect(swatch), expected);
-    QCOMPARE(swatch->backColour(), qbColor(index));
-    QVERIFY(!swatch->isTransparent());
-    QVERIFY(swatch->isVisibleTo(swatch->parentWidget()));
-}
-
-void TestJotterPad::flipsBetweenLayouts()
-{
-    JotterPad *pad = openPad();
-    QVERIFY(pad);
-    auto *wide = pad->control<FrameBox>("Frame_landscape");
-    auto *tall = pad->control<FrameBox>("Frame_portrait");
-
-    click(pad->control<CommandButton>("Command3"));
-    QCOMPARE(pad->outerWidthTwips(), 4000);
-    QCOMPARE(pad->outerHeightTwips(), 12000);
-    QCOMPARE(TwipsGeometry::rect(tall), QRect(2885, 0, 1035, 5250));
-    QVERIFY(tall->isVisible());
-    QVERIFY(!wide->isVisible());
-    QCOMPARE(pad->minimumSize(), pad->maximumSize());
-
-    click(pad->control<CommandButton>("Command4"));
-    QCOMPARE(pad->outerWidthTwips(), 10005);
-    QCOMPARE(pad->outerHeightTwips(), 4140);
-    QVERIFY(wide->isVisible());
-    QVERIFY(!tall->isVisible());
-    QCOMPARE(TwipsGeometry::rect(wide), QRect(0, 2910, 9920, 750));
-    QCOMPARE(pad->minimumSize(), pad->maximumSize());
-}
-
-void TestJotterPad::swatchesSetThePen_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<bool>("erasingFirst");
-    QTest::newRow("wide palette, black") << QStringLiteral("Label1") << 0 << false;
-    QTest::newRow("wide palette, white") << QStringLiteral("Label1") << 15 << false;
-    QTest::newRow("wide palette while erasing") << QStringLiteral("Label1") << 9 << true;
-    QTest::newRow("tall palette, navy") << QStringLiteral("Label11") << 1 << false;
-    QTest::newRow("tall palette, right column") << QStringLiteral("Label11") << 12 << false;
-    QTest::newRow("tall palette while erasing") << QStringLiteral("Label11") << 5 << true;
-}
-
-void TestJotterPad::swatchesSetThePen()
-{
-    QFETCH(QString, name);
-    QFETCH(int, index);
-    QFETCH(bool, erasingFirst);
-
-    JotterPad *pad = openPad();
-    QVERIFY(pad);
-    if (name == QLatin1String("Label11"))
-        click(pad->control<CommandButton>("Command3"));
-    if (erasingFirst) {
-        click(pad->control<CommandButton>(name == QLatin1String("Label11") ? "Command8" : "Command5"));
-        QVERIFY(pad->pen().isErasing());
-    }
-    click(pad->control<Label>(name, index));
-    QCOMPARE(pad->pen().colour(), qbColor(index));
-    QCOMPARE(pad->pen().savedColour(), qbColor(index));
-    QCOMPARE(pad->pen().width(), 3);
-}
-
-void TestJotterPad::twinButtonsDoTheSame_data()
+void TestJotterPad::buttonsReachThePen_data()
 {
     QTest::addColumn<bool>("tall");
     QTest::newRow("wide set") << false;
     QTest::newRow("tall set") << true;
 }
 
-void TestJotterPad::twinButtonsDoTheSame()
+void TestJotterPad::buttonsReachThePen()
 {
     QFETCH(bool, tall);
     JotterPad *pad = openPad();
     QVERIFY(pad);
     if (tall)
         click(pad->control<CommandButton>("Command3"));
-    auto button = [&](const char *wide, const char *narrow) { return pad->control<CommandButton>(tall ? narrow : wide); };
+    auto press = [&](const char *wide, const char *narrow) { click(pad->control<CommandButton>(tall ? narrow : wide)); };
 
-    click(pad->control<Label>(tall ? "Label11" : "Label1", 4));
-    click(button("Command5", "Command8")); // Erase
-    QCOMPARE(pad->pen().colour(), Canvas);
-    QCOMPARE(pad->pen().width(), 30);
-    click(button("Command5", "Command8")); // Erase again
-    click(button("Command2", "Command10")); // Write
-    QCOMPARE(pad->pen().colour(), qbColor(4));
-    QCOMPARE(pad->pen().width(), 3);
-    click(button("Command5", "Command8"));
-    click(button("Command6", "Command7")); // Clear
-    QCOMPARE(pad->pen().colour(), Yellow);
-    QCOMPARE(pad->pen().width(), 3);
-    QCOMPARE(pad->pen().savedColour(), qbColor(4));
-    QCOMPARE(pad->backgroundColour(), Canvas);
-}
-
-void TestJotterPad::leftDragDrawsInPenColourAndWidth_data()
-{
-    QTest::addColumn<bool>("erase");
-    QTest::addColumn<int>("swatch");
-    QTest::addColumn<int>("width");
-    QTest::newRow("yellow pen") << false << -1 << 3;
-    QTest::newRow("red pen") << false << 12 << 3;
-    QTest::newRow("black pen") << false << 0 << 3;
-    QTest::newRow("eraser") << true << -1 << 30;
-}
-
-void TestJotterPad::leftDragDrawsInPenColourAndWidth()
-{
-    QFETCH(bool, erase);
-    QFETCH(int, swatch);
-    QFETCH(int, width);
-
-    JotterPad *pad = openPad();
-    QVERIFY(pad);
-    if (swatch >= 0)
-        click(pad->control<Label>("Label1", swatch));
-    if (erase)
-        click(pad->control<CommandButton>("Command5"));
-    const QColor ink = pad->pen().colour();
-
-    // A horizontal run then a vertical one, in several moves.
-    drag(pad, {{100, 60}, {150, 60}, {220, 60}, {300, 60}, {300, 100}, {300, 150}}, Qt::LeftButton, Qt::LeftButton);
-
-    for (int x = 100; x <= 300; x += 10)
-        QCOMPARE(pad->drawing().colourAt(twips({x, 60})), ink);
-    for (int y = 60; y <= 150; y += 10)
-        QCOMPARE(pad->drawing().colourAt(twips({300, y})), ink);
-
-    // Across the stroke the coverage adds up to the pen width.
-    QCOMPARE(qRound(coverage(pad->drawing(), QPoint(200, 60), Qt::Vertical) * 10), width * 10);
-    QCOMPARE(qRound(coverage(pad->drawing(), QPoint(300, 120), Qt::Horizontal) * 10), width * 10);
-    // The turn's outer corner is filled, as round ends and joins do, so a
-    // wide stroke leaves no notch where it changes direction.
-    if (width > PenState::PenWidth) {
-        const int d = width / 3;
-        QVERIFY(pad->drawing().colourAt(twips({300 + d, 60 - d})).alpha() > 200);
+    for (int i = 0; i < JotterPad::PaletteSize; ++i) {
+        // One row along the wide strip; two columns of eight in the tall frame.
+        Label *swatch = pad->control<Label>(tall ? "Label11" : "Label1", i);
+        const QPoint place = tall ? QPoint(i < 8 ? 180 : 580, 2820 + 290 * (i % 8)) : QPoint(5010 + 305 * i, 285);
+        QCOMPARE(TwipsGeometry::rect(swatch), QRect(place, QSize(240, 240)));
+        QCOMPARE(swatch->backColour(), qbColor(i));
+        QVERIFY(!swatch->isTransparent());
+        click(swatch);
+        QCOMPARE(pad->pen().colour(), qbColor(i));
     }
+    click(pad->control<Label>(tall ? "Label11" : "Label1", 4));
+    press("Command5", "Command8"); // Erase
+    QVERIFY(pad->pen().isErasing());
+    press("Command2", "Command10"); // Write
+    QCOMPARE(pad->pen().colour(), qbColor(4));
+    press("Command5", "Command8");
+    press("Command6", "Command7"); // Clear: an eraser becomes the yellow pen
+    QCOMPARE(pad->pen().colour(), Yellow);
 }
 
-void TestJotterPad::otherDragsDrawNothing_data()
-{
-    QTest::addColumn<int>("pressed");
-    QTest::addColumn<Qt::MouseButtons>("held");
-    QTest::newRow("right drag") << int(Qt::RightButton) << Qt::MouseButtons(Qt::RightButton);
-    QTest::newRow("middle drag") << int(Qt::MiddleButton) << Qt::MouseButtons(Qt::MiddleButton);
-    QTest::newRow("left with right") << int(Qt::LeftButton) << (Qt::LeftButton | Qt::RightButton);
-    QTest::newRow("right with left") << int(Qt::RightButton) << (Qt::LeftButton | Qt::RightButton);
-    QTest::newRow("left with middle") << int(Qt::LeftButton) << (Qt::LeftButton | Qt::MiddleButton);
-}
-
-void TestJotterPad::otherDragsDrawNothing()
-{
-    QFETCH(int, pressed);
-    QFETCH(Qt::MouseButtons, held);
-
-    JotterPad *pad = openPad();
-    QVERIFY(pad);
-    drag(pad, {{50, 50}, {120, 80}, {200, 150}}, Qt::MouseButton(pressed), held);
-    QVERIFY(pad->drawing().isBlank());
-}
-
-void TestJotterPad::leftDragStartsWhereItIsPressed()
-{
-    JotterPad *pad = openPad();
-    QVERIFY(pad);
-
-    // A click without movement leaves no mark.
-    QTest::mouseClick(pad, Qt::LeftButton, {}, QPoint(80, 80));
-    QVERIFY(pad->drawing().isBlank());
-    // Nor does moving with no button held.
-    QTest::mouseMove(pad, QPoint(200, 120));
-    sendMove(pad, QPoint(220, 130), Qt::NoButton);
-    QVERIFY(pad->drawing().isBlank());
-
-    // A right drag moves the start; the left press moves it again.
-    drag(pad, {{40, 40}, {60, 40}}, Qt::RightButton, Qt::RightButton);
-    drag(pad, {{400, 100}, {500, 100}}, Qt::LeftButton, Qt::LeftButton);
-    QCOMPARE(pad->drawing().colourAt(twips({450, 100})), Yellow);
-    QCOMPARE(pad->drawing().colourAt(twips({200, 70})).alpha(), 0);
-    QCOMPARE(pad->drawing().colourAt(twips({60, 40})).alpha(), 0);
-    QCOMPARE(pad->drawing().colourAt(twips({390, 100})).alpha(), 0);
-}
-
-void TestJotterPad::onlyPressesOnTheCanvasStartStrokes_data()
-{
-    QTest::addColumn<QPoint>("pressAt");
-    QTest::addColumn<bool>("draws");
-    QTest::newRow("canvas") << QPoint(320, 100) << true;
-    // The strip's empty stretch between the Flip button and the first swatch.
-    QTest::newRow("wide frame") << QPoint(320, 204) << false;
-    QTest::newRow("swatch") << QPoint(340, 214) << false;
-}
-
-void TestJotterPad::onlyPressesOnTheCanvasStartStrokes()
-{
-    QFETCH(QPoint, pressAt);
-    QFETCH(bool, draws);
-
-    JotterPad *pad = openPad();
-    QVERIFY(pad);
-    // Through the window, as the pointer would: the pressed widget keeps the
-    // pointer while the button is held.
-    windowDrag(pad, {pressAt, {320, 60}, {200, 60}});
-    QCOMPARE(pad->drawing().colourAt(twips({250, 60})) == Yellow, draws);
-    QCOMPARE(pad->drawing().isBlank(), !draws);
-}
-
-void TestJotterPad::drawingShowsAndSurvivesRepaint()
+void TestJotterPad::leftDragsDrawInThePensColourAndWidth()
 {
     JotterPad *pad = openPad();
     QVERIFY(pad);
     click(pad->control<Label>("Label1", 12));
-    drag(pad, {{100, 60}, {300, 60}}, Qt::LeftButton, Qt::LeftButton);
-    pad->hide();
-    pad->show();
-    QVERIFY(QTest::qWaitForWindowExposed(pad));
-    const QImage shown = pad->grab().toImage();
-    QCOMPARE(shown.pixelColor(QPoint(200, 60) * shown.devicePixelRatio()), QColor(255, 0, 0));
-    QCOMPARE(shown.pixelColor(QPoint(200, 120) * shown.devicePixelRatio()), Canvas);
+    drag(pad, {QPoint(100, 60), QPoint(200, 60), QPoint(300, 60)});
+    QCOMPARE(pad->drawing().colourAt(QPoint(150, 60) * 15), qbColor(12));
+    QCOMPARE(pad->drawing().colourAt(QPoint(250, 60) * 15), qbColor(12));
+    // Exactly one stroke crosses here, the pen's width: the first segment
+    // began at the press, not at the origin.
+    QCOMPARE(qRound(coverage(pad->drawing(), QPoint(150, 60), Qt::Vertical) * 10), PenState::PenWidth * 10);
+
+    // The eraser paints the canvas colour, wide, down across the red line and
+    // then along below it.
+    click(pad->control<CommandButton>("Command5"));
+    drag(pad, {QPoint(200, 20), QPoint(200, 150), QPoint(300, 150)});
+    QCOMPARE(pad->drawing().colourAt(QPoint(200, 60) * 15), Canvas);
+    QCOMPARE(qRound(coverage(pad->drawing(), QPoint(200, 110), Qt::Horizontal) * 10), PenState::EraserWidth * 10);
+    // The turn's outer corner is filled, as round ends and joins do, so a
+    // wide stroke leaves no notch where it changes direction.
+    QVERIFY(pad->drawing().colourAt(QPoint(190, 160) * 15).alpha() > 200);
+}
+
+void TestJotterPad::otherPressesDrawNothing_data()
+{
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<Qt::MouseButtons>("held");
+    QTest::addColumn<QPolygon>("path");
+    const Qt::MouseButtons left(Qt::LeftButton);
+    const QPolygon path{QPoint(320, 100), QPoint(320, 60), QPoint(200, 60)};
+    QTest::newRow("left click") << Qt::LeftButton << left << QPolygon{QPoint(250, 60)};
+    QTest::newRow("right drag") << Qt::RightButton << Qt::MouseButtons(Qt::RightButton) << path;
+    QTest::newRow("left with right held") << Qt::LeftButton << (Qt::LeftButton | Qt::RightButton) << path;
+    // Left drags onto the canvas from the strip's empty stretch between the
+    // Flip button and the first swatch, and from a swatch.
+    QTest::newRow("pressed on the wide frame") << Qt::LeftButton << left << QPolygon{QPoint(320, 204), QPoint(320, 60), QPoint(200, 60)};
+    QTest::newRow("pressed on a swatch") << Qt::LeftButton << left << QPolygon{QPoint(340, 214), QPoint(320, 60), QPoint(200, 60)};
+}
+
+void TestJotterPad::otherPressesDrawNothing()
+{
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(Qt::MouseButtons, held);
+    QFETCH(QPolygon, path);
+    JotterPad *pad = openPad();
+    QVERIFY(pad);
+    drag(pad, path, button, held);
+    QVERIFY(pad->drawing().isBlank());
 }
 
 void TestJotterPad::clearAndFlipEmptyTheCanvas_data()
 {
-    QTest::addColumn<QStringList>("buttons");
-    QTest::newRow("clear") << QStringList{"Command6"};
-    QTest::newRow("flip to tall") << QStringList{"Command3"};
-    QTest::newRow("tall clear") << QStringList{"Command3", "", "Command7"};
-    QTest::newRow("flip back") << QStringList{"Command3", "", "Command4"};
+    QTest::addColumn<QStringList>("buttons"); // pressed in turn, each after a fresh stroke
+    QTest::addColumn<QSize>("flippedTo");     // the outer size after the last flip, if any
+    QTest::newRow("wide Clear") << QStringList{"Command6"} << QSize();
+    QTest::newRow("flip to tall") << QStringList{"Command3"} << QSize(4000, 12000);
+    QTest::newRow("tall Clear") << QStringList{"Command3", "Command7"} << QSize(4000, 12000);
+    QTest::newRow("flip back") << QStringList{"Command3", "Command4"} << QSize(10005, 4140);
 }
 
 void TestJotterPad::clearAndFlipEmptyTheCanvas()
 {
     QFETCH(QStringList, buttons);
+    QFETCH(QSize, flippedTo);
     JotterPad *pad = openPad();
     QVERIFY(pad);
-    // An empty name stands for a stroke drawn at that step.
-    drag(pad, {{30, 30}, {150, 100}}, Qt::LeftButton, Qt::LeftButton);
     for (const QString &name : std::as_const(buttons)) {
-        if (name.isEmpty()) {
-            drag(pad, {{30, 30}, {150, 100}}, Qt::LeftButton, Qt::LeftButton);
-            QVERIFY(!pad->drawing().isBlank());
-        } else {
-            click(pad->control<CommandButton>(name));
-        }
+        drag(pad, {QPoint(30, 30), QPoint(150, 100)});
+        QVERIFY(!pad->drawing().isBlank());
+        click(pad->control<CommandButton>(name));
     }
     QVERIFY(pad->drawing().isBlank());
     QCOMPARE(pad->pen().currentPoint(), QPoint(0, 0));
-    QCOMPARE(pad->backgroundColour(), Canvas);
-}
 
-void TestJotterPad::oneJotterForBothPages()
-{
-    JotterPad *pad = openPad();
-    QVERIFY(pad);
-    click(pad->control<Label>("Label1", 2));
-    drag(pad, {{100, 60}, {300, 60}}, Qt::LeftButton, Qt::LeftButton);
-
-    for (const QString &page : {ScreenNames::TriangleProblems, ScreenNames::StellatedProblems}) {
-        m_program->screens().show(page);
-        Screen *problems = m_program->screens().loaded(page);
-        QVERIFY(problems);
-        click(problems->control<CommandButton>("cmdjotter"));
-        QCOMPARE(m_program->screen<JotterPad>(ScreenNames::Jotter), pad);
-        QVERIFY(pad->isVisible());
-        QCOMPARE(pad->drawing().colourAt(twips({200, 60})), qbColor(2));
-        QCOMPARE(pad->pen().colour(), qbColor(2));
-        m_program->screens().unload(page);
-        TestProgram::settle();
-    }
-}
-
-void TestJotterPad::closingDiscardsEverything_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("wide Exit") << QStringLiteral("Command1");
-    QTest::newRow("tall Exit") << QStringLiteral("Command9");
-    QTest::newRow("window closed") << QString();
-    QTest::newRow("lesson left") << QStringLiteral("cmdexit");
-}
-
-void TestJotterPad::closingDiscardsEverything()
-{
-    QFETCH(QString, how);
-    Screen *page = nullptr;
-    if (how == QLatin1String("cmdexit")) {
-        m_program->screens().show(ScreenNames::TriangleProblems);
-        page = m_program->screens().loaded(ScreenNames::TriangleProblems);
-        QVERIFY(page);
-    }
-    JotterPad *pad = openPad();
-    QVERIFY(pad);
-    click(pad->control<Label>("Label1", 4));
-    click(pad->control<CommandButton>("Command5"));
-    drag(pad, {{100, 60}, {300, 60}}, Qt::LeftButton, Qt::LeftButton);
-    if (how == QLatin1String("Command9"))
-        click(pad->control<CommandButton>("Command3"));
-
-    QPointer<JotterPad> old(pad);
-    if (how.isEmpty())
-        pad->close();
-    else if (page)
-        click(page->control<CommandButton>(how));
-    else
-        click(pad->control<CommandButton>(how));
-    QVERIFY(!m_program->screens().isLoaded(ScreenNames::Jotter));
-    TestProgram::settle();
-    QVERIFY(old.isNull());
-
-    JotterPad *fresh = openPad();
-    QVERIFY(fresh);
-    QVERIFY(fresh->drawing().isBlank());
-    QCOMPARE(fresh->pen().colour(), Yellow);
-    QCOMPARE(fresh->pen().savedColour(), Yellow);
-    QCOMPARE(fresh->pen().width(), 3);
-    QVERIFY(fresh->control<FrameBox>("Frame_landscape")->isVisible());
-    QVERIFY(!fresh->control<FrameBox>("Frame_portrait")->isVisible());
-    QCOMPARE(fresh->clientSizeTwips(), QSize(9915, 3660));
+    // Each layout has a fixed size of its own; the tall one's frame sits by the right edge.
+    const bool tall = flippedTo.height() > flippedTo.width();
+    auto *wide = pad->control<FrameBox>("Frame_landscape");
+    auto *narrow = pad->control<FrameBox>("Frame_portrait");
+    QCOMPARE(wide->isVisible(), !tall);
+    QCOMPARE(narrow->isVisible(), tall);
+    if (tall)
+        QCOMPARE(TwipsGeometry::rect(narrow), QRect(2885, 0, 1035, 5250));
+    if (flippedTo.isValid())
+        QCOMPARE(QSize(pad->outerWidthTwips(), pad->outerHeightTwips()), flippedTo);
+    QCOMPARE(pad->minimumSize(), pad->maximumSize());
 }
 
 QTEST_MAIN(TestJotterPad)

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "screens/controls.h"
-#include "screens/fonts.h"
 #include "screens/screen.h"
 #include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
 
-#include <QFontInfo>
-#include <QSignalSpy>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace ScreenNames;
@@ -17,42 +15,54 @@ class TestScreenDefinitions : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void everyControlIsBuiltAsDefined_data();
-    void everyControlIsBuiltAsDefined();
+    void definitionsHoldTogether_data();
+    void definitionsHoldTogether();
     void controlArraysAreAddressedByIndex();
-    void numberBoxesTakeTwoCharacters();
-    void fullScreenLabelsIgnoreClicks();
-    void fontsFallBackToInstalledFaces_data();
-    void fontsFallBackToInstalledFaces();
 };
 
-void TestScreenDefinitions::everyControlIsBuiltAsDefined_data()
+void TestScreenDefinitions::definitionsHoldTogether_data()
 {
     QTest::addColumn<QString>("screen");
     for (const QString &name : screenNames())
         QTest::newRow(qPrintable(name)) << name;
 }
 
-void TestScreenDefinitions::everyControlIsBuiltAsDefined()
+void TestScreenDefinitions::definitionsHoldTogether()
 {
     QFETCH(QString, screen);
-    TestProgram t;
     const ScreenDefinition &definition = screenDefinition(screen);
+    QCOMPARE(definition.name, screen);
+    TestProgram t;
     Screen built(definition, t.program());
     QCOMPARE(built.windowTitle(), definition.caption);
     QCOMPARE(built.clientSizeTwips(), definition.clientSize);
     built.show();
+
+    QHash<QString, const ControlDefinition *> firstOfName;
     for (const ControlDefinition &c : definition.controls) {
-        const QString id = c.name + (c.index == NoIndex ? QString() : QStringLiteral("(%1)").arg(c.index));
+        const QByteArray id = (c.name + (c.index == NoIndex ? QString() : QStringLiteral("(%1)").arg(c.index))).toUtf8();
+        // Each name and index once; an array's elements all of one kind, and
+        // a name either an array or not; every parent a frame of the screen.
+        QVERIFY2(definition.find(c.name, c.index) == &c, id + " defined twice");
+        const ControlDefinition *first = firstOfName.value(c.name, &c);
+        firstOfName.insert(c.name, first);
+        QVERIFY2(first->kind == c.kind && (first->index == NoIndex) == (c.index == NoIndex), id);
+        QVERIFY2(c.index == NoIndex || c.index >= 0, id);
+        const ControlDefinition *frame = c.parent.isEmpty() ? nullptr : definition.find(c.parent);
+        QVERIFY2(c.parent.isEmpty() || (frame && frame->kind == ControlKind::Frame), id + " in " + c.parent.toUtf8());
+
+        // The screen builds it with its definition's values.
         QObject *object = built.controlObject(c.name, c.index);
-        QVERIFY2(object, qPrintable(id));
+        QVERIFY2(object, id);
         auto *widget = qobject_cast<QWidget *>(object);
         if (!widget)
             continue; // a timer
         if (c.kind != ControlKind::Line)
             QCOMPARE(TwipsGeometry::rect(widget), c.rect);
-        QVERIFY2(widget->isHidden() == c.hidden, qPrintable(id));
-        QVERIFY2(widget->isEnabled() != c.disabled, qPrintable(id));
+        if (frame)
+            QCOMPARE(widget->parentWidget(), built.controlObject(c.parent));
+        QVERIFY2(widget->isHidden() == c.hidden, id);
+        QVERIFY2(widget->isEnabled() != c.disabled, id);
         if (auto *label = qobject_cast<Label *>(widget)) {
             QCOMPARE(label->text(), c.text);
             QCOMPARE(label->isTransparent(), c.transparent);
@@ -61,20 +71,20 @@ void TestScreenDefinitions::everyControlIsBuiltAsDefined()
             QCOMPARE(button->text(), c.text);
         } else if (auto *box = qobject_cast<TextBox *>(widget)) {
             QCOMPARE(box->text(), c.text);
+            QVERIFY2(c.maxLength == 0 || box->maxLength() == c.maxLength, id);
         }
     }
+
+    // Every control the screen's own code wires up is there to be wired.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("QObject::connect")));
+    QVERIFY(t.screens().screen(screen));
 }
 
 void TestScreenDefinitions::controlArraysAreAddressedByIndex()
 {
     TestProgram t;
     Screen proof(screenDefinition(Proof), t.program());
-    auto *leftP = proof.control<Label>(QStringLiteral("Label4"), 1);
-    auto *greenP = proof.control<Label>(QStringLiteral("Label4"), 2);
-    QVERIFY(leftP && greenP && leftP != greenP);
-    QCOMPARE(leftP->text(), greenP->text());
-    QCOMPARE(greenP->foreColour(), QColor(0, 255, 0));
-    QCOMPARE(proof.indexesOf(QStringLiteral("Line1")), (QList<int>{0, 1, 2, 3, 4}));
+    QVERIFY(proof.control<Label>(QStringLiteral("Label4"), 4));
     QVERIFY(!proof.control<Label>(QStringLiteral("Label4")));     // the array needs an index
     QVERIFY(!proof.control<Label>(QStringLiteral("Label4"), 5));  // beyond the array
     QVERIFY(!proof.control<TextBox>(QStringLiteral("Label3")));   // of another kind
@@ -89,62 +99,9 @@ void TestScreenDefinitions::controlArraysAreAddressedByIndex()
     QCOMPARE(copy->text(), first->text());
     QCOMPARE(copy->font(), first->font());
     QVERIFY(copy->isHidden());
+    QCOMPARE(menu.control<Label>(QStringLiteral("Label2"), 1), copy);
     QVERIFY(!menu.loadControl(QStringLiteral("Label2"), 1)); // taken
     QVERIFY(!menu.loadControl(QStringLiteral("Label9"), 1)); // no element 0
-}
-
-void TestScreenDefinitions::numberBoxesTakeTwoCharacters()
-{
-    TestProgram t;
-    Screen explorer(screenDefinition(Explorer), t.program());
-    explorer.show();
-    auto *box = explorer.control<TextBox>(QStringLiteral("Text2"), 0);
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, QStringLiteral("123"));
-    QCOMPARE(box->text(), QStringLiteral("12"));
-
-    // The stellated page's boxes are never shown but keep their values.
-    Screen page(screenDefinition(StellatedProblems), t.program());
-    page.show();
-    QCOMPARE(page.control<TextBox>(QStringLiteral("Text2"), 0)->text(), QStringLiteral("5"));
-    QCOMPARE(page.control<TextBox>(QStringLiteral("Text2"), 1)->text(), QStringLiteral("2"));
-    QVERIFY(!page.control<TextBox>(QStringLiteral("Text2"), 0)->isVisible());
-}
-
-void TestScreenDefinitions::fullScreenLabelsIgnoreClicks()
-{
-    TestProgram t;
-    for (const auto &[screen, name] : {std::pair{TriangleProblems, QStringLiteral("Label2")}, std::pair{StellatedProblems, QStringLiteral("Label3")}}) {
-        Screen page(screenDefinition(screen), t.program());
-        page.show();
-        auto *label = page.control<Label>(name);
-        QVERIFY(label->isVisible());
-        QVERIFY(!label->isEnabled());
-        QSignalSpy clicks(label, &Label::clicked);
-        QTest::mouseClick(label, Qt::LeftButton);
-        QCOMPARE(clicks.count(), 0);
-    }
-}
-
-void TestScreenDefinitions::fontsFallBackToInstalledFaces_data()
-{
-    QTest::addColumn<QString>("face");
-    QTest::addColumn<QStringList>("acceptable");
-    QTest::newRow("Arial") << "Arial" << QStringList{"Arial", "Liberation Sans"};
-    QTest::newRow("Times New Roman") << "Times New Roman" << QStringList{"Times New Roman", "Liberation Serif"};
-    QTest::newRow("Tahoma") << "Tahoma" << QStringList{"Tahoma", "DejaVu Sans", "Verdana"};
-}
-
-void TestScreenDefinitions::fontsFallBackToInstalledFaces()
-{
-    QFETCH(QString, face);
-    QFETCH(QStringList, acceptable);
-    const QFont font = fontFor(FontSpec{face, 15.75, true}, QFont());
-    const QFontInfo info(font);
-    QVERIFY2(acceptable.contains(info.family()), qPrintable(info.family()));
-    QCOMPARE(info.pointSizeF(), 15.75);
-    QVERIFY(info.bold());
 }
 
 QTEST_MAIN(TestScreenDefinitions)
