@@ -64,6 +64,7 @@ void TestScreenRegistry::transitions_data()
     QTest::newRow("explorer to problems") << QStringList{Explorer} << "star2.Label2(0)" << QStringList{StellatedProblems};
     QTest::newRow("explorer exit") << QStringList{Explorer} << "star2.cmdexit" << QStringList{Menu};
     QTest::newRow("triangle jotter") << QStringList{TriangleProblems} << "angtri.cmdjotter" << QStringList{TriangleProblems, Jotter};
+    QTest::newRow("jotter button again: the same pad") << QStringList{TriangleProblems, Jotter} << "angtri.cmdjotter" << QStringList{TriangleProblems, Jotter};
     QTest::newRow("triangle exit") << QStringList{TriangleProblems} << "angtri.cmdexit" << QStringList{Menu};
     QTest::newRow("triangle exit closes the jotter") << QStringList{TriangleProblems, Jotter} << "angtri.cmdexit" << QStringList{Menu};
     QTest::newRow("stellated jotter") << QStringList{StellatedProblems} << "star.cmdjotter" << QStringList{StellatedProblems, Jotter};
@@ -97,8 +98,10 @@ void TestScreenRegistry::transitions()
     QList<QPointer<Screen>> left;
     for (const QPointer<Screen> &screen : std::as_const(before)) {
         QVERIFY(screen);
-        if (to.contains(screen->screenName()))
+        if (to.contains(screen->screenName())) {
+            QCOMPARE(t.screens().loaded(screen->screenName()), screen.data()); // kept, not made again
             continue;
+        }
         QVERIFY(!screen->isVisible());
         for (const QTimer *timer : screen->findChildren<QTimer *>())
             QVERIFY(!timer->isActive());
