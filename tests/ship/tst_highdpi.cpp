@@ -23,8 +23,8 @@ private Q_SLOTS:
     void cleanup();
     void geometryStaysInTwips_data();
     void geometryStaysInTwips();
-    void explorerFigureIsAtDeviceResolution();
-    void jotterStrokesAreAtDeviceResolution();
+    void drawingsAreAtDeviceResolution_data();
+    void drawingsAreAtDeviceResolution();
     void picturesAreAtDeviceResolution_data();
     void picturesAreAtDeviceResolution();
     void screenshots();
@@ -145,45 +145,37 @@ void TestHighDpi::geometryStaysInTwips()
     QVERIFY(placed > 0);
 }
 
-void TestHighDpi::explorerFigureIsAtDeviceResolution()
+void TestHighDpi::drawingsAreAtDeviceResolution_data()
 {
-    Screen *explorer = open(ScreenNames::Explorer);
-    QVERIFY(explorer);
-    const RetainedSurface &drawing = explorer->drawing();
-    QVERIFY(!drawing.isBlank());
-    QCOMPARE(drawing.devicePixelRatio(), displayRatio());
-    QCOMPARE(drawing.image().size(), (QSizeF(explorer->size()) * displayRatio()).toSize());
-    int opaque = 0;
-    const QString mismatch = shownPixelForPixel(explorer, &opaque);
-    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
-    QVERIFY(opaque > 0);
-    saveScreenshot(explorer, QStringLiteral("explorer"));
+    QTest::addColumn<QString>("screen");
+    QTest::newRow("explorer's star") << ScreenNames::Explorer;
+    QTest::newRow("Jotter strokes") << ScreenNames::Jotter;
 }
 
-void TestHighDpi::jotterStrokesAreAtDeviceResolution()
+void TestHighDpi::drawingsAreAtDeviceResolution()
 {
-    Screen *jotter = open(ScreenNames::Jotter);
-    QVERIFY(jotter);
-    // A wavy stroke in the yellow pen, then another in red.
-    const auto stroke = [jotter](int top, int swatch) {
-        jotter->control<Label>(QStringLiteral("Label1"), swatch)->activate();
-        sendMouse(jotter, QEvent::MouseButtonPress, {40, top}, Qt::LeftButton, Qt::LeftButton);
-        for (int x = 40; x <= 600; x += 8) {
-            const int y = top + int(40 * std::sin(x / 45.0));
-            sendMouse(jotter, QEvent::MouseMove, {x, y}, Qt::NoButton, Qt::LeftButton);
+    QFETCH(QString, screen);
+    Screen *shown = open(screen);
+    QVERIFY(shown);
+    if (screen == ScreenNames::Jotter) {
+        // A wavy stroke in the yellow pen, then another in red.
+        for (const auto &[top, swatch] : {std::pair{60, 14}, std::pair{130, 12}}) {
+            shown->control<Label>(QStringLiteral("Label1"), swatch)->activate();
+            sendMouse(shown, QEvent::MouseButtonPress, {40, top}, Qt::LeftButton, Qt::LeftButton);
+            for (int x = 40; x <= 600; x += 8)
+                sendMouse(shown, QEvent::MouseMove, {x, top + int(40 * std::sin(x / 45.0))}, Qt::NoButton, Qt::LeftButton);
+            sendMouse(shown, QEvent::MouseButtonRelease, {600, top}, Qt::LeftButton, Qt::NoButton);
         }
-        sendMouse(jotter, QEvent::MouseButtonRelease, {600, top}, Qt::LeftButton, Qt::NoButton);
-    };
-    stroke(60, 14);
-    stroke(130, 12);
-    const RetainedSurface &drawing = jotter->drawing();
+    }
+    const RetainedSurface &drawing = shown->drawing();
     QVERIFY(!drawing.isBlank());
     QCOMPARE(drawing.devicePixelRatio(), displayRatio());
+    QCOMPARE(drawing.image().size(), (QSizeF(shown->size()) * displayRatio()).toSize());
     int opaque = 0;
-    const QString mismatch = shownPixelForPixel(jotter, &opaque);
+    const QString mismatch = shownPixelForPixel(shown, &opaque);
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
     QVERIFY(opaque > 0);
-    saveScreenshot(jotter, QStringLiteral("jotter"));
+    saveScreenshot(shown, shown->screenName());
 }
 
 void TestHighDpi::picturesAreAtDeviceResolution_data()
