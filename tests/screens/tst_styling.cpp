@@ -12,86 +12,63 @@
 
 using namespace ScreenNames;
 
-namespace {
-
-struct PictureButton
-{
-    QString name;
-    QString face;
-    QPoint place; // twips
-};
-
-// The exit button bottom left; the others stacked upwards in a column at the
-// right, each directly above the one before.
-const QList<PictureButton> PictureButtons{
-    {QStringLiteral("cmdexit"), PictureNames::ExitButton, {90, 7950}},
-    {QStringLiteral("cmdgo"), PictureNames::NextButton, {10050, 7950}},
-    {QStringLiteral("cmdjotter"), PictureNames::JotterButton, {10050, 7455}},
-    {QStringLiteral("cmdsoln"), PictureNames::AnswerButton, {10050, 6960}},
-    {QStringLiteral("cmdcheckit"), PictureNames::CheckButton, {10050, 6465}},
-};
-
-} // namespace
-
 class TestStyling : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup() { TestProgram::settle(); }
-    void styledScreensShareOneLook_data();
-    void styledScreensShareOneLook();
-};
-
-void TestStyling::styledScreensShareOneLook_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::addColumn<int>("buttons"); // how many of PictureButtons it has, from the top
-    QTest::addColumn<QString>("unreadable");
-    QTest::newRow("topic menu") << Menu << 0 << QString();
-    QTest::newRow("proof") << Proof << 1 << QString();
-    QTest::newRow("explorer") << Explorer << 1 << QString();
-    QTest::newRow("triangle problems") << TriangleProblems << 5 << QString();
-    QTest::newRow("stellated problems") << StellatedProblems << 5 << QString();
-    // A face that cannot be read is left out; the rest of the styling still happens.
-    QTest::newRow("missing face") << TriangleProblems << 5 << PictureNames::AnswerButton;
-}
-
-void TestStyling::styledScreensShareOneLook()
-{
-    QFETCH(QString, screen);
-    QFETCH(int, buttons);
-    QFETCH(QString, unreadable);
-    TestProgram t;
-    if (!unreadable.isEmpty())
-        t.pictures().writeBytes(unreadable, QByteArray("not a picture"));
-    Screen *s = t.screens().screen(screen);
-    QVERIFY(s);
-    QVERIFY(!QGuiApplication::overrideCursor()); // the busy pointer always goes
-
-    // Centred on any display, with negative margins on a small one.
-    QCOMPARE(QSize(s->outerWidthTwips(), s->outerHeightTwips()), QSize(12000, 9000));
-    const QSize display = QGuiApplication::primaryScreen()->size() * 15;
-    QCOMPARE(s->leftTwips(), (display.width() - 12000) / 2.0);
-    QCOMPARE(s->topTwips(), (display.height() - 9000) / 2.0);
-    if (screen != Menu)
-        QCOMPARE(s->backgroundColour(), Colours::StyledWindow);
-
-    for (const PictureButton &expected : PictureButtons.first(buttons)) {
-        auto *button = s->control<CommandButton>(expected.name);
-        QVERIFY2(button, qPrintable(expected.name));
-        QCOMPARE(button->picture().isNull(), expected.face == unreadable);
-        QVERIFY(button->picture().isNull() || sameColour(button->picture().pixelColor(0, 0), TestPictures::colourFor(expected.face)));
-        QCOMPARE(TwipsGeometry::rect(button), QRect(expected.place, QSize(1785, 495)));
-        QCOMPARE(button->focusPolicy(), Qt::ClickFocus); // never reached by Tab
+    void styledScreensShareOneLook_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<int>("buttons"); // how many picture buttons it has, counted from the exit button
+        QTest::addColumn<QString>("unreadable");
+        QTest::newRow("topic menu") << Menu << 0 << QString();
+        QTest::newRow("proof") << Proof << 1 << QString();
+        QTest::newRow("explorer") << Explorer << 1 << QString();
+        QTest::newRow("triangle problems") << TriangleProblems << 5 << QString();
+        QTest::newRow("stellated problems") << StellatedProblems << 5 << QString();
+        // A face that cannot be read is left out; the rest of the styling still happens.
+        QTest::newRow("missing face") << TriangleProblems << 5 << PictureNames::AnswerButton;
     }
+    void styledScreensShareOneLook()
+    {
+        QFETCH(QString, screen);
+        QFETCH(int, buttons);
+        QFETCH(QString, unreadable);
+        TestProgram t;
+        if (!unreadable.isEmpty())
+            t.pictures().writeBytes(unreadable, QByteArray("not a picture"));
+        Screen *s = t.screens().screen(screen);
+        QVERIFY(s);
+        QVERIFY(!QGuiApplication::overrideCursor()); // the busy pointer always goes
 
-    s->show();
-    QCOMPARE(s->pos(), QPoint(qRound(s->leftTwips() / 15), qRound(s->topTwips() / 15)));
-    QCOMPARE(s->size(), QSize(800, 600)); // no window manager, so no frame
-    // Hidden in its definition, the stellated page's check button is placed but stays hidden.
-    if (buttons == 5)
-        QCOMPARE(s->control<CommandButton>(QStringLiteral("cmdcheckit"))->isVisible(), screen == TriangleProblems);
-}
+        // Centred on any display, with negative margins on a small one.
+        const QSize display = QGuiApplication::primaryScreen()->size() * 15;
+        QCOMPARE(QSize(s->outerWidthTwips(), s->outerHeightTwips()), QSize(12000, 9000));
+        QCOMPARE(QPointF(s->leftTwips(), s->topTwips()), QPointF(display.width() - 12000, display.height() - 9000) / 2);
+        QVERIFY(screen == Menu || s->backgroundColour() == Colours::StyledWindow);
+
+        // The exit button bottom left; the others stacked upwards in a column
+        // at the right, each directly above the one before.
+        const QList<std::tuple<QString, QString, QPoint>> pictureButtons{
+            {"cmdexit", PictureNames::ExitButton, {90, 7950}}, {"cmdgo", PictureNames::NextButton, {10050, 7950}},
+            {"cmdjotter", PictureNames::JotterButton, {10050, 7455}}, {"cmdsoln", PictureNames::AnswerButton, {10050, 6960}},
+            {"cmdcheckit", PictureNames::CheckButton, {10050, 6465}}};
+        for (const auto &[name, face, place] : pictureButtons.first(buttons)) {
+            auto *button = s->control<CommandButton>(name);
+            QVERIFY2(button, qPrintable(name));
+            QCOMPARE(button->picture().isNull(), face == unreadable);
+            QVERIFY(button->picture().isNull() || sameColour(button->picture().pixelColor(0, 0), TestPictures::colourFor(face)));
+            QCOMPARE(TwipsGeometry::rect(button), QRect(place, QSize(1785, 495)));
+            QCOMPARE(button->focusPolicy(), Qt::ClickFocus); // never reached by Tab
+        }
+
+        s->show();
+        QCOMPARE(s->geometry(), QRect(qRound(s->leftTwips() / 15), qRound(s->topTwips() / 15), 800, 600)); // no window manager, so no frame
+        // Hidden in its definition, the stellated page's check button is placed but stays hidden.
+        if (buttons == 5)
+            QCOMPARE(s->control<CommandButton>("cmdcheckit")->isVisible(), screen == TriangleProblems);
+    }
+};
 
 QTEST_MAIN(TestStyling)
 #include "tst_styling.moc"
