@@ -14,14 +14,11 @@ private Q_SLOTS:
     void resolvesNamesWithoutRegardToCase();
     void refusesNamesOutsideTheRoot_data();
     void refusesNamesOutsideTheRoot();
-    void loadsEachFormat();
     void damagedFilesCountAsUnreadable_data();
     void damagedFilesCountAsUnreadable();
     void readsAfreshEveryTime();
     void fineTwinOnFineDisplays_data();
     void fineTwinOnFineDisplays();
-    void twinNames_data();
-    void twinNames();
 };
 
 void TestPictureFile::resolvesNamesWithoutRegardToCase_data()
@@ -69,20 +66,6 @@ void TestPictureFile::refusesNamesOutsideTheRoot()
     QVERIFY2(path.isEmpty() || path.startsWith(folder.root()), qPrintable(path));
     if (name != u"/etc/passwd")
         QVERIFY(folder.load(name).isNull());
-}
-
-void TestPictureFile::loadsEachFormat()
-{
-    TestPictures pictures;
-    pictures.write(QStringLiteral("a\\one.gif"), QColor(200, 16, 32));
-    pictures.write(QStringLiteral("a\\two.jpg"), QColor(16, 200, 32), QSize(40, 30));
-    const PictureFolder folder(pictures.root());
-    const QImage gif = folder.load(QStringLiteral("a\\one.gif"));
-    QCOMPARE(gif.size(), QSize(1, 1));
-    QVERIFY(sameColour(gif.pixelColor(0, 0), QColor(200, 16, 32), 0));
-    const QImage jpeg = folder.load(QStringLiteral("a\\two.jpg"));
-    QCOMPARE(jpeg.size(), QSize(40, 30));
-    QVERIFY(sameColour(jpeg.pixelColor(20, 15), QColor(16, 200, 32)));
 }
 
 void TestPictureFile::damagedFilesCountAsUnreadable_data()
@@ -177,23 +160,6 @@ void TestPictureFile::fineTwinOnFineDisplays()
     QCOMPARE(loaded.deviceIndependentSize(), QSizeF(size));
     QCOMPARE(loaded.devicePixelRatio(), fine ? qreal(PictureFolder::HighResolutionRatio) : 1.0);
     QVERIFY(sameColour(loaded.pixelColor(10, 10), fine ? twinColour : plainColour));
-}
-
-void TestPictureFile::twinNames_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("twin");
-    QTest::newRow("in a folder") << "tri2sm\\tri200.jpg" << "tri2sm\\tri200@2x.jpg";
-    QTest::newRow("forward slash") << "stor4/stor0000.gif" << "stor4/stor0000@2x.gif";
-    QTest::newRow("dot in the folder only") << "a.b\\frame" << "a.b\\frame@2x";
-    QTest::newRow("no folder") << "logo.jpg" << "logo@2x.jpg";
-}
-
-void TestPictureFile::twinNames()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, twin);
-    QCOMPARE(PictureFolder::highResolutionName(name), twin);
 }
 
 QTEST_GUILESS_MAIN(TestPictureFile)

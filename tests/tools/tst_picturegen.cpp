@@ -125,13 +125,10 @@ void TestPictureGen::starFramesShowTheFigure_data()
 {
     QTest::addColumn<FrameSequence>("sequence");
     QTest::addColumn<int>("frame");
-    QTest::addColumn<int>("ratio");
     for (const StarFigure &figure : starFigures()) {
         const QString name = figure.sequence.base.section(u'\\', 0, 0);
-        for (int frame : {0, figure.sequence.count / 3, figure.sequence.count - 1}) {
-            for (int ratio : {1, PictureFolder::HighResolutionRatio})
-                QTest::addRow("%s frame %d at %dx", qPrintable(name), frame, ratio) << figure.sequence << frame << ratio;
-        }
+        for (int frame : {0, figure.sequence.count / 3, figure.sequence.count - 1})
+            QTest::addRow("%s frame %d", qPrintable(name), frame) << figure.sequence << frame;
     }
 }
 
@@ -139,18 +136,16 @@ void TestPictureGen::starFramesShowTheFigure()
 {
     QFETCH(FrameSequence, sequence);
     QFETCH(int, frame);
-    QFETCH(int, ratio);
     const std::optional<StarFigure> figure = figureFor(sequence);
     QVERIFY(figure);
     const QSize size(324, 244);
     // Checked as the file will hold it, after encoding.
     const QString name = sequence.fileName(frame);
-    const QImage image = decodePicture(PictureSet::encode(starFrame(*figure, frame, size, ratio), name));
+    const QImage image = decodePicture(PictureSet::encode(starFrame(*figure, frame, size), name));
     QVERIFY(!image.isNull());
-    QCOMPARE(image.size(), size * ratio);
 
     const StarPolygon star = starFramePolygon(*figure, size);
-    const QTransform toPixels = starFrameTransform(*figure, frame, size) * QTransform::fromScale(ratio, ratio);
+    const QTransform toPixels = starFrameTransform(*figure, frame, size);
     // The edges are drawn in warm colours, the blues around them have little red.
     for (const StarPolygon::Segment &s : star.segments()) {
         for (double along : {0.3, 0.5, 0.7}) {
@@ -163,7 +158,7 @@ void TestPictureGen::starFramesShowTheFigure()
     QVERIFY2(qRed(image.pixel(centre.toPoint())) < 120, "the centre of the figure is not inside it");
     // The figure turns: its first vertex is not where frame 0 has it, except in frame 0.
     const QPointF first = toPixels.map(star.vertex(0));
-    const QPointF home = starFrameTransform(*figure, 0, size).map(star.vertex(0)) * ratio;
+    const QPointF home = starFrameTransform(*figure, 0, size).map(star.vertex(0));
     QCOMPARE(frame == 0, QLineF(first, home).length() < 0.5);
 }
 
