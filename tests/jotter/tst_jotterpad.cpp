@@ -60,9 +60,7 @@ class TestJotterPad : public QObject
 
     JotterPad *openPad()
     {
-        m_program->screens().show(ScreenNames::Jotter);
-        pad = m_program->screen<JotterPad>(ScreenNames::Jotter);
-        return pad && QTest::qWaitForWindowExposed(pad) ? pad : nullptr;
+        return pad = m_program->open<JotterPad>(ScreenNames::Jotter);
     }
 
 private Q_SLOTS:

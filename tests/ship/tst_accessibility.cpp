@@ -25,7 +25,6 @@ private Q_SLOTS:
     void keyboardOnlyTour();
 
 private:
-    Screen *open(const QString &name);
     std::unique_ptr<TestProgram> m_program;
 };
 
@@ -65,15 +64,6 @@ void TestAccessibility::cleanup()
     m_program.reset();
 }
 
-Screen *TestAccessibility::open(const QString &name)
-{
-    m_program->screens().show(name);
-    Screen *screen = m_program->screens().loaded(name);
-    if (screen && !QTest::qWaitForWindowActive(screen))
-        qWarning("%s not active", qPrintable(name));
-    return screen;
-}
-
 void TestAccessibility::everyVisibleControlIsNamed_data()
 {
     QTest::addColumn<QString>("screen");
@@ -88,7 +78,7 @@ void TestAccessibility::everyVisibleControlIsNamed()
 {
     QFETCH(QString, screen);
     QFETCH(bool, flipped);
-    Screen *shown = open(screen);
+    Screen *shown = m_program->open(screen);
     QVERIFY(shown);
     if (flipped)
         shown->control<CommandButton>(QStringLiteral("Command3"))->click();
@@ -140,7 +130,7 @@ void TestAccessibility::pictureButtonsAnswerTheirShortcuts()
     QFETCH(QString, button);
     QFETCH(QString, name);
     QFETCH(QKeySequence, shortcut);
-    Screen *shown = open(screen);
+    Screen *shown = m_program->open(screen);
     auto *target = shown->control<CommandButton>(button);
     QVERIFY(target);
     QCOMPARE(nameOf(target), name);
@@ -157,7 +147,7 @@ void TestAccessibility::pictureButtonsAnswerTheirShortcuts()
 
 void TestAccessibility::swatchesAreNamedByTheirColour()
 {
-    Screen *jotter = open(ScreenNames::Jotter);
+    Screen *jotter = m_program->open(ScreenNames::Jotter);
     for (const QString &block : {QStringLiteral("Label1"), QStringLiteral("Label11")}) {
         for (int i = 0; i < 16; ++i) {
             auto *swatch = jotter->control<Label>(block, i);

@@ -30,7 +30,6 @@ private Q_SLOTS:
     void screenshots();
 
 private:
-    Screen *open(const QString &name);
     std::unique_ptr<TestProgram> m_program;
 };
 
@@ -94,15 +93,6 @@ void TestHighDpi::cleanup()
     m_program.reset();
 }
 
-Screen *TestHighDpi::open(const QString &name)
-{
-    m_program->screens().show(name);
-    Screen *screen = m_program->screens().loaded(name);
-    if (screen && !QTest::qWaitForWindowExposed(screen))
-        qWarning("%s not exposed", qPrintable(name));
-    return screen;
-}
-
 void TestHighDpi::geometryStaysInTwips_data()
 {
     QTest::addColumn<QString>("screen");
@@ -113,7 +103,7 @@ void TestHighDpi::geometryStaysInTwips_data()
 void TestHighDpi::geometryStaysInTwips()
 {
     QFETCH(QString, screen);
-    Screen *shown = open(screen);
+    Screen *shown = m_program->open(screen);
     QVERIFY(shown);
     QCOMPARE(shown->devicePixelRatioF(), displayRatio());
     // The client area measures the same in twips at every ratio.
@@ -151,7 +141,7 @@ void TestHighDpi::drawingsAreAtDeviceResolution_data()
 void TestHighDpi::drawingsAreAtDeviceResolution()
 {
     QFETCH(QString, screen);
-    Screen *shown = open(screen);
+    Screen *shown = m_program->open(screen);
     QVERIFY(shown);
     if (screen == ScreenNames::Jotter) {
         // A wavy stroke in the yellow pen, then another in red.
@@ -189,7 +179,7 @@ void TestHighDpi::picturesAreAtDeviceResolution()
 {
     QFETCH(QString, screen);
     QFETCH(QString, control);
-    Screen *shown = open(screen);
+    Screen *shown = m_program->open(screen);
     QVERIFY(shown);
     QWidget *widget = control.isEmpty() ? shown : shown->control<QWidget>(control);
     QVERIFY(widget);
@@ -227,7 +217,7 @@ void TestHighDpi::screenshots()
         QSKIP("VERTEXA_SCREENSHOTS not set");
     for (const QString &name : {ScreenNames::Title, ScreenNames::Menu, ScreenNames::Proof, ScreenNames::TriangleProblems,
                                 ScreenNames::StellatedProblems}) {
-        Screen *shown = open(name);
+        Screen *shown = m_program->open(name);
         QVERIFY(shown);
         QTest::qWait(200);
         saveScreenshot(shown, name);

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTest>
 
 TestProgram::TestProgram()
 {
@@ -31,4 +32,9 @@ void TestProgram::settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+bool TestProgram::waitUntilActive(QWidget *window)
+{
+    return QTest::qWaitForWindowActive(window);
 }

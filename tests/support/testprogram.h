@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <memory>
 
+class QWidget;
 class Screen;
 
 // The whole program, with every screen registered, a scripted random source,
@@ -26,8 +27,19 @@ public:
     TestPictures &pictures() { return m_pictures; }
     const QList<QUrl> &openedUrls() const { return m_openedUrls; }
 
-    template<class T>
+    template<class T = Screen>
     T *screen(const QString &name) { return qobject_cast<T *>(screens().loaded(name)); }
+
+    // Shows the screen and waits until its window is up and active, as a
+    // pupil would find it; null when it does not come.
+    template<class T = Screen>
+    T *open(const QString &name)
+    {
+        screens().show(name);
+        T *shown = screen<T>(name);
+        return shown && waitUntilActive(shown) ? shown : nullptr;
+    }
+    static bool waitUntilActive(QWidget *window);
 
     // Runs the deletions that unloading left for later.
     static void settle();

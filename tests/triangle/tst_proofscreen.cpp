@@ -45,9 +45,7 @@ bool showsColour(const QImage &shot, const QWidget *control, const QColor &colou
 
 ProofScreen *openProof(TestProgram &program)
 {
-    program.screens().show(ScreenNames::Proof);
-    auto *proof = program.screen<ProofScreen>(ScreenNames::Proof);
-    return proof && QTest::qWaitForWindowExposed(proof) ? proof : nullptr;
+    return program.open<ProofScreen>(ScreenNames::Proof);
 }
 
 } // namespace
