@@ -134,8 +134,12 @@ int main(int argc, char **argv)
     QTextStream out(stdout);
     out << "Animation step of the triangle page, " << Rounds << " steps over " << source << ", display ratio "
         << page->devicePixelRatioF() << " (QT_SCALE_FACTOR=2 for a fine display)\n";
-    out << QStringLiteral("  step (read + decode + show + paint): median %1 us, mean %2 us\n").arg(s.medianUs, 0, 'f', 1).arg(s.meanUs, 0, 'f', 1);
-    out << QStringLiteral("  bare decode of the same bytes:       median %1 us, mean %2 us\n").arg(d.medianUs, 0, 'f', 1).arg(d.meanUs, 0, 'f', 1);
+    out << QStringLiteral("  step (read + decode + show + paint): median %1 us, mean %2 us\n")
+               .arg(s.medianUs, 0, 'f', 1)
+               .arg(s.meanUs, 0, 'f', 1);
+    out << QStringLiteral("  bare decode of the same bytes:       median %1 us, mean %2 us\n")
+               .arg(d.medianUs, 0, 'f', 1)
+               .arg(d.meanUs, 0, 'f', 1);
     out << QStringLiteral("  step / decode: %1x; step takes %2% of the %3 ms tick\n")
                .arg(s.medianUs / d.medianUs, 0, 'f', 2)
                .arg(100.0 * s.medianUs / (TickMs * 1000.0), 0, 'f', 2)

@@ -72,8 +72,11 @@ void measure(JotterPad &pad, int segments)
         for (int x = 0; x < image.width(); ++x)
             inked += qAlpha(image.pixel(x, y)) != 0;
     }
-    std::printf("%7d segments (%.0f%% of the surface inked): whole-window repaint %.3f ms, grab %.3f ms\n", segments,
-                100.0 * inked / (qint64(image.width()) * image.height()), repaintMs, grabMs);
+    std::printf("%7d segments (%.0f%% of the surface inked): whole-window repaint %.3f ms, grab %.3f ms\n",
+                segments,
+                100.0 * inked / (qint64(image.width()) * image.height()),
+                repaintMs,
+                grabMs);
 }
 
 } // namespace
@@ -95,8 +98,12 @@ int main(int argc, char **argv)
     }
 
     Scribble scribble;
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(300, 90), pad->mapToGlobal(QPointF(300, 90)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress,
+                      QPointF(300, 90),
+                      pad->mapToGlobal(QPointF(300, 90)),
+                      Qt::LeftButton,
+                      Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(pad, &press);
 
     QElapsedTimer drawing;

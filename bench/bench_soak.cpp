@@ -51,8 +51,13 @@ void soak(const char *what, Screen *screen, const std::function<void()> &tick, i
     }
     const double spent = cpuSeconds() - start;
     const qint64 after = residentKilobytes();
-    std::printf("%-28s %7d ticks  %8.1f us CPU per tick  resident %6lld kB -> %6lld kB (%+lld kB)\n", what, ticks,
-                spent / ticks * 1e6, before, after, after - before);
+    std::printf("%-28s %7d ticks  %8.1f us CPU per tick  resident %6lld kB -> %6lld kB (%+lld kB)\n",
+                what,
+                ticks,
+                spent / ticks * 1e6,
+                before,
+                after,
+                after - before);
 }
 
 } // namespace
@@ -72,14 +77,22 @@ int main(int argc, char **argv)
     vertexa.start();
     auto *title = qobject_cast<TitleScreen *>(screens.loaded(ScreenNames::Title));
     title->stopTimers(); // the loop below is the clock
-    soak("title animation (15 GIFs)", title, [title] { title->Timer1_Timer(); }, ticks);
+    soak(
+        "title animation (15 GIFs)",
+        title,
+        [title] { title->Timer1_Timer(); },
+        ticks);
 
     screens.show(ScreenNames::TriangleProblems);
     auto *triangle = qobject_cast<ProblemsPage *>(screens.loaded(ScreenNames::TriangleProblems));
     screens.unload(ScreenNames::Title);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     triangle->stopTimers();
-    soak("triangle page (15 JPEGs)", triangle, [triangle] { triangle->Timer1_Timer(); }, ticks);
+    soak(
+        "triangle page (15 JPEGs)",
+        triangle,
+        [triangle] { triangle->Timer1_Timer(); },
+        ticks);
 
     screens.show(ScreenNames::StellatedProblems);
     auto *stellated = qobject_cast<ProblemsPage *>(screens.loaded(ScreenNames::StellatedProblems));
@@ -88,12 +101,16 @@ int main(int argc, char **argv)
     stellated->stopTimers();
     // A new question every 400 ticks, so every sequence gets its turn.
     int count = 0;
-    soak("stellated page (all three)", stellated, [stellated, &count] {
-        if (++count % 400 == 0) {
-            stellated->cmdgo_Click();
-            stellated->stopTimers();
-        }
-        stellated->Timer1_Timer();
-    }, ticks);
+    soak(
+        "stellated page (all three)",
+        stellated,
+        [stellated, &count] {
+            if (++count % 400 == 0) {
+                stellated->cmdgo_Click();
+                stellated->stopTimers();
+            }
+            stellated->Timer1_Timer();
+        },
+        ticks);
     return 0;
 }

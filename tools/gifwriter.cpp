@@ -114,7 +114,9 @@ QByteArray GifWriter::encode(const QImage &image) const
         entries *= 2;
     std::vector<GifColorType> colours(entries, GifColorType{0, 0, 0});
     for (int i = 0; i < table.size(); ++i)
-        colours[i] = GifColorType{GifByteType(qRed(table.at(i))), GifByteType(qGreen(table.at(i))), GifByteType(qBlue(table.at(i)))};
+        colours[i] = GifColorType{GifByteType(qRed(table.at(i))),
+                                  GifByteType(qGreen(table.at(i))),
+                                  GifByteType(qBlue(table.at(i)))};
     std::unique_ptr<ColorMapObject, MapDeleter> map(GifMakeMapObject(entries, colours.data()));
     if (!map)
         return {};
@@ -124,8 +126,8 @@ QByteArray GifWriter::encode(const QImage &image) const
     GifFileType *gif = EGifOpen(&bytes, appendToBuffer, &error);
     if (!gif)
         return {};
-    bool ok = EGifPutScreenDesc(gif, rgb.width(), rgb.height(), map->BitsPerPixel, 0, map.get()) == GIF_OK
-        && EGifPutImageDesc(gif, 0, 0, rgb.width(), rgb.height(), false, nullptr) == GIF_OK;
+    bool ok = EGifPutScreenDesc(gif, rgb.width(), rgb.height(), map->BitsPerPixel, 0, map.get()) == GIF_OK &&
+              EGifPutImageDesc(gif, 0, 0, rgb.width(), rgb.height(), false, nullptr) == GIF_OK;
 
     QHash<QRgb, GifByteType> indexOf;
     std::vector<GifPixelType> row(rgb.width());

@@ -22,8 +22,8 @@ namespace {
 
 constexpr double TwoPi = 2 * StarPolygon::Pi;
 
-const QColor Field = Colours::StyledWindow;  // the dark blue behind every figure
-const QColor Face = Colours::StyledPicture;  // the lighter blue inside figures
+const QColor Field = Colours::StyledWindow; // the dark blue behind every figure
+const QColor Face = Colours::StyledPicture; // the lighter blue inside figures
 const QColor White{255, 255, 255};
 const QColor Shadow{16, 24, 64};
 
@@ -105,7 +105,11 @@ QPainterPath starArea(const StarPolygon &star)
 }
 
 // A star polygon filled and outlined, in whatever units the painter uses.
-void paintStar(QPainter &p, const StarPolygon &star, const QColor &fill, const QList<QColor> &edgeColours, double edgeWidth)
+void paintStar(QPainter &p,
+               const StarPolygon &star,
+               const QColor &fill,
+               const QList<QColor> &edgeColours,
+               double edgeWidth)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
@@ -245,9 +249,9 @@ QImage triangleFrame(int frame, int count, QSize pixels, qreal ratio)
     struct Wedge
     {
         QPointF corner;
-        QPointF towards;    // the side the angle starts from, anticlockwise
-        QPointF other;      // the side it ends on
-        QPointF pivot;      // turning half round this point brings it to the top
+        QPointF towards; // the side the angle starts from, anticlockwise
+        QPointF other;   // the side it ends on
+        QPointF pivot;   // turning half round this point brings it to the top
         double turnSign;
         QColor colour;
         QString letter;
@@ -272,7 +276,9 @@ QImage triangleFrame(int frame, int count, QSize pixels, qreal ratio)
         fill.setAlpha(235);
         p.setPen(QPen(Shadow, 1.5));
         p.setBrush(fill);
-        p.drawPie(QRectF(w.corner - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)), qRound(start * 16), qRound(span * 16));
+        p.drawPie(QRectF(w.corner - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)),
+                  qRound(start * 16),
+                  qRound(span * 16));
         p.restore();
 
         // The letter sits just beyond the arc, upright whatever the turn.
@@ -304,7 +310,9 @@ QImage titleFrame(int frame, int count, QSize pixels, qreal ratio)
     p.setBrush(QColor(45, 76, 170));
     for (int i = 0; i < 12; ++i) {
         const double from = TwoPi * i / 12, to = from + TwoPi / 24;
-        p.drawPolygon(QPolygonF{centre, centre + 400 * QPointF(std::cos(from), std::sin(from)), centre + 400 * QPointF(std::cos(to), std::sin(to))});
+        p.drawPolygon(QPolygonF{centre,
+                                centre + 400 * QPointF(std::cos(from), std::sin(from)),
+                                centre + 400 * QPointF(std::cos(to), std::sin(to))});
     }
 
     // The main star turns by its own symmetry, 30 degrees, once a loop.
@@ -326,7 +334,10 @@ QImage titleFrame(int frame, int count, QSize pixels, qreal ratio)
         int n, k;
         double delay;
     };
-    const QList<Corner> corners{{{30, 30}, 5, 2, 0}, {{290, 30}, 7, 3, 0.25}, {{290, 164}, 5, 2, 0.5}, {{30, 164}, 7, 2, 0.75}};
+    const QList<Corner> corners{{{30, 30}, 5, 2, 0},
+                                {{290, 30}, 7, 3, 0.25},
+                                {{290, 164}, 5, 2, 0.5},
+                                {{30, 164}, 7, 2, 0.75}};
     for (const Corner &c : corners) {
         const double size = 17 + 4 * std::sin(TwoPi * (phase + c.delay));
         paintStar(p, StarPolygon(c.n, c.k, c.at, size), QColor(49, 135, 215), {Colours::Yellow}, 1.5);
@@ -352,7 +363,8 @@ QImage menuBackground(QSize pixels, qreal ratio)
         p.drawPolygon(outline);
     p.drawEllipse(QPointF(400, 345), 236.0, 236.0);
     p.setPen(QPen(faint, 1.5));
-    for (const auto &[at, n, k, r] : {std::tuple{QPointF(40, 560), 5, 2, 90.0}, std::tuple{QPointF(760, 560), 7, 3, 90.0},
+    for (const auto &[at, n, k, r] : {std::tuple{QPointF(40, 560), 5, 2, 90.0},
+                                      std::tuple{QPointF(760, 560), 7, 3, 90.0},
                                       std::tuple{QPointF(760, 40), 8, 3, 70.0}}) {
         for (const QPolygonF &outline : starOutlines(StarPolygon(n, k, at, r)))
             p.drawPolygon(outline);

@@ -25,10 +25,10 @@ using namespace PictureDrawing;
 // The boxes the pictures are shown in, in twips; each picture is drawn at
 // the box's own pixel size so nothing is stretched, and again twice as fine
 // for displays with more than one pixel per pixel.
-const QSize TitleBox{4800, 3600};    // the title screen's animation surface
-const QSize MenuWindow{12000, 9000}; // the styled window; its client area is no larger
-const QSize LogoBox{1500, 2085};     // the menu's logo box
-const QSize ButtonBox{1785, 495};    // the lesson screens' picture buttons
+const QSize TitleBox{4800, 3600};     // the title screen's animation surface
+const QSize MenuWindow{12000, 9000};  // the styled window; its client area is no larger
+const QSize LogoBox{1500, 2085};      // the menu's logo box
+const QSize ButtonBox{1785, 495};     // the lesson screens' picture buttons
 const QSize AnimationBox{4860, 3660}; // the problems pages' image box
 
 // Collects the files of one ratio: the program's names at ratio 1, their fine
@@ -36,16 +36,21 @@ const QSize AnimationBox{4860, 3660}; // the problems pages' image box
 class JobList
 {
 public:
-    explicit JobList(int ratio) : m_ratio(ratio) {}
+    explicit JobList(int ratio)
+        : m_ratio(ratio)
+    {
+    }
 
     void add(const QString &name, QSize boxPixels, const std::function<QImage(QSize, qreal)> &draw)
     {
         const int ratio = m_ratio;
-        m_jobs.append({ratio == 1 ? name : PictureFolder::highResolutionName(name), boxPixels * ratio,
-                       [=] { return draw(boxPixels, ratio); }});
+        m_jobs.append({ratio == 1 ? name : PictureFolder::highResolutionName(name), boxPixels * ratio, [=] {
+                           return draw(boxPixels, ratio);
+                       }});
     }
 
-    void addSequence(const FrameSequence &sequence, QSize boxPixels, const std::function<QImage(int, QSize, qreal)> &frame)
+    void
+    addSequence(const FrameSequence &sequence, QSize boxPixels, const std::function<QImage(int, QSize, qreal)> &frame)
     {
         for (int i = 0; i < sequence.count; ++i)
             add(sequence.fileName(i), boxPixels, [=](QSize s, qreal r) { return frame(i, s, r); });
@@ -70,10 +75,11 @@ QList<PictureJob> programPictures(int ratio)
 
     // "Images" is spelt this way first, so the folder gets that spelling.
     jobs.add(PictureNames::Logo, twipsToPixels(LogoBox), logo);
-    const QList<std::pair<QString, ButtonFace>> faces{
-        {PictureNames::ExitButton, ButtonFace::Exit},   {PictureNames::NextButton, ButtonFace::Next},
-        {PictureNames::AnswerButton, ButtonFace::Answer}, {PictureNames::CheckButton, ButtonFace::Check},
-        {PictureNames::JotterButton, ButtonFace::Jotter}};
+    const QList<std::pair<QString, ButtonFace>> faces{{PictureNames::ExitButton, ButtonFace::Exit},
+                                                      {PictureNames::NextButton, ButtonFace::Next},
+                                                      {PictureNames::AnswerButton, ButtonFace::Answer},
+                                                      {PictureNames::CheckButton, ButtonFace::Check},
+                                                      {PictureNames::JotterButton, ButtonFace::Jotter}};
     for (const auto &[name, face] : faces)
         jobs.add(name, button, [face = face](QSize s, qreal r) { return buttonFace(face, s, r); });
 
@@ -83,10 +89,13 @@ QList<PictureJob> programPictures(int ratio)
     jobs.add(PictureNames::TitleFallback, title, [=](QSize s, qreal r) { return titleFrames(0, s, r); });
 
     const int triangleCount = FrameSequences::Triangle.count;
-    jobs.addSequence(FrameSequences::Triangle, animation,
-                     [=](int i, QSize s, qreal r) { return triangleFrame(i, triangleCount, s, r); });
+    jobs.addSequence(FrameSequences::Triangle, animation, [=](int i, QSize s, qreal r) {
+        return triangleFrame(i, triangleCount, s, r);
+    });
     for (const StarFigure &figure : starFigures())
-        jobs.addSequence(figure.sequence, animation, [=](int i, QSize s, qreal r) { return starFrame(figure, i, s, r); });
+        jobs.addSequence(figure.sequence, animation, [=](int i, QSize s, qreal r) {
+            return starFrame(figure, i, s, r);
+        });
     return jobs.jobs();
 }
 
@@ -140,8 +149,12 @@ QByteArray encode(const QImage &image, const QString &name)
 {
     if (name.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive)) {
         // The program's own colours stay exact in every GIF.
-        const GifWriter writer({Colours::StyledWindow.rgb(), Colours::StyledPicture.rgb(), Colours::Canvas.rgb(),
-                                Colours::Yellow.rgb(), Colours::Black.rgb(), qRgb(255, 255, 255)});
+        const GifWriter writer({Colours::StyledWindow.rgb(),
+                                Colours::StyledPicture.rgb(),
+                                Colours::Canvas.rgb(),
+                                Colours::Yellow.rgb(),
+                                Colours::Black.rgb(),
+                                qRgb(255, 255, 255)});
         return writer.encode(image);
     }
     const bool jpeg = name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive);
@@ -165,8 +178,8 @@ QStringList writeAll(const QString &root)
         const QString path = outputPath(root, job.name);
         const QByteArray bytes = encode(job.draw(), job.name);
         QFile file(path);
-        if (path.isEmpty() || bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || file.write(bytes) != bytes.size())
+        if (path.isEmpty() || bytes.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(bytes) != bytes.size())
             failures.append(job.name);
     }
     return failures;

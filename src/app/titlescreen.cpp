@@ -18,8 +18,14 @@ TitleScreen::TitleScreen(Program &program)
     , m_timer(control<QTimer>(QStringLiteral("Timer1")))
 {
     connect(m_timer, &QTimer::timeout, this, &TitleScreen::Timer1_Timer);
-    connect(control<CommandButton>(QStringLiteral("Command1")), &CommandButton::clicked, this, &TitleScreen::Command1_Click);
-    connect(control<CommandButton>(QStringLiteral("Command2")), &CommandButton::clicked, this, &TitleScreen::Command2_Click);
+    connect(control<CommandButton>(QStringLiteral("Command1")),
+            &CommandButton::clicked,
+            this,
+            &TitleScreen::Command1_Click);
+    connect(control<CommandButton>(QStringLiteral("Command2")),
+            &CommandButton::clicked,
+            this,
+            &TitleScreen::Command2_Click);
     // The program's icon; without the file the window keeps the system's.
     const QString icon = program.pictures().resolve(QStringLiteral("icons\\vertexa-32.png"));
     if (!icon.isEmpty())

@@ -42,7 +42,10 @@ TopicMenu::TopicMenu(Program &program)
 {
     connect(control<Label>(QStringLiteral("Label1")), &Label::mouseMoved, this, &TopicMenu::Label1_MouseMove);
     connect(control<Label>(QStringLiteral("Label6")), &Label::clicked, this, &TopicMenu::Label6_Click);
-    connect(control<CommandButton>(QStringLiteral("Command1")), &CommandButton::clicked, this, &TopicMenu::Command1_Click);
+    connect(control<CommandButton>(QStringLiteral("Command1")),
+            &CommandButton::clicked,
+            this,
+            &TopicMenu::Command1_Click);
 }
 
 // The entries exist only once the load has copied them, so they are wired then.

@@ -60,7 +60,7 @@ double decimalNumber(const std::u16string &s)
         ++pos;
     }
 
-    std::string digits;      // every mantissa digit, without the point
+    std::string digits;       // every mantissa digit, without the point
     long long pointShift = 0; // digits after the point, to scale by later
     bool sawPoint = false;
     for (; pos < s.size(); ++pos) {

@@ -106,14 +106,21 @@ PictureFolder::PictureFolder(QString root)
 
 QString PictureFolder::defaultRoot()
 {
-    return rootForExecutable(QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath());
+    return rootForExecutable(QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                                          : QDir::currentPath());
 }
 
 const QStringList &PictureFolder::folderNames()
 {
     static const QStringList names{
-        QStringLiteral("Images"), QStringLiteral("opening"), QStringLiteral("stor4sm"), QStringLiteral("stor4"),
-        QStringLiteral("tri2sm"), QStringLiteral("ocstarsm"), QStringLiteral("stelnsm"), QStringLiteral("pentglsm"),
+        QStringLiteral("Images"),
+        QStringLiteral("opening"),
+        QStringLiteral("stor4sm"),
+        QStringLiteral("stor4"),
+        QStringLiteral("tri2sm"),
+        QStringLiteral("ocstarsm"),
+        QStringLiteral("stelnsm"),
+        QStringLiteral("pentglsm"),
     };
     return names;
 }

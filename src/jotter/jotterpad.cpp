@@ -81,16 +81,18 @@ void JotterPad::layOutPalettes()
     const QRect first = TwipsGeometry::rect(m_landscapeSwatches[0]);
     for (int i = 1; i < PaletteSize; ++i) {
         const QRect previous = TwipsGeometry::rect(m_landscapeSwatches[i - 1]);
-        TwipsGeometry::setRect(m_landscapeSwatches[i],
-                               QRect(previous.left() + LandscapeSwatchStep, LandscapeSwatchTop, first.width(), first.height()));
+        TwipsGeometry::setRect(
+            m_landscapeSwatches[i],
+            QRect(previous.left() + LandscapeSwatchStep, LandscapeSwatchTop, first.width(), first.height()));
     }
 
     // Two columns of eight in the tall layout, colour i beside colour i + 8.
     const QRect top = TwipsGeometry::rect(m_portraitSwatches[0]);
     for (int i = 1; i < PortraitRows; ++i) {
         const QRect above = TwipsGeometry::rect(m_portraitSwatches[i - 1]);
-        TwipsGeometry::setRect(m_portraitSwatches[i],
-                               QRect(top.left(), above.top() + top.height() + PortraitSwatchGap, top.width(), top.height()));
+        TwipsGeometry::setRect(
+            m_portraitSwatches[i],
+            QRect(top.left(), above.top() + top.height() + PortraitSwatchGap, top.width(), top.height()));
     }
     for (int i = PortraitRows; i < PaletteSize; ++i) {
         const QRect beside = TwipsGeometry::rect(m_portraitSwatches[i - PortraitRows]);
@@ -137,7 +139,8 @@ void JotterPad::Command3_Click()
     clearDrawing();
     m_pen.flip();
     setOuterSizeTwips(PortraitOuterSize.width(), PortraitOuterSize.height());
-    TwipsGeometry::setLeft(m_portrait, outerWidthTwips() - TwipsGeometry::rect(m_portrait).width() - PortraitFrameMargin);
+    TwipsGeometry::setLeft(m_portrait,
+                           outerWidthTwips() - TwipsGeometry::rect(m_portrait).width() - PortraitFrameMargin);
     m_landscape->hide();
     m_portrait->show();
 }

@@ -43,10 +43,22 @@ ProblemsPage::ProblemsPage(const QString &name, Program &program, std::unique_pt
     , m_bar(control<PlayerBar>(QStringLiteral("MMControl1")))
 {
     connect(control<CommandButton>(QStringLiteral("cmdgo")), &CommandButton::clicked, this, &ProblemsPage::cmdgo_Click);
-    connect(control<CommandButton>(QStringLiteral("cmdcheckit")), &CommandButton::clicked, this, &ProblemsPage::cmdcheckit_Click);
-    connect(control<CommandButton>(QStringLiteral("cmdsoln")), &CommandButton::clicked, this, &ProblemsPage::cmdsoln_Click);
-    connect(control<CommandButton>(QStringLiteral("cmdjotter")), &CommandButton::clicked, this, &ProblemsPage::cmdjotter_Click);
-    connect(control<CommandButton>(QStringLiteral("cmdexit")), &CommandButton::clicked, this, &ProblemsPage::cmdexit_Click);
+    connect(control<CommandButton>(QStringLiteral("cmdcheckit")),
+            &CommandButton::clicked,
+            this,
+            &ProblemsPage::cmdcheckit_Click);
+    connect(control<CommandButton>(QStringLiteral("cmdsoln")),
+            &CommandButton::clicked,
+            this,
+            &ProblemsPage::cmdsoln_Click);
+    connect(control<CommandButton>(QStringLiteral("cmdjotter")),
+            &CommandButton::clicked,
+            this,
+            &ProblemsPage::cmdjotter_Click);
+    connect(control<CommandButton>(QStringLiteral("cmdexit")),
+            &CommandButton::clicked,
+            this,
+            &ProblemsPage::cmdexit_Click);
     m_answerBox->setKeyPressHook([this](int code) { return Text1_KeyPress(code); });
     connect(m_timer, &QTimer::timeout, this, &ProblemsPage::Timer1_Timer);
     connect(m_bar, &PlayerBar::clicked, this, [this](PlayerBar::Button button) {

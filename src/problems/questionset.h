@@ -13,7 +13,7 @@ struct ProgramValues;
 // One question of a problems page.
 struct Question
 {
-    int type = 0;      // 0 to 7
+    int type = 0; // 0 to 7
     QString text;
     double answer = 0;
     // The animation that goes with the question, if the page plays one per question.

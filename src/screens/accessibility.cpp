@@ -66,8 +66,22 @@ const std::array<WindowDescription, 7> WindowDescriptions{{
 QString colourName(int index)
 {
     static const std::array<const char *, 16> names{
-        "Black", "Navy", "Green", "Teal", "Maroon", "Purple", "Olive", "Silver",
-        "Grey",  "Blue", "Lime",  "Aqua", "Red",    "Fuchsia", "Yellow", "White",
+        "Black",
+        "Navy",
+        "Green",
+        "Teal",
+        "Maroon",
+        "Purple",
+        "Olive",
+        "Silver",
+        "Grey",
+        "Blue",
+        "Lime",
+        "Aqua",
+        "Red",
+        "Fuchsia",
+        "Yellow",
+        "White",
     };
     return QString::fromLatin1(names[static_cast<std::size_t>(((index % 16) + 16) % 16)]);
 }
@@ -105,7 +119,8 @@ void describePictureButtons(Screen &screen)
     const auto describe = [](CommandButton *button, const PictureButton &b) {
         button->setAccessibleName(b.accessibleName);
         button->setShortcut(b.shortcut);
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(b.accessibleName, b.shortcut.toString(QKeySequence::NativeText)));
+        button->setToolTip(
+            QStringLiteral("%1 (%2)").arg(b.accessibleName, b.shortcut.toString(QKeySequence::NativeText)));
     };
     for (const PictureButton &b : pictureButtons()) {
         if (auto *button = screen.control<CommandButton>(QString::fromLatin1(b.name)))

@@ -9,8 +9,8 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QIcon>
-#include <QMetaMethod>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -495,7 +495,11 @@ PlayerBar::PlayerBar(QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    struct Look { QStyle::StandardPixmap icon; const char *name; };
+    struct Look
+    {
+        QStyle::StandardPixmap icon;
+        const char *name;
+    };
     const std::array<Look, 4> looks{{
         {QStyle::SP_MediaPlay, QT_TR_NOOP("Play")},
         {QStyle::SP_MediaPause, QT_TR_NOOP("Pause")},

@@ -151,14 +151,20 @@ class ImageBox : public PictureView
 {
     Q_OBJECT
 public:
-    explicit ImageBox(QWidget *parent = nullptr) : PictureView(Fit::Stretch, parent) {}
+    explicit ImageBox(QWidget *parent = nullptr)
+        : PictureView(Fit::Stretch, parent)
+    {
+    }
 };
 
 class PictureBox : public PictureView
 {
     Q_OBJECT
 public:
-    explicit PictureBox(QWidget *parent = nullptr) : PictureView(Fit::TopLeft, parent) {}
+    explicit PictureBox(QWidget *parent = nullptr)
+        : PictureView(Fit::TopLeft, parent)
+    {
+    }
 };
 
 // A borderless container with a back colour; its controls move and hide with it.

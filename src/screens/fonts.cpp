@@ -12,9 +12,12 @@ namespace {
 QStringList facesFor(const QString &face)
 {
     static const QHash<QString, QStringList> fallbacks{
-        {QStringLiteral("Tahoma"), {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
-        {QStringLiteral("Arial"), {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
-        {QStringLiteral("Times New Roman"), {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}},
+        {QStringLiteral("Tahoma"),
+         {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
+        {QStringLiteral("Arial"),
+         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
+        {QStringLiteral("Times New Roman"),
+         {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}},
     };
     return fallbacks.value(face, {face});
 }

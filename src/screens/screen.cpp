@@ -23,7 +23,8 @@ namespace {
 
 Qt::WindowFlags flagsFor(WindowBorder border)
 {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowCloseButtonHint;
     if (border == WindowBorder::FixedSingle)
         flags |= Qt::WindowMinimizeButtonHint;
     return flags;
@@ -48,8 +49,8 @@ Screen::Screen(const ScreenDefinition &definition, Program &program)
     setFixedSize(twipsToPixels(definition.clientSize));
 
     const QSize display = Screen::displaySizeTwips();
-    const QPoint place = definition.position.value_or(
-        QPoint((display.width() - definition.clientSize.width()) / 2, (display.height() - definition.clientSize.height()) / 2));
+    const QPoint place = definition.position.value_or(QPoint((display.width() - definition.clientSize.width()) / 2,
+                                                             (display.height() - definition.clientSize.height()) / 2));
     setLeftTwips(place.x());
     setTopTwips(place.y());
 
@@ -113,7 +114,8 @@ QObject *Screen::createControl(const ControlDefinition &d)
     }
     case ControlKind::ImageBox:
     case ControlKind::PictureBox: {
-        auto *view = d.kind == ControlKind::ImageBox ? static_cast<PictureView *>(new ImageBox(parent)) : new PictureBox(parent);
+        auto *view =
+            d.kind == ControlKind::ImageBox ? static_cast<PictureView *>(new ImageBox(parent)) : new PictureBox(parent);
         if (d.backColour)
             view->setBackColour(*d.backColour);
         widget = view;
@@ -121,7 +123,8 @@ QObject *Screen::createControl(const ControlDefinition &d)
     }
     case ControlKind::Frame: {
         auto *frame = new FrameBox(parent);
-        frame->setBackColour(d.backColour.value_or(m_background.isValid() ? m_background : palette().color(QPalette::Window)));
+        frame->setBackColour(
+            d.backColour.value_or(m_background.isValid() ? m_background : palette().color(QPalette::Window)));
         widget = frame;
         break;
     }
@@ -169,7 +172,8 @@ void Screen::applyTabOrder()
     QList<ControlKey> order;
     for (const ControlKey &key : std::as_const(m_creationOrder)) {
         const QObject *object = m_controls.value(key);
-        if (qobject_cast<const TextBox *>(object) || qobject_cast<const CommandButton *>(object) || qobject_cast<const PlayerBar *>(object))
+        if (qobject_cast<const TextBox *>(object) || qobject_cast<const CommandButton *>(object) ||
+            qobject_cast<const PlayerBar *>(object))
             order.append(key);
     }
     // Numbered places first, then the rest in the order they were defined.
@@ -353,13 +357,9 @@ void Screen::stopTimers()
         timer->stop();
 }
 
-void Screen::Form_MouseDown(Qt::MouseButton, Qt::MouseButtons, QPoint)
-{
-}
+void Screen::Form_MouseDown(Qt::MouseButton, Qt::MouseButtons, QPoint) { }
 
-void Screen::Form_MouseMove(Qt::MouseButtons, QPoint)
-{
-}
+void Screen::Form_MouseMove(Qt::MouseButtons, QPoint) { }
 
 void Screen::paintEvent(QPaintEvent *event)
 {

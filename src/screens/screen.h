@@ -32,7 +32,7 @@ public:
 
     // Runs once, right after creation and before anything else happens to
     // the screen.
-    virtual void Form_Load() {}
+    virtual void Form_Load() { }
 
     // A control by name and array index (NoIndex outside arrays); null when
     // the screen has no such control or it is of another kind.
@@ -105,7 +105,10 @@ private:
     {
         QString name;
         int index;
-        friend bool operator==(const ControlKey &a, const ControlKey &b) { return a.name == b.name && a.index == b.index; }
+        friend bool operator==(const ControlKey &a, const ControlKey &b)
+        {
+            return a.name == b.name && a.index == b.index;
+        }
         friend size_t qHash(const ControlKey &key, size_t seed = 0) { return qHashMulti(seed, key.name, key.index); }
     };
 

@@ -34,10 +34,10 @@ struct ControlDefinition
     int index = NoIndex;
     QString parent; // the frame that holds it; empty for the window itself
 
-    QRect rect;               // everything but lines and timers
-    QPoint lineFrom, lineTo;  // lines
-    int lineWidth = 1;        // lines, in pixels
-    int interval = 0;         // timers, in milliseconds
+    QRect rect;              // everything but lines and timers
+    QPoint lineFrom, lineTo; // lines
+    int lineWidth = 1;       // lines, in pixels
+    int interval = 0;        // timers, in milliseconds
 
     QString text;
     std::optional<QColor> foreColour;
@@ -49,29 +49,105 @@ struct ControlDefinition
     bool bordered = false;
     bool hidden = false;
     bool disabled = false;
-    int maxLength = 0;        // text boxes; 0 is no limit
-    int tabIndex = -1;        // lower first; -1 after all numbered ones, in definition order
+    int maxLength = 0; // text boxes; 0 is no limit
+    int tabIndex = -1; // lower first; -1 after all numbered ones, in definition order
 
     // Fluent setters, so a definition reads like a row of a table.
-    ControlDefinition &at(int left, int top, int width, int height) { rect = QRect(left, top, width, height); return *this; }
-    ControlDefinition &from(int x1, int y1) { lineFrom = QPoint(x1, y1); return *this; }
-    ControlDefinition &to(int x2, int y2) { lineTo = QPoint(x2, y2); return *this; }
-    ControlDefinition &width(int pixels) { lineWidth = pixels; return *this; }
-    ControlDefinition &every(int milliseconds) { interval = milliseconds; return *this; }
-    ControlDefinition &in(const QString &frame) { parent = frame; return *this; }
-    ControlDefinition &caption(const QString &value) { text = value; return *this; }
-    ControlDefinition &fore(const QColor &colour) { foreColour = colour; return *this; }
-    ControlDefinition &back(const QColor &colour) { backColour = colour; return *this; }
-    ControlDefinition &seeThrough() { transparent = true; return *this; }
-    ControlDefinition &pictureFace() { graphical = true; return *this; }
-    ControlDefinition &withFont(const QString &face, double points, bool isBold = false) { font = {face, points, isBold}; return *this; }
-    ControlDefinition &centred() { alignment = Qt::AlignHCenter; return *this; }
-    ControlDefinition &rightAligned() { alignment = Qt::AlignRight; return *this; }
-    ControlDefinition &withBorder() { bordered = true; return *this; }
-    ControlDefinition &startHidden() { hidden = true; return *this; }
-    ControlDefinition &startDisabled() { disabled = true; return *this; }
-    ControlDefinition &atMost(int characters) { maxLength = characters; return *this; }
-    ControlDefinition &tabAt(int position) { tabIndex = position; return *this; }
+    ControlDefinition &at(int left, int top, int width, int height)
+    {
+        rect = QRect(left, top, width, height);
+        return *this;
+    }
+    ControlDefinition &from(int x1, int y1)
+    {
+        lineFrom = QPoint(x1, y1);
+        return *this;
+    }
+    ControlDefinition &to(int x2, int y2)
+    {
+        lineTo = QPoint(x2, y2);
+        return *this;
+    }
+    ControlDefinition &width(int pixels)
+    {
+        lineWidth = pixels;
+        return *this;
+    }
+    ControlDefinition &every(int milliseconds)
+    {
+        interval = milliseconds;
+        return *this;
+    }
+    ControlDefinition &in(const QString &frame)
+    {
+        parent = frame;
+        return *this;
+    }
+    ControlDefinition &caption(const QString &value)
+    {
+        text = value;
+        return *this;
+    }
+    ControlDefinition &fore(const QColor &colour)
+    {
+        foreColour = colour;
+        return *this;
+    }
+    ControlDefinition &back(const QColor &colour)
+    {
+        backColour = colour;
+        return *this;
+    }
+    ControlDefinition &seeThrough()
+    {
+        transparent = true;
+        return *this;
+    }
+    ControlDefinition &pictureFace()
+    {
+        graphical = true;
+        return *this;
+    }
+    ControlDefinition &withFont(const QString &face, double points, bool isBold = false)
+    {
+        font = {face, points, isBold};
+        return *this;
+    }
+    ControlDefinition &centred()
+    {
+        alignment = Qt::AlignHCenter;
+        return *this;
+    }
+    ControlDefinition &rightAligned()
+    {
+        alignment = Qt::AlignRight;
+        return *this;
+    }
+    ControlDefinition &withBorder()
+    {
+        bordered = true;
+        return *this;
+    }
+    ControlDefinition &startHidden()
+    {
+        hidden = true;
+        return *this;
+    }
+    ControlDefinition &startDisabled()
+    {
+        disabled = true;
+        return *this;
+    }
+    ControlDefinition &atMost(int characters)
+    {
+        maxLength = characters;
+        return *this;
+    }
+    ControlDefinition &tabAt(int position)
+    {
+        tabIndex = position;
+        return *this;
+    }
 };
 
 enum class WindowBorder { FixedSingle, FixedDialog };
@@ -80,11 +156,11 @@ struct ScreenDefinition
 {
     QString name;
     QString caption;
-    QSize clientSize;             // twips
+    QSize clientSize;               // twips
     std::optional<QPoint> position; // twips on the display; unset: centred
     QColor background;
     WindowBorder border = WindowBorder::FixedSingle;
-    bool hasIcon = false;         // a window icon of its own
+    bool hasIcon = false; // a window icon of its own
     QList<ControlDefinition> controls;
 
     const ControlDefinition *find(const QString &controlName, int index = NoIndex) const;

@@ -31,15 +31,42 @@ ControlDefinition control(ControlKind kind, const QString &name, int index = NoI
     return c;
 }
 
-ControlDefinition label(const QString &name, int index = NoIndex) { return control(ControlKind::Label, name, index); }
-ControlDefinition button(const QString &name, int index = NoIndex) { return control(ControlKind::CommandButton, name, index); }
-ControlDefinition textBox(const QString &name, int index = NoIndex) { return control(ControlKind::TextBox, name, index); }
-ControlDefinition imageBox(const QString &name) { return control(ControlKind::ImageBox, name); }
-ControlDefinition pictureBox(const QString &name) { return control(ControlKind::PictureBox, name); }
-ControlDefinition frame(const QString &name) { return control(ControlKind::Frame, name); }
-ControlDefinition line(const QString &name, int index) { return control(ControlKind::Line, name, index); }
-ControlDefinition timer(const QString &name) { return control(ControlKind::Timer, name); }
-ControlDefinition playerBar(const QString &name) { return control(ControlKind::PlayerBar, name); }
+ControlDefinition label(const QString &name, int index = NoIndex)
+{
+    return control(ControlKind::Label, name, index);
+}
+ControlDefinition button(const QString &name, int index = NoIndex)
+{
+    return control(ControlKind::CommandButton, name, index);
+}
+ControlDefinition textBox(const QString &name, int index = NoIndex)
+{
+    return control(ControlKind::TextBox, name, index);
+}
+ControlDefinition imageBox(const QString &name)
+{
+    return control(ControlKind::ImageBox, name);
+}
+ControlDefinition pictureBox(const QString &name)
+{
+    return control(ControlKind::PictureBox, name);
+}
+ControlDefinition frame(const QString &name)
+{
+    return control(ControlKind::Frame, name);
+}
+ControlDefinition line(const QString &name, int index)
+{
+    return control(ControlKind::Line, name, index);
+}
+ControlDefinition timer(const QString &name)
+{
+    return control(ControlKind::Timer, name);
+}
+ControlDefinition playerBar(const QString &name)
+{
+    return control(ControlKind::PlayerBar, name);
+}
 
 // A lesson screen's picture button; its picture and final place come from styling.
 ControlDefinition pictureButton(const QString &name, int left, int top)
@@ -56,17 +83,36 @@ ControlDefinition yellowLabel(const QString &name, int index = NoIndex)
 // A bordered yellow-on-blue label that serves as a button or link.
 ControlDefinition linkLabel(const QString &name, int index = NoIndex)
 {
-    return label(name, index).fore(Colours::Yellow).back(Colours::Blue).withFont(Tahoma, 18, Bold).centred().withBorder();
+    return label(name, index)
+        .fore(Colours::Yellow)
+        .back(Colours::Blue)
+        .withFont(Tahoma, 18, Bold)
+        .centred()
+        .withBorder();
 }
 
 ControlDefinition fullScreenLabel(const QString &name, int left, int top)
 {
-    return label(name).at(left, top, 1455, 330).caption(QStringLiteral("Full Screen")).fore(Colours::Yellow).back(Colours::DarkGrey).withFont(Tahoma, 11.25, Bold).startDisabled().centred().withBorder();
+    return label(name)
+        .at(left, top, 1455, 330)
+        .caption(QStringLiteral("Full Screen"))
+        .fore(Colours::Yellow)
+        .back(Colours::DarkGrey)
+        .withFont(Tahoma, 11.25, Bold)
+        .startDisabled()
+        .centred()
+        .withBorder();
 }
 
 ControlDefinition numberBox(int index, int left, int top, const QString &text)
 {
-    return textBox(QStringLiteral("Text2"), index).at(left, top, 495, 495).caption(text).fore(Colours::Blue).withFont(Tahoma, 15.75, Bold).centred().atMost(2);
+    return textBox(QStringLiteral("Text2"), index)
+        .at(left, top, 495, 495)
+        .caption(text)
+        .fore(Colours::Blue)
+        .withFont(Tahoma, 15.75, Bold)
+        .centred()
+        .atMost(2);
 }
 
 ScreenDefinition lessonScreen(const QString &name, const QString &caption)
@@ -91,13 +137,49 @@ ScreenDefinition titleScreen()
     const QString inFrame = QStringLiteral("Frame1");
     s.controls = {
         frame(inFrame).at(0, -90, 5480, 6660).back(Colours::Silver),
-        label(QStringLiteral("Label4"), 0).in(inFrame).at(60, 120, 5355, 735).caption(QStringLiteral("Vertexa 1")).fore(Colours::Blue).seeThrough().withFont(Times, 30, Bold).centred(),
-        label(QStringLiteral("Label4"), 1).in(inFrame).at(60, 780, 5355, 735).caption(QStringLiteral("Demo")).fore(Colours::Blue).seeThrough().withFont(Times, 20.25, Bold).centred(),
+        label(QStringLiteral("Label4"), 0)
+            .in(inFrame)
+            .at(60, 120, 5355, 735)
+            .caption(QStringLiteral("Vertexa 1"))
+            .fore(Colours::Blue)
+            .seeThrough()
+            .withFont(Times, 30, Bold)
+            .centred(),
+        label(QStringLiteral("Label4"), 1)
+            .in(inFrame)
+            .at(60, 780, 5355, 735)
+            .caption(QStringLiteral("Demo"))
+            .fore(Colours::Blue)
+            .seeThrough()
+            .withFont(Times, 20.25, Bold)
+            .centred(),
         pictureBox(QStringLiteral("Picture1")).in(inFrame).at(300, 1320, 4800, 3600),
-        label(QStringLiteral("Label3")).in(inFrame).at(480, 5370, 4455, 615).caption(Publisher::AuthorCredit).fore(Colours::Blue).seeThrough().withFont(Times, 15.75).centred(),
-        button(QStringLiteral("Command1")).in(inFrame).at(1320, 6000, 1335, 375).caption(QStringLiteral("OK")).back(Colours::Silver),
-        button(QStringLiteral("Command2")).in(inFrame).at(2760, 6000, 1335, 375).caption(QStringLiteral("Exit")).back(Colours::Silver),
-        label(QStringLiteral("Label2")).in(inFrame).at(0, 6420, 5415, 255).caption(Publisher::Notice).fore(Colours::Blue).seeThrough().withFont(Arial, 8.25).centred(),
+        label(QStringLiteral("Label3"))
+            .in(inFrame)
+            .at(480, 5370, 4455, 615)
+            .caption(Publisher::AuthorCredit)
+            .fore(Colours::Blue)
+            .seeThrough()
+            .withFont(Times, 15.75)
+            .centred(),
+        button(QStringLiteral("Command1"))
+            .in(inFrame)
+            .at(1320, 6000, 1335, 375)
+            .caption(QStringLiteral("OK"))
+            .back(Colours::Silver),
+        button(QStringLiteral("Command2"))
+            .in(inFrame)
+            .at(2760, 6000, 1335, 375)
+            .caption(QStringLiteral("Exit"))
+            .back(Colours::Silver),
+        label(QStringLiteral("Label2"))
+            .in(inFrame)
+            .at(0, 6420, 5415, 255)
+            .caption(Publisher::Notice)
+            .fore(Colours::Blue)
+            .seeThrough()
+            .withFont(Arial, 8.25)
+            .centred(),
         timer(QStringLiteral("Timer1")).every(25).startDisabled(),
     };
     return s;
@@ -112,13 +194,48 @@ ScreenDefinition topicMenu()
     s.background = Colours::LightBlue;
     s.controls = {
         imageBox(QStringLiteral("Image2")).at(120, 120, 1500, 2085),
-        yellowLabel(QStringLiteral("Label1")).at(1920, 120, 7980, 900).caption(QStringLiteral("Vertexa 1 Demo")).back(Colours::Black).withFont(Tahoma, 30, Bold).centred().withBorder(),
-        yellowLabel(QStringLiteral("Label4")).at(9720, 120, 1800, 375).caption(QStringLiteral("version 4.0.006")).withFont(Tahoma, 9.75, Bold).rightAligned(),
-        yellowLabel(QStringLiteral("Label2"), 0).at(360, 2520, 5355, 495).caption(QStringLiteral("The Angles of a Triangle")).back(Colours::Blue).withFont(Tahoma, 18, Bold).startHidden().centred().withBorder(),
-        yellowLabel(QStringLiteral("Label5"), 0).at(6240, 2520, 5355, 495).caption(QStringLiteral("Stellated Polygons")).back(Colours::Blue).withFont(Tahoma, 18, Bold).startHidden().centred().withBorder(),
+        yellowLabel(QStringLiteral("Label1"))
+            .at(1920, 120, 7980, 900)
+            .caption(QStringLiteral("Vertexa 1 Demo"))
+            .back(Colours::Black)
+            .withFont(Tahoma, 30, Bold)
+            .centred()
+            .withBorder(),
+        yellowLabel(QStringLiteral("Label4"))
+            .at(9720, 120, 1800, 375)
+            .caption(QStringLiteral("version 4.0.006"))
+            .withFont(Tahoma, 9.75, Bold)
+            .rightAligned(),
+        yellowLabel(QStringLiteral("Label2"), 0)
+            .at(360, 2520, 5355, 495)
+            .caption(QStringLiteral("The Angles of a Triangle"))
+            .back(Colours::Blue)
+            .withFont(Tahoma, 18, Bold)
+            .startHidden()
+            .centred()
+            .withBorder(),
+        yellowLabel(QStringLiteral("Label5"), 0)
+            .at(6240, 2520, 5355, 495)
+            .caption(QStringLiteral("Stellated Polygons"))
+            .back(Colours::Blue)
+            .withFont(Tahoma, 18, Bold)
+            .startHidden()
+            .centred()
+            .withBorder(),
         pictureButton(QStringLiteral("Command1"), 9570, 7230),
-        label(QStringLiteral("Label6")).at(4440, 8040, 3315, 375).caption(Publisher::WebAddress).fore(Colours::Yellow).back(Colours::Black).withFont(Arial, 12, Bold).centred().withBorder(),
-        yellowLabel(QStringLiteral("Label3")).at(8040, 8145, 3600, 375).caption(Publisher::Notice).withFont(Tahoma, 9.75).centred(),
+        label(QStringLiteral("Label6"))
+            .at(4440, 8040, 3315, 375)
+            .caption(Publisher::WebAddress)
+            .fore(Colours::Yellow)
+            .back(Colours::Black)
+            .withFont(Arial, 12, Bold)
+            .centred()
+            .withBorder(),
+        yellowLabel(QStringLiteral("Label3"))
+            .at(8040, 8145, 3600, 375)
+            .caption(Publisher::Notice)
+            .withFont(Tahoma, 9.75)
+            .centred(),
     };
     return s;
 }
@@ -131,8 +248,15 @@ ScreenDefinition proofScreen()
     // Listed bottom to top: the black lines lie under the yellow sides, and
     // every letter lies above all lines.
     s.controls = {
-        yellowLabel(QStringLiteral("Label1")).at(240, 240, 11535, 2175).caption(QStringLiteral("Click the button labelled \"Next Step\" to step through a proof of the theorem that the sum of the angles of a triangle is equal to 180\u00B0.")).withFont(Tahoma, 15.75),
-        yellowLabel(QStringLiteral("Label3")).at(1920, 1680, 8175, 1335).caption(QStringLiteral("The angles of the triangle below are labelled R, P and Q.")).withFont(Tahoma, 15.75),
+        yellowLabel(QStringLiteral("Label1"))
+            .at(240, 240, 11535, 2175)
+            .caption(QStringLiteral("Click the button labelled \"Next Step\" to step through a proof of the theorem "
+                                    "that the sum of the angles of a triangle is equal to 180\u00B0."))
+            .withFont(Tahoma, 15.75),
+        yellowLabel(QStringLiteral("Label3"))
+            .at(1920, 1680, 8175, 1335)
+            .caption(QStringLiteral("The angles of the triangle below are labelled R, P and Q."))
+            .withFont(Tahoma, 15.75),
         line(lines, 3).from(1800, 6240).to(9840, 6240).fore(Colours::Black).width(3).startHidden(),
         line(lines, 4).from(1800, 3240).to(9840, 3240).fore(Colours::Black).width(3).startHidden(),
         line(lines, 0).from(2760, 6240).to(8520, 6240).fore(Colours::Yellow).width(3),
@@ -140,9 +264,21 @@ ScreenDefinition proofScreen()
         line(lines, 2).from(6480, 3240).to(8520, 6240).fore(Colours::Yellow).width(3),
         yellowLabel(letters, 0).at(6360, 3480, 180, 285).caption(QStringLiteral("R")).withFont(Tahoma, 12, Bold),
         yellowLabel(letters, 1).at(3360, 5880, 165, 285).caption(QStringLiteral("P")).withFont(Tahoma, 12, Bold),
-        label(letters, 2).at(5640, 3360, 165, 285).caption(QStringLiteral("P")).fore(Colours::Green).seeThrough().withFont(Tahoma, 12, Bold).startHidden(),
+        label(letters, 2)
+            .at(5640, 3360, 165, 285)
+            .caption(QStringLiteral("P"))
+            .fore(Colours::Green)
+            .seeThrough()
+            .withFont(Tahoma, 12, Bold)
+            .startHidden(),
         yellowLabel(letters, 3).at(7920, 5880, 180, 285).caption(QStringLiteral("Q")).withFont(Tahoma, 12, Bold),
-        label(letters, 4).at(6960, 3360, 180, 285).caption(QStringLiteral("Q")).fore(Colours::Green).seeThrough().withFont(Tahoma, 12, Bold).startHidden(),
+        label(letters, 4)
+            .at(6960, 3360, 180, 285)
+            .caption(QStringLiteral("Q"))
+            .fore(Colours::Green)
+            .seeThrough()
+            .withFont(Tahoma, 12, Bold)
+            .startHidden(),
         linkLabel(QStringLiteral("Label5")).at(5160, 6720, 1995, 495).caption(QStringLiteral("Next Step")),
         linkLabel(QStringLiteral("Label2")).at(4560, 7920, 3315, 495).caption(QStringLiteral("Problems Page")),
         pictureButton(QStringLiteral("cmdexit"), 10275, 1125),
@@ -169,9 +305,17 @@ ScreenDefinition trianglePage()
     ScreenDefinition s = lessonScreen(QStringLiteral("angtri"), QStringLiteral("The Angles of a Triangle"));
     s.controls = {
         imageBox(QStringLiteral("Image2")).at(6840, 240, 4860, 3660),
-        yellowLabel(QStringLiteral("Label1")).at(360, 5160, 6855, 2415).caption(QStringLiteral("Label1")).withFont(Tahoma, 24),
+        yellowLabel(QStringLiteral("Label1"))
+            .at(360, 5160, 6855, 2415)
+            .caption(QStringLiteral("Label1"))
+            .withFont(Tahoma, 24),
         textBox(QStringLiteral("Text1")).at(7680, 5280, 1695, 1275).withFont(Tahoma, 48).centred().tabAt(1),
-        yellowLabel(QStringLiteral("Label4")).at(2760, 7560, 6495, 1095).caption(QStringLiteral("Correct to two decimal places:")).withFont(Tahoma, 36).startHidden().centred(),
+        yellowLabel(QStringLiteral("Label4"))
+            .at(2760, 7560, 6495, 1095)
+            .caption(QStringLiteral("Correct to two decimal places:"))
+            .withFont(Tahoma, 36)
+            .startHidden()
+            .centred(),
         playerBar(QStringLiteral("MMControl1")).at(7680, 3960, 1590, 330).tabAt(2),
         fullScreenLabel(QStringLiteral("Label2"), 9360, 3960),
     };
@@ -183,11 +327,28 @@ ScreenDefinition explorer()
 {
     ScreenDefinition s = lessonScreen(QStringLiteral("star2"), QStringLiteral("Stellated Polygons"));
     s.controls = {
-        yellowLabel(QStringLiteral("Label1")).at(240, 240, 11535, 2175).caption(QStringLiteral("Stellated polygons were first systematically studied by an Englishman called Brenthorne who died from the Black Death in 1349.  In the Middle Ages a knowledge of geometry and mathematics was thought to give magical powers.  Stellated polygons were used by witches as markings in their magic circles and on their talismans.")).withFont(Tahoma, 15.75),
-        yellowLabel(QStringLiteral("Label3")).at(240, 3240, 3375, 1695).caption(QStringLiteral("To draw a new stellated polygon enter numbers into the text boxes and press Enter.")).withFont(Tahoma, 15.75),
-        yellowLabel(QStringLiteral("Label5"), 0).at(4320, 3480, 1935, 375).caption(QStringLiteral("Number of edges")).withFont(Tahoma, 12),
+        yellowLabel(QStringLiteral("Label1"))
+            .at(240, 240, 11535, 2175)
+            .caption(
+                QStringLiteral("Stellated polygons were first systematically studied by an Englishman called "
+                               "Brenthorne who died from the Black Death in 1349.  In the Middle Ages a knowledge of "
+                               "geometry and mathematics was thought to give magical powers.  Stellated polygons were "
+                               "used by witches as markings in their magic circles and on their talismans."))
+            .withFont(Tahoma, 15.75),
+        yellowLabel(QStringLiteral("Label3"))
+            .at(240, 3240, 3375, 1695)
+            .caption(
+                QStringLiteral("To draw a new stellated polygon enter numbers into the text boxes and press Enter."))
+            .withFont(Tahoma, 15.75),
+        yellowLabel(QStringLiteral("Label5"), 0)
+            .at(4320, 3480, 1935, 375)
+            .caption(QStringLiteral("Number of edges"))
+            .withFont(Tahoma, 12),
         numberBox(0, 4920, 3840, QStringLiteral("5")).tabAt(1),
-        yellowLabel(QStringLiteral("Label5"), 1).at(4320, 4560, 1935, 375).caption(QStringLiteral("Vertices skipped")).withFont(Tahoma, 12),
+        yellowLabel(QStringLiteral("Label5"), 1)
+            .at(4320, 4560, 1935, 375)
+            .caption(QStringLiteral("Vertices skipped"))
+            .withFont(Tahoma, 12),
         numberBox(1, 4920, 4920, QStringLiteral("2")).tabAt(2),
         linkLabel(QStringLiteral("Label2"), 0).at(4560, 7920, 3315, 495).caption(QStringLiteral("Problems Page")),
         pictureButton(QStringLiteral("cmdexit"), 10275, 1125).tabAt(0),
@@ -201,13 +362,29 @@ ScreenDefinition stellatedPage()
     ScreenDefinition s = lessonScreen(QStringLiteral("star"), QStringLiteral("Stellated Polygons"));
     s.controls = {
         imageBox(QStringLiteral("Image2")).at(6960, 120, 4860, 3660),
-        yellowLabel(QStringLiteral("Label5"), 0).at(4800, 240, 1935, 375).caption(QStringLiteral("Number of edges")).withFont(Tahoma, 12).startHidden(),
+        yellowLabel(QStringLiteral("Label5"), 0)
+            .at(4800, 240, 1935, 375)
+            .caption(QStringLiteral("Number of edges"))
+            .withFont(Tahoma, 12)
+            .startHidden(),
         numberBox(0, 5400, 600, QStringLiteral("5")).startHidden(),
-        yellowLabel(QStringLiteral("Label5"), 1).at(4800, 1320, 1935, 375).caption(QStringLiteral("Vertices skipped")).withFont(Tahoma, 12).startHidden(),
+        yellowLabel(QStringLiteral("Label5"), 1)
+            .at(4800, 1320, 1935, 375)
+            .caption(QStringLiteral("Vertices skipped"))
+            .withFont(Tahoma, 12)
+            .startHidden(),
         numberBox(1, 5400, 1680, QStringLiteral("2")).startHidden(),
-        yellowLabel(QStringLiteral("Label1")).at(360, 4800, 8895, 3015).caption(QStringLiteral("Label1")).withFont(Tahoma, 20.25),
+        yellowLabel(QStringLiteral("Label1"))
+            .at(360, 4800, 8895, 3015)
+            .caption(QStringLiteral("Label1"))
+            .withFont(Tahoma, 20.25),
         textBox(QStringLiteral("Text1")).at(9480, 5040, 1695, 735).withFont(Tahoma, 24).centred().tabAt(0),
-        yellowLabel(QStringLiteral("Label4")).at(2760, 7800, 6495, 975).caption(QStringLiteral("Correct to two decimal places:")).withFont(Tahoma, 27.75).startHidden().centred(),
+        yellowLabel(QStringLiteral("Label4"))
+            .at(2760, 7800, 6495, 975)
+            .caption(QStringLiteral("Correct to two decimal places:"))
+            .withFont(Tahoma, 27.75)
+            .startHidden()
+            .centred(),
         playerBar(QStringLiteral("MMControl1")).at(7800, 3840, 1590, 330).tabAt(1),
         fullScreenLabel(QStringLiteral("Label3"), 9480, 3840),
     };
@@ -227,8 +404,20 @@ ScreenDefinition jotter()
     // No background colour: the system's window face until the pad sets its own.
     const QString landscape = QStringLiteral("Frame_landscape");
     const QString portrait = QStringLiteral("Frame_portrait");
-    auto padButton = [](const QString &name, const QString &frameName, int left, int top, int width, const QString &text, const QColor &face) {
-        return button(name).in(frameName).at(left, top, width, 480).caption(text).back(face).pictureFace().withFont(Tahoma, 12);
+    auto padButton = [](const QString &name,
+                        const QString &frameName,
+                        int left,
+                        int top,
+                        int width,
+                        const QString &text,
+                        const QColor &face) {
+        return button(name)
+            .in(frameName)
+            .at(left, top, width, 480)
+            .caption(text)
+            .back(face)
+            .pictureFace()
+            .withFont(Tahoma, 12);
     };
     const QColor exitFace(255, 224, 192), writeFace(255, 255, 192), eraseFace(192, 192, 0), clearFace(255, 192, 128);
     s.controls = {
@@ -247,8 +436,10 @@ ScreenDefinition jotter()
     };
     // The swatches; the pad lays out elements 1 to 15 and colours them all at load.
     for (int i = 0; i < 16; ++i) {
-        s.controls.append(label(QStringLiteral("Label1"), i).in(landscape).at(5010, 285, 240, 240).back(Colours::Yellow));
-        s.controls.append(label(QStringLiteral("Label11"), i).in(portrait).at(180, 2820, 240, 240).back(Colours::Yellow));
+        s.controls.append(
+            label(QStringLiteral("Label1"), i).in(landscape).at(5010, 285, 240, 240).back(Colours::Yellow));
+        s.controls.append(
+            label(QStringLiteral("Label11"), i).in(portrait).at(180, 2820, 240, 240).back(Colours::Yellow));
     }
     return s;
 }
@@ -256,7 +447,8 @@ ScreenDefinition jotter()
 QHash<QString, ScreenDefinition> buildDefinitions()
 {
     QHash<QString, ScreenDefinition> all;
-    for (const ScreenDefinition &s : {titleScreen(), topicMenu(), proofScreen(), trianglePage(), explorer(), stellatedPage(), jotter()})
+    for (const ScreenDefinition &s :
+         {titleScreen(), topicMenu(), proofScreen(), trianglePage(), explorer(), stellatedPage(), jotter()})
         all.insert(s.name, s);
     return all;
 }

@@ -30,7 +30,10 @@ public:
     // a name nobody registered, or once the program has ended.
     Screen *screen(const QString &name);
     template<class T>
-    T *screenAs(const QString &name) { return qobject_cast<T *>(screen(name)); }
+    T *screenAs(const QString &name)
+    {
+        return qobject_cast<T *>(screen(name));
+    }
 
     // The loaded screen, or null; never creates one.
     Screen *loaded(const QString &name) const;

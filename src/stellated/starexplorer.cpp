@@ -25,7 +25,10 @@ StarExplorer::StarExplorer(Program &program)
         box->installEventFilter(this);
     }
     connect(control<Label>(QStringLiteral("Label2"), 0), &Label::clicked, this, [this] { Label2_Click(0); });
-    connect(control<CommandButton>(QStringLiteral("cmdexit")), &CommandButton::clicked, this, &StarExplorer::cmdexit_Click);
+    connect(control<CommandButton>(QStringLiteral("cmdexit")),
+            &CommandButton::clicked,
+            this,
+            &StarExplorer::cmdexit_Click);
 }
 
 void StarExplorer::Form_Load()
@@ -60,7 +63,8 @@ int StarExplorer::Text2_KeyPress(int index, int code)
 void StarExplorer::drawstell()
 {
     const StarPolygon star(leadingNumber(m_text2[0]->text()), leadingNumber(m_text2[1]->text()));
-    const QPointF centre(StarPolygon::toSinglePrecision(star.centre().x()), StarPolygon::toSinglePrecision(star.centre().y()));
+    const QPointF centre(StarPolygon::toSinglePrecision(star.centre().x()),
+                         StarPolygon::toSinglePrecision(star.centre().y()));
     drawCircle(centre, StarPolygon::toSinglePrecision(star.radius()), foregroundColour());
     drawPoint(centre, Colours::Yellow);
     const QList<StarPolygon::Segment> segments = star.segments();
@@ -70,8 +74,8 @@ void StarExplorer::drawstell()
 
 bool StarExplorer::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete
-        && (watched == m_text2[0] || watched == m_text2[1]))
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete &&
+        (watched == m_text2[0] || watched == m_text2[1]))
         clearDrawing();
     return Screen::eventFilter(watched, event);
 }

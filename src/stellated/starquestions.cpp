@@ -17,7 +17,8 @@ const QString David = QStringLiteral(
     "after rotation to how it looked prior to rotation?");
 const QString Octagon = QStringLiteral(
     "A regular stellated octagon is symmetrical under rotations around its centre through certain angles. In other "
-    "words, after performing these rotations the stellated octagon looks unaltered. In degrees, what is the smallest of "
+    "words, after performing these rotations the stellated octagon looks unaltered. In degrees, what is the smallest "
+    "of "
     "these angles?");
 const QString Dodecagon = QStringLiteral(
     "A regular stellated dodecagon is symmetrical under rotations around its centre through certain angles. Each of "

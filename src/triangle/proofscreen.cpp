@@ -14,7 +14,10 @@ ProofScreen::ProofScreen(Program &program)
 {
     connect(m_stepButton, &Label::clicked, this, &ProofScreen::Label5_Click);
     connect(control<Label>(QStringLiteral("Label2")), &Label::clicked, this, &ProofScreen::Label2_Click);
-    connect(control<CommandButton>(QStringLiteral("cmdexit")), &CommandButton::clicked, this, &ProofScreen::cmdexit_Click);
+    connect(control<CommandButton>(QStringLiteral("cmdexit")),
+            &CommandButton::clicked,
+            this,
+            &ProofScreen::cmdexit_Click);
 }
 
 void ProofScreen::Form_Load()

@@ -21,21 +21,42 @@ ProofView ProofSteps::view(int number)
 {
     switch (number) {
     case 1:
-        return {{}, {BaseExtended}, QStringLiteral("The base of the triangle has been extended on both sides by a straight black line."), {}};
+        return {{},
+                {BaseExtended},
+                QStringLiteral("The base of the triangle has been extended on both sides by a straight black line."),
+                {}};
     case 2:
-        return {{}, {Parallel}, QStringLiteral("A black line, parallel to the first line, has been drawn through the opposite vertex of the triangle."), {}};
+        return {{},
+                {Parallel},
+                QStringLiteral("A black line, parallel to the first line, has been drawn through the opposite vertex "
+                               "of the triangle."),
+                {}};
     case 3:
-        return {{}, {AlternateP}, QStringLiteral("Alternate angles are equal, so the angle marked P in green is equal to the angle P in the triangle."), {}};
+        return {
+            {},
+            {AlternateP},
+            QStringLiteral(
+                "Alternate angles are equal, so the angle marked P in green is equal to the angle P in the triangle."),
+            {}};
     case 4:
-        return {{}, {AlternateQ}, QStringLiteral("Alternate angles are equal, so the angle marked Q in green is equal to the angle Q in the triangle."), {}};
+        return {
+            {},
+            {AlternateQ},
+            QStringLiteral(
+                "Alternate angles are equal, so the angle marked Q in green is equal to the angle Q in the triangle."),
+            {}};
     case 5:
         return {{},
                 {},
-                QStringLiteral("The angle P + R + Q is equal to 180\u00B0, as it forms half of a complete rotation. These are the three angles of the "
+                QStringLiteral("The angle P + R + Q is equal to 180\u00B0, as it forms half of a complete rotation. "
+                               "These are the three angles of the "
                                "triangle, so the sum of the angles of the triangle is 180\u00B0."),
                 QStringLiteral("Restart Proof")};
     default:
-        return {revealedParts(), {}, QStringLiteral("The angles of the triangle below are labelled R, P and Q."), QStringLiteral("Next Step")};
+        return {revealedParts(),
+                {},
+                QStringLiteral("The angles of the triangle below are labelled R, P and Q."),
+                QStringLiteral("Next Step")};
     }
 }
 

@@ -11,7 +11,10 @@ struct ProofFigurePart
 {
     QString name;
     int index;
-    friend bool operator==(const ProofFigurePart &a, const ProofFigurePart &b) { return a.name == b.name && a.index == b.index; }
+    friend bool operator==(const ProofFigurePart &a, const ProofFigurePart &b)
+    {
+        return a.name == b.name && a.index == b.index;
+    }
 };
 
 // What applying one view changes: parts to hide, then parts to show (each in

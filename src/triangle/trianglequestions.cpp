@@ -32,7 +32,8 @@ const QStringList &TriangleQuestions::questions()
         QStringLiteral("In degrees, what is the sum of the angles of a right-angled triangle?"),
         QStringLiteral("In degrees, what is the sum of the angles of an isosceles triangle?"),
         QStringLiteral("If one of the angles of an isosceles triangle is"),
-        QStringLiteral("In degrees, what is the size of each of the smaller angles of a right-angled isosceles triangle?"),
+        QStringLiteral(
+            "In degrees, what is the size of each of the smaller angles of a right-angled isosceles triangle?"),
         QStringLiteral("If a triangle has angles of"),
         QStringLiteral("In degrees, what is the size of each angle of an equilateral triangle?"),
         QStringLiteral("If a triangle has angles of"),
@@ -59,7 +60,8 @@ Question TriangleQuestions::draw(RandomSource &random, ProgramValues &values)
     case 2: {
         // At least 90°, so it is always the apex angle.
         const int g = 90 + 10 * a;
-        q.text = opening + degrees(g) + QStringLiteral(", what is the size of each of the other two angles in degrees?");
+        q.text =
+            opening + degrees(g) + QStringLiteral(", what is the size of each of the other two angles in degrees?");
         q.answer = (180 - g) / 2;
         break;
     }
@@ -78,7 +80,8 @@ Question TriangleQuestions::draw(RandomSource &random, ProgramValues &values)
         if (b == 0)
             b = 1;
         const int p = 10 * a;
-        q.text = opening + degrees(p) + QStringLiteral(" and") + degrees(b) + QStringLiteral(", what is the size of the other angle in degrees?");
+        q.text = opening + degrees(p) + QStringLiteral(" and") + degrees(b) +
+                 QStringLiteral(", what is the size of the other angle in degrees?");
         q.answer = 180 - p - b;
         break;
     }

@@ -48,9 +48,12 @@ private Q_SLOTS:
         auto *box = title->control<PictureBox>("Picture1");
         auto shown = [box] { return box->picture().isNull() ? QColor() : box->picture().pixelColor(0, 0); };
         QCOMPARE(shown(), picture.isEmpty() ? QColor() : TestPictures::colourFor(picture));
-        QCOMPARE(std::tuple(title->backgroundColour() == Colours::StyledWindow, box->backColour() == Colours::StyledPicture, title->outerWidthTwips()),
+        QCOMPARE(std::tuple(title->backgroundColour() == Colours::StyledWindow,
+                            box->backColour() == Colours::StyledPicture,
+                            title->outerWidthTwips()),
                  std::tuple(styled, styled, styled ? 12000 : 5460));
-        const QSizeF margins = QGuiApplication::primaryScreen()->size() * 15 - QSize(title->outerWidthTwips(), title->outerHeightTwips());
+        const QSizeF margins =
+            QGuiApplication::primaryScreen()->size() * 15 - QSize(title->outerWidthTwips(), title->outerHeightTwips());
         QCOMPARE(QPointF(title->leftTwips(), title->topTwips()), QPointF(margins.width(), margins.height()) / 2);
 
         // The animation runs whatever the first picture was: fifteen frames, then round again.

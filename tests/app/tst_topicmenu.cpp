@@ -13,7 +13,10 @@
 namespace {
 
 // A control by the name the program gives it: "Label2(3)" for element 3 of Label2.
-Label *labelNamed(const Screen *menu, const QString &name) { return menu->findChild<Label *>(name); }
+Label *labelNamed(const Screen *menu, const QString &name)
+{
+    return menu->findChild<Label *>(name);
+}
 
 // The labels lit up, in name order; the web link's box is always filled.
 QStringList lit(const Screen *menu)
@@ -81,8 +84,11 @@ private Q_SLOTS:
         QVERIFY(openMenu());
         QCOMPARE(menu()->backgroundPicture().isNull(), !background);
         const QColor corner = menu()->grab().toImage().pixelColor(0, 0);
-        QVERIFY(sameColour(corner, background ? TestPictures::colourFor(PictureNames::MenuBackground) : QColor(Colours::Canvas)));
-        QVERIFY(sameColour(menu()->control<ImageBox>("Image2")->picture().pixelColor(0, 0), TestPictures::colourFor(PictureNames::Logo)));
+        QVERIFY(
+            sameColour(corner,
+                       background ? TestPictures::colourFor(PictureNames::MenuBackground) : QColor(Colours::Canvas)));
+        QVERIFY(sameColour(menu()->control<ImageBox>("Image2")->picture().pixelColor(0, 0),
+                           TestPictures::colourFor(PictureNames::Logo)));
         const auto *exit = menu()->control<CommandButton>("Command1");
         QVERIFY(sameColour(exit->picture().pixelColor(0, 0), TestPictures::colourFor(PictureNames::ExitButton)));
         QCOMPARE(TwipsGeometry::rect(exit), QRect(90, 7950, 1785, 495));
@@ -97,7 +103,8 @@ private Q_SLOTS:
                 // element 0 was) on the left, one empty row further down on the right.
                 const bool last = i == TopicMenu::EntryCount - 1, hidden = last && column == u"Label2";
                 QCOMPARE(TwipsGeometry::rect(entry), first.translated(0, 750 * (last && !hidden ? i + 1 : i)));
-                QCOMPARE(std::tuple(entry->isVisible(), entry->isEnabled(), entry->isTransparent()), std::tuple(!hidden, i == 0 || hidden, true));
+                QCOMPARE(std::tuple(entry->isVisible(), entry->isEnabled(), entry->isTransparent()),
+                         std::tuple(!hidden, i == 0 || hidden, true));
                 if (!hidden)
                     captions.insert(entry->text());
             }
@@ -111,9 +118,15 @@ private Q_SLOTS:
         // Where the pointer goes, and the labels lit once it is there: a label
         // lit stays lit, whatever else lights, until the pointer is on the window.
         const QList<std::pair<QString, QStringList>> walk{
-            {"window", {}}, {"Label1", {"Label1"}}, {"Label2(0)", {"Label1", "Label2(0)"}}, {"Label2(0)@left", {"Label1", "Label2(0)"}},
-            {"Label5(0)", {"Label1", "Label2(0)", "Label5(0)"}}, {"window", {}}, {"Label5(0)", {"Label5(0)"}},
-            {"Label1", {"Label1", "Label5(0)"}}, {"window", {}},
+            {"window", {}},
+            {"Label1", {"Label1"}},
+            {"Label2(0)", {"Label1", "Label2(0)"}},
+            {"Label2(0)@left", {"Label1", "Label2(0)"}},
+            {"Label5(0)", {"Label1", "Label2(0)", "Label5(0)"}},
+            {"window", {}},
+            {"Label5(0)", {"Label5(0)"}},
+            {"Label1", {"Label1", "Label5(0)"}},
+            {"window", {}},
         };
         QVERIFY(openMenu());
         QVERIFY(!menu()->childAt(pointFor(menu(), "window")));
@@ -125,7 +138,8 @@ private Q_SLOTS:
             const QImage shot = menu()->grab().toImage();
             for (const QString name : {"Label1", "Label2(0)", "Label5(0)"}) {
                 const QRect area = labelNamed(menu(), name)->geometry();
-                const QColor fill = shot.pixelColor(area.left() + 3, area.center().y()); // inside the border, left of the text
+                const QColor fill =
+                    shot.pixelColor(area.left() + 3, area.center().y()); // inside the border, left of the text
                 QCOMPARE(fill == QColor(name == u"Label1" ? Colours::Black : Colours::Blue), expected.contains(name));
             }
         }
@@ -149,7 +163,8 @@ private Q_SLOTS:
         QVERIFY(first);
         const QImage firstShot = first->grab().toImage();
         QCOMPARE(first->childAt(pointFor(first, target)), labelNamed(first, target));
-        QVERIFY(opens.isEmpty() || labelNamed(first, target)->text() == QTest::currentDataTag()); // a topic reads as its lesson
+        QVERIFY(opens.isEmpty() ||
+                labelNamed(first, target)->text() == QTest::currentDataTag()); // a topic reads as its lesson
         moveTo(target);
         QCOMPARE(lit(first).isEmpty(), opens.isEmpty()); // only a topic lights up
         QTest::mouseClick(first->windowHandle(), Qt::LeftButton, {}, pointFor(first, target));

@@ -50,7 +50,9 @@ void TestLeadingNumber::reads_data()
     QTest::newRow("carriage return stops") << "4\r5" << 4.0;
     QTest::newRow("non-breaking space stops") << u"4\u00A05"_qs << 4.0;
     QTest::newRow("arabic-indic digit stops") << u"4\u0665"_qs << 4.0;
-    QTest::newRow("control character stops") << "7\x01" "8" << 7.0;
+    QTest::newRow("control character stops") << "7\x01"
+                                                "8"
+                                             << 7.0;
     QTest::newRow("tiny exponent") << "1E-400" << 0.0;
     QTest::newRow("many fraction digits") << "0.000000000000000000000000000001" << 1e-30;
 

@@ -21,17 +21,28 @@ void TestNumberText::forms_data()
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("blankLed");
 
-    QTest::newRow("whole") << 45.0 << "45" << " 45";
-    QTest::newRow("zero") << 0.0 << "0" << " 0";
-    QTest::newRow("negative zero") << -0.0 << "0" << " 0";
-    QTest::newRow("negative") << -1.0 << "-1" << "-1";
-    QTest::newRow("half") << 0.5 << "0.5" << " 0.5";
-    QTest::newRow("fifteen significant digits") << 1.0 / 3.0 << "0.333333333333333" << " 0.333333333333333";
-    QTest::newRow("rounds at the fifteenth digit") << 2.0 / 3.0 << "0.666666666666667" << " 0.666666666666667";
-    QTest::newRow("large whole") << 123456789012345.0 << "123456789012345" << " 123456789012345";
-    QTest::newRow("beyond fifteen digits") << 1e20 << "1E+20" << " 1E+20";
-    QTest::newRow("small") << 0.0001 << "0.0001" << " 0.0001";
-    QTest::newRow("tiny") << 1e-7 << "1E-07" << " 1E-07";
+    QTest::newRow("whole") << 45.0 << "45"
+                           << " 45";
+    QTest::newRow("zero") << 0.0 << "0"
+                          << " 0";
+    QTest::newRow("negative zero") << -0.0 << "0"
+                                   << " 0";
+    QTest::newRow("negative") << -1.0 << "-1"
+                              << "-1";
+    QTest::newRow("half") << 0.5 << "0.5"
+                          << " 0.5";
+    QTest::newRow("fifteen significant digits") << 1.0 / 3.0 << "0.333333333333333"
+                                                << " 0.333333333333333";
+    QTest::newRow("rounds at the fifteenth digit") << 2.0 / 3.0 << "0.666666666666667"
+                                                   << " 0.666666666666667";
+    QTest::newRow("large whole") << 123456789012345.0 << "123456789012345"
+                                 << " 123456789012345";
+    QTest::newRow("beyond fifteen digits") << 1e20 << "1E+20"
+                                           << " 1E+20";
+    QTest::newRow("small") << 0.0001 << "0.0001"
+                           << " 0.0001";
+    QTest::newRow("tiny") << 1e-7 << "1E-07"
+                          << " 1E-07";
 }
 
 void TestNumberText::forms()

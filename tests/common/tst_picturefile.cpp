@@ -25,10 +25,14 @@ void TestPictureFile::resolvesNamesWithoutRegardToCase_data()
 {
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("asked");
-    QTest::newRow("same spelling") << "Images\\exit.jpg" << "Images\\exit.jpg";
-    QTest::newRow("folder in lower case") << "Images\\check.jpg" << "images\\check.jpg";
-    QTest::newRow("file in upper case") << "stor4\\stor0000.gif" << "STOR4\\STOR0000.GIF";
-    QTest::newRow("forward slash") << "tri2sm\\tri200.jpg" << "tri2sm/tri200.jpg";
+    QTest::newRow("same spelling") << "Images\\exit.jpg"
+                                   << "Images\\exit.jpg";
+    QTest::newRow("folder in lower case") << "Images\\check.jpg"
+                                          << "images\\check.jpg";
+    QTest::newRow("file in upper case") << "stor4\\stor0000.gif"
+                                        << "STOR4\\STOR0000.GIF";
+    QTest::newRow("forward slash") << "tri2sm\\tri200.jpg"
+                                   << "tri2sm/tri200.jpg";
 }
 
 void TestPictureFile::resolvesNamesWithoutRegardToCase()
@@ -81,8 +85,10 @@ void TestPictureFile::damagedFilesCountAsUnreadable_data()
     QTest::newRow("truncated jpeg") << "x.jpg" << jpeg.left(jpeg.size() / 2);
     QTest::newRow("gif header only") << "x.gif" << gif.left(13);
     QTest::newRow("gif without trailer") << "x.gif" << gif.chopped(1);
-    QTest::newRow("gif screen wider than any picture") << "x.gif" << QByteArray("GIF89a\x01\x20\x01\x00\x80\x00\x00", 13) + gif.mid(13);
-    QTest::newRow("gif claiming a vast size") << "x.gif" << QByteArray("GIF89a\xFF\xFF\xFF\xFF\x80\x00\x00", 13) + gif.mid(13);
+    QTest::newRow("gif screen wider than any picture")
+        << "x.gif" << QByteArray("GIF89a\x01\x20\x01\x00\x80\x00\x00", 13) + gif.mid(13);
+    QTest::newRow("gif claiming a vast size")
+        << "x.gif" << QByteArray("GIF89a\xFF\xFF\xFF\xFF\x80\x00\x00", 13) + gif.mid(13);
 }
 
 void TestPictureFile::damagedFilesCountAsUnreadable()
@@ -111,20 +117,31 @@ void TestPictureFile::readsAfreshEveryTime()
 void TestPictureFile::fineTwinOnFineDisplays_data()
 {
     QTest::addColumn<qreal>("ratio");
-    QTest::addColumn<QString>("plain");   // "" for none, "damaged" for a cut file
-    QTest::addColumn<QString>("twin");    // as plain, or "small" for one of the plain size
+    QTest::addColumn<QString>("plain"); // "" for none, "damaged" for a cut file
+    QTest::addColumn<QString>("twin");  // as plain, or "small" for one of the plain size
     QTest::addColumn<QString>("twinName");
     QTest::addColumn<QString>("expected"); // which picture comes back: plain, twin or none
     const QString twinName = QStringLiteral("f\\frame@2x.jpg");
-    QTest::newRow("ordinary display") << 1.0 << "good" << "good" << twinName << "plain";
-    QTest::newRow("fine display") << 2.0 << "good" << "good" << twinName << "twin";
-    QTest::newRow("between the two") << 1.5 << "good" << "good" << twinName << "twin";
-    QTest::newRow("twin in other letter case") << 2.0 << "good" << "good" << "f\\FRAME@2X.JPG" << "twin";
-    QTest::newRow("no twin") << 2.0 << "good" << "" << twinName << "plain";
-    QTest::newRow("damaged twin") << 2.0 << "good" << "damaged" << twinName << "plain";
-    QTest::newRow("twin of the plain size") << 2.0 << "good" << "small" << twinName << "plain";
-    QTest::newRow("only the twin") << 2.0 << "" << "good" << twinName << "none";
-    QTest::newRow("damaged plain, good twin") << 2.0 << "damaged" << "good" << twinName << "none";
+    QTest::newRow("ordinary display") << 1.0 << "good"
+                                      << "good" << twinName << "plain";
+    QTest::newRow("fine display") << 2.0 << "good"
+                                  << "good" << twinName << "twin";
+    QTest::newRow("between the two") << 1.5 << "good"
+                                     << "good" << twinName << "twin";
+    QTest::newRow("twin in other letter case") << 2.0 << "good"
+                                               << "good"
+                                               << "f\\FRAME@2X.JPG"
+                                               << "twin";
+    QTest::newRow("no twin") << 2.0 << "good"
+                             << "" << twinName << "plain";
+    QTest::newRow("damaged twin") << 2.0 << "good"
+                                  << "damaged" << twinName << "plain";
+    QTest::newRow("twin of the plain size") << 2.0 << "good"
+                                            << "small" << twinName << "plain";
+    QTest::newRow("only the twin") << 2.0 << ""
+                                   << "good" << twinName << "none";
+    QTest::newRow("damaged plain, good twin") << 2.0 << "damaged"
+                                              << "good" << twinName << "none";
 }
 
 void TestPictureFile::fineTwinOnFineDisplays()

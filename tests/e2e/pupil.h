@@ -16,11 +16,18 @@
 namespace Pupil {
 
 // The pictures the build generates beside the executable.
-inline QString pictureRoot() { return QStringLiteral(VERTEXA_PROGRAM_DIR); }
+inline QString pictureRoot()
+{
+    return QStringLiteral(VERTEXA_PROGRAM_DIR);
+}
 inline QStringList pictureFiles()
 {
     QStringList files;
-    for (QDirIterator it(pictureRoot(), {QStringLiteral("*.jpg"), QStringLiteral("*.gif")}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+    for (QDirIterator it(pictureRoot(),
+                         {QStringLiteral("*.jpg"), QStringLiteral("*.gif")},
+                         QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
         files.append(QDir(pictureRoot()).relativeFilePath(it.next()));
     files.sort();
     return files;
@@ -40,9 +47,17 @@ inline void drag(QWidget *window, const QList<QPoint> &pixels, Qt::MouseButton b
     }
     static int timestamp = 0; // far apart, so that two clicks never make a double click
     top->winId();
-    const auto send = [handle = top->windowHandle()](QPoint at, Qt::MouseButtons state, Qt::MouseButton changed, QEvent::Type type) {
-        qt_handleMouseEvent(handle, QPointF(at), handle->mapToGlobal(at), state, changed, type, Qt::NoModifier, timestamp += 1000);
-    };
+    const auto send =
+        [handle = top->windowHandle()](QPoint at, Qt::MouseButtons state, Qt::MouseButton changed, QEvent::Type type) {
+            qt_handleMouseEvent(handle,
+                                QPointF(at),
+                                handle->mapToGlobal(at),
+                                state,
+                                changed,
+                                type,
+                                Qt::NoModifier,
+                                timestamp += 1000);
+        };
     if (pressed)
         send(pixels.first(), held | button, button, QEvent::MouseButtonPress);
     for (qsizetype i = pressed; i < pixels.size(); ++i)
@@ -51,20 +66,31 @@ inline void drag(QWidget *window, const QList<QPoint> &pixels, Qt::MouseButton b
         send(pixels.last(), held & ~Qt::MouseButtons(button), button, QEvent::MouseButtonRelease);
 }
 
-inline void click(QWidget *control) { drag(control->window(), {control->mapTo(control->window(), control->rect().center())}, Qt::LeftButton); }
+inline void click(QWidget *control)
+{
+    drag(control->window(), {control->mapTo(control->window(), control->rect().center())}, Qt::LeftButton);
+}
 
 // A press and a release with the text a keyboard gives them, each to whichever
 // window is active at that moment (a press may close the window it went to).
 inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 {
-    static const QHash<Qt::Key, QString> others{{Qt::Key_Return, "\r"}, {Qt::Key_Enter, "\r"}, {Qt::Key_Backspace, "\b"}, {Qt::Key_Tab, "\t"},
-        {Qt::Key_Escape, "\x1b"}, {Qt::Key_Delete, "\x7f"}};
+    static const QHash<Qt::Key, QString> others{{Qt::Key_Return, "\r"},
+                                                {Qt::Key_Enter, "\r"},
+                                                {Qt::Key_Backspace, "\b"},
+                                                {Qt::Key_Tab, "\t"},
+                                                {Qt::Key_Escape, "\x1b"},
+                                                {Qt::Key_Delete, "\x7f"}};
     QString text = key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde ? QString(QChar(key)) : others.value(key);
     if (modifiers & Qt::ControlModifier && key >= Qt::Key_A && key <= Qt::Key_Z)
         text = QChar(key - Qt::Key_A + 1); // the control characters
     for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
         if (QWidget *active = QApplication::activeWindow())
-            qt_handleKeyEvent(active->windowHandle(), type, key, modifiers, modifiers & Qt::ShiftModifier ? text : text.toLower());
+            qt_handleKeyEvent(active->windowHandle(),
+                              type,
+                              key,
+                              modifiers,
+                              modifiers & Qt::ShiftModifier ? text : text.toLower());
     }
 }
 
@@ -73,10 +99,12 @@ inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 // in, and checks that the generated pictures are there to visit with.
 inline void prepare()
 {
-    static const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-        if (previous && (type != QtWarningMsg || !message.startsWith(QLatin1String("This plugin does not support"))))
-            previous(type, context, message);
-    });
+    static const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (previous &&
+                (type != QtWarningMsg || !message.startsWith(QLatin1String("This plugin does not support"))))
+                previous(type, context, message);
+        });
     QVERIFY2(pictureFiles().size() > 100, qPrintable(QStringLiteral("no generated pictures in %1").arg(pictureRoot())));
 }
 
@@ -93,7 +121,11 @@ inline QList<Screen *> visibleScreens()
 
 // One click of a pupil's way: the control (with its index in a control
 // array), the screen it is on, and the screen it leads to (none for "Exit").
-struct Step { QString from, control, to; int index = NoIndex; };
+struct Step
+{
+    QString from, control, to;
+    int index = NoIndex;
+};
 
 // From the menu into every lesson screen and out again, the Jotter opened on
 // both problems pages: closed by its own button, then left with its page.
@@ -101,10 +133,19 @@ inline const QList<Step> &lessonRoute()
 {
     using namespace ScreenNames;
     static const QList<Step> route{
-        {Menu, "Label2", Proof, 0}, {Proof, "cmdexit", Menu}, {Menu, "Label2", Proof, 0}, {Proof, "Label2", TriangleProblems},
-        {TriangleProblems, "cmdjotter", Jotter}, {Jotter, "Command1", TriangleProblems}, {TriangleProblems, "cmdexit", Menu},
-        {Menu, "Label5", Explorer, 0}, {Explorer, "cmdexit", Menu}, {Menu, "Label5", Explorer, 0}, {Explorer, "Label2", StellatedProblems, 0},
-        {StellatedProblems, "cmdjotter", Jotter}, {StellatedProblems, "cmdexit", Menu},
+        {Menu, "Label2", Proof, 0},
+        {Proof, "cmdexit", Menu},
+        {Menu, "Label2", Proof, 0},
+        {Proof, "Label2", TriangleProblems},
+        {TriangleProblems, "cmdjotter", Jotter},
+        {Jotter, "Command1", TriangleProblems},
+        {TriangleProblems, "cmdexit", Menu},
+        {Menu, "Label5", Explorer, 0},
+        {Explorer, "cmdexit", Menu},
+        {Menu, "Label5", Explorer, 0},
+        {Explorer, "Label2", StellatedProblems, 0},
+        {StellatedProblems, "cmdjotter", Jotter},
+        {StellatedProblems, "cmdexit", Menu},
     };
     return route;
 }
@@ -130,7 +171,8 @@ inline void walk(const QList<Step> &steps, const std::function<void(Screen *)> &
             screen = shown->screenName() == step.to ? shown : screen;
         }
         names.removeAll(step.to == ScreenNames::Jotter ? step.from : QString());
-        QVERIFY2(names.join(u' ') == step.to, qPrintable(step.from + u':' + step.control + QStringLiteral(" led to: ") + names.join(u' ')));
+        QVERIFY2(names.join(u' ') == step.to,
+                 qPrintable(step.from + u':' + step.control + QStringLiteral(" led to: ") + names.join(u' ')));
         if (step.to == ScreenNames::Jotter) {
             drag(screen, {QPoint(40, 40), QPoint(300, 120), QPoint(600, 30)}, Qt::LeftButton);
             QVERIFY(!screen->drawing().isBlank());

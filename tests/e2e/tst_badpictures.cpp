@@ -29,7 +29,8 @@ private Q_SLOTS:
         // Every cut in the last few hundred bytes, where an end marker would
         // be found by a search, and every 97th before.
         for (qsizetype size = 0; size < whole.size() - 1; size += size < whole.size() - 300 ? 97 : 1)
-            QVERIFY2(decodePicture(whole.left(size)).isNull(), qPrintable(QStringLiteral("cut to %1 of %2 bytes").arg(size).arg(whole.size())));
+            QVERIFY2(decodePicture(whole.left(size)).isNull(),
+                     qPrintable(QStringLiteral("cut to %1 of %2 bytes").arg(size).arg(whole.size())));
     }
 };
 

@@ -16,10 +16,12 @@ private Q_SLOTS:
     void exitEndsTheProgram()
     {
         for (const char *tool : {"Xvfb", "xdotool"})
-            QVERIFY2(!QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty(), qPrintable(QStringLiteral("%1 is missing: make deps").arg(tool)));
+            QVERIFY2(!QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty(),
+                     qPrintable(QStringLiteral("%1 is missing: make deps").arg(tool)));
         // Xvfb picks a free display and tells us which.
         QProcess server, vertexa;
-        server.start(QStringLiteral("Xvfb"), QStringList{"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
+        server.start(QStringLiteral("Xvfb"),
+                     QStringList{"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
         QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 20000);
         // What this process starts goes to that display, not to the offscreen one.
         qputenv("DISPLAY", ':' + server.readLine().trimmed());
@@ -28,7 +30,9 @@ private Q_SLOTS:
         const auto xdotool = [](const QStringList &arguments) {
             QProcess tool;
             tool.start(QStringLiteral("xdotool"), arguments);
-            return tool.waitForFinished(20000) && tool.exitCode() == 0 ? QString::fromLocal8Bit(tool.readAllStandardOutput()) : QString();
+            return tool.waitForFinished(20000) && tool.exitCode() == 0
+                       ? QString::fromLocal8Bit(tool.readAllStandardOutput())
+                       : QString();
         };
 
         // Started from its own folder, as a pupil's desktop starts it.
@@ -41,14 +45,25 @@ private Q_SLOTS:
         // The title screen appears, captioned with one blank and nothing added,
         // centred at 5460 x 6570 twips (no window manager: the outer size is
         // the client size).
-        const QString window = xdotool({"search", "--sync", "--onlyvisible", "--pid", QString::number(vertexa.processId())}).section(u'\n', 0, 0);
+        const QString window =
+            xdotool({"search", "--sync", "--onlyvisible", "--pid", QString::number(vertexa.processId())})
+                .section(u'\n', 0, 0);
         QVERIFY2(!window.isEmpty(), "no window");
         QCOMPARE(xdotool({"getwindowname", window}), QStringLiteral(" \n"));
         QCOMPARE(xdotool({"getwindowgeometry", "--shell", window}),
-                 QStringLiteral("WINDOW=%1\nX=%2\nY=%3\nWIDTH=364\nHEIGHT=438\nSCREEN=0\n").arg(window).arg((1024 - 364) / 2).arg((768 - 438) / 2));
+                 QStringLiteral("WINDOW=%1\nX=%2\nY=%3\nWIDTH=364\nHEIGHT=438\nSCREEN=0\n")
+                     .arg(window)
+                     .arg((1024 - 364) / 2)
+                     .arg((768 - 438) / 2));
 
         // The middle of "Exit" (2760, 6000 inside a frame at 0, -90; 1335 x 375), in pixels.
-        xdotool({"mousemove", "--window", window, QString::number((2760 + 1335 / 2) / 15), QString::number((6000 - 90 + 375 / 2) / 15), "click", "1"});
+        xdotool({"mousemove",
+                 "--window",
+                 window,
+                 QString::number((2760 + 1335 / 2) / 15),
+                 QString::number((6000 - 90 + 375 / 2) / 15),
+                 "click",
+                 "1"});
         QVERIFY2(vertexa.waitForFinished(10000), "Exit ends the program");
         QCOMPARE(vertexa.exitStatus(), QProcess::NormalExit);
         QCOMPARE(vertexa.exitCode(), 0);

@@ -40,8 +40,11 @@ private Q_SLOTS:
         QVERIFY(title && Pupil::visibleScreens() == QList<Screen *>{title});
         QCOMPARE(title->control<PictureBox>(QStringLiteral("Picture1"))->picture().isNull(), !readable);
         // Back to the title, whose "Cancel" leads to the menu as "OK" did, and out.
-        const QList<Pupil::Step> route = QList<Pupil::Step>{{Title, "Command1", Menu}} + Pupil::lessonRoute()
-            + QList<Pupil::Step>{{Menu, "Command1", Title}, {Title, "Command1", Menu}, {Menu, "Command1", Title}, {Title, "Command2", {}}};
+        const QList<Pupil::Step> route = QList<Pupil::Step>{{Title, "Command1", Menu}} + Pupil::lessonRoute() +
+                                         QList<Pupil::Step>{{Menu, "Command1", Title},
+                                                            {Title, "Command1", Menu},
+                                                            {Menu, "Command1", Title},
+                                                            {Title, "Command2", {}}};
         // On each problems page a new question, whose own answer, typed back, is right.
         Pupil::walk(route, [readable](Screen *page) {
             if (!qobject_cast<ProblemsPage *>(page))

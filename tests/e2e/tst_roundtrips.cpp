@@ -16,7 +16,9 @@ static qint64 residentKilobytes()
 {
     malloc_trim(0);
     QFile statm(QStringLiteral("/proc/self/statm"));
-    return statm.open(QIODevice::ReadOnly) ? statm.readAll().split(' ').value(1).toLongLong() * (sysconf(_SC_PAGESIZE) / 1024) : -1;
+    return statm.open(QIODevice::ReadOnly)
+               ? statm.readAll().split(' ').value(1).toLongLong() * (sysconf(_SC_PAGESIZE) / 1024)
+               : -1;
 }
 
 // Thousands of visits leave nothing behind: every screen and every Jotter
@@ -46,7 +48,9 @@ private Q_SLOTS:
         // limit lets the first rounds fill it, so that what grows after them is
         // the program's own. They also fill the caches every run has (fonts, decoders).
         QPixmapCache::setCacheLimit(256);
-        const int warmUp = 20, rounds = qEnvironmentVariableIsSet("VERTEXA_ROUNDS") ? qEnvironmentVariableIntValue("VERTEXA_ROUNDS") : DefaultRounds;
+        const int warmUp = 20, rounds = qEnvironmentVariableIsSet("VERTEXA_ROUNDS")
+                                            ? qEnvironmentVariableIntValue("VERTEXA_ROUNDS")
+                                            : DefaultRounds;
         qint64 afterFirst = 0;
         for (int i = 1; i < warmUp + rounds && !QTest::currentTestFailed(); ++i) {
             Pupil::walk(Pupil::lessonRoute());

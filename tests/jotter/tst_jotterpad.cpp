@@ -19,7 +19,10 @@ namespace {
 const QColor Canvas(49, 135, 215);
 const QColor Yellow(255, 255, 0);
 
-void click(QWidget *control) { QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center()); }
+void click(QWidget *control)
+{
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
 
 // Presses the left button (with the right held, if asked) at the first
 // point, moves through the rest and lets go at the last. Sent to the window,
@@ -58,10 +61,7 @@ class TestJotterPad : public QObject
     std::unique_ptr<TestProgram> m_program;
     JotterPad *pad = nullptr;
 
-    JotterPad *openPad()
-    {
-        return pad = m_program->open<JotterPad>(ScreenNames::Jotter);
-    }
+    JotterPad *openPad() { return pad = m_program->open<JotterPad>(ScreenNames::Jotter); }
 
 private Q_SLOTS:
     void init()
@@ -78,7 +78,9 @@ private Q_SLOTS:
             QVERIFY(pad->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
             QCOMPARE(QRect(pad->pos() * 15, pad->clientSizeTwips()), QRect(150, 540, 9915, 3660));
             QVERIFY(pad->control<FrameBox>("Frame_landscape")->isVisible());
-            QCOMPARE(std::tuple(pad->backgroundColour(), pad->control<FrameBox>("Frame_landscape")->backColour(), pad->control<FrameBox>("Frame_portrait")->backColour()),
+            QCOMPARE(std::tuple(pad->backgroundColour(),
+                                pad->control<FrameBox>("Frame_landscape")->backColour(),
+                                pad->control<FrameBox>("Frame_portrait")->backColour()),
                      std::tuple(Canvas, Canvas, Canvas));
             QVERIFY(pad->drawing().isBlank());
             QCOMPARE(std::pair(pad->pen().colour(), pad->pen().width()), std::pair(Yellow, PenState::PenWidth));
@@ -115,7 +117,10 @@ private Q_SLOTS:
         }
         // From swatch 4: Erase, Write gives it back, Erase, Clear gives the yellow pen.
         click(pad->control<Label>(tall ? "Label11" : "Label1", 4));
-        for (const auto &[twins, colour] : {std::pair{"Command5 Command8", Canvas}, {"Command2 Command10", qbColor(4)}, {"Command5 Command8", Canvas}, {"Command6 Command7", Yellow}}) {
+        for (const auto &[twins, colour] : {std::pair{"Command5 Command8", Canvas},
+                                            {"Command2 Command10", qbColor(4)},
+                                            {"Command5 Command8", Canvas},
+                                            {"Command6 Command7", Yellow}}) {
             click(pad->control<CommandButton>(QString::fromLatin1(twins).section(u' ', tall, tall)));
             QCOMPARE(pad->pen().colour(), colour);
         }
@@ -125,7 +130,9 @@ private Q_SLOTS:
     {
         click(pad->control<Label>("Label1", 12));
         drag(pad, {QPoint(100, 60), QPoint(200, 60), QPoint(300, 60)});
-        QCOMPARE(std::pair(pad->drawing().colourAt(QPoint(150, 60) * 15), pad->drawing().colourAt(QPoint(250, 60) * 15)), std::pair(qbColor(12), qbColor(12)));
+        QCOMPARE(
+            std::pair(pad->drawing().colourAt(QPoint(150, 60) * 15), pad->drawing().colourAt(QPoint(250, 60) * 15)),
+            std::pair(qbColor(12), qbColor(12)));
         // Exactly one stroke crosses here, the pen's width: the first segment
         // began at the press, not at the origin.
         QCOMPARE(qRound(coverage(pad->drawing(), QPoint(150, 60), Qt::Vertical) * 10), PenState::PenWidth * 10);
@@ -157,8 +164,10 @@ private Q_SLOTS:
     {
         // Wide Clear, flip to tall, tall Clear, flip back, each after a fresh
         // stroke; each layout has a fixed outer size of its own.
-        const QList<std::pair<const char *, QSize>> presses{
-            {"Command6", {}}, {"Command3", {4000, 12000}}, {"Command7", {4000, 12000}}, {"Command4", {10005, 4140}}};
+        const QList<std::pair<const char *, QSize>> presses{{"Command6", {}},
+                                                            {"Command3", {4000, 12000}},
+                                                            {"Command7", {4000, 12000}},
+                                                            {"Command4", {10005, 4140}}};
         for (const auto &[button, size] : presses) {
             drag(pad, {QPoint(30, 30), QPoint(150, 100)});
             QVERIFY(!pad->drawing().isBlank());
@@ -166,7 +175,9 @@ private Q_SLOTS:
             QVERIFY2(pad->drawing().isBlank(), button);
             QCOMPARE(pad->pen().currentPoint(), QPoint(0, 0));
             const bool tall = size.height() > size.width();
-            QCOMPARE(std::pair(pad->control<FrameBox>("Frame_landscape")->isVisible(), pad->control<FrameBox>("Frame_portrait")->isVisible()), std::pair(!tall, tall));
+            QCOMPARE(std::pair(pad->control<FrameBox>("Frame_landscape")->isVisible(),
+                               pad->control<FrameBox>("Frame_portrait")->isVisible()),
+                     std::pair(!tall, tall));
             if (tall) // the tall frame sits by the right edge
                 QCOMPARE(TwipsGeometry::rect(pad->control<FrameBox>("Frame_portrait")), QRect(2885, 0, 1035, 5250));
             if (size.isValid())

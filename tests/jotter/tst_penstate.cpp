@@ -35,8 +35,10 @@ private Q_SLOTS:
         QFETCH(QColor, colour);
         QFETCH(int, width);
         QFETCH(QColor, saved);
-        const QHash<QString, void (PenState::*)()> buttons{
-            {"erase", &PenState::erase}, {"write", &PenState::write}, {"clear", &PenState::clear}, {"flip", &PenState::flip}};
+        const QHash<QString, void (PenState::*)()> buttons{{"erase", &PenState::erase},
+                                                           {"write", &PenState::write},
+                                                           {"clear", &PenState::clear},
+                                                           {"flip", &PenState::flip}};
         const QString presses = QString::fromLatin1(QTest::currentDataTag());
         PenState pen;
         pen.moveTo(QPoint(1500, 900));
@@ -46,7 +48,8 @@ private Q_SLOTS:
             QVERIFY2(number || buttons.contains(press), qPrintable(press));
             number ? pen.swatch(index) : (pen.*buttons.value(press))();
         }
-        QCOMPARE(std::tuple(pen.colour(), pen.width(), pen.savedColour(), pen.isErasing()), std::tuple(colour, width, saved, colour == Colours::Canvas));
+        QCOMPARE(std::tuple(pen.colour(), pen.width(), pen.savedColour(), pen.isErasing()),
+                 std::tuple(colour, width, saved, colour == Colours::Canvas));
         // Clear and Flip empty the canvas, so the next stroke starts at the origin.
         const bool restarted = presses.contains(QStringLiteral("clear")) || presses.contains(QStringLiteral("flip"));
         QCOMPARE(pen.currentPoint(), restarted ? QPoint(0, 0) : QPoint(1500, 900));

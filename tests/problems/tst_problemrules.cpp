@@ -92,7 +92,8 @@ private Q_SLOTS:
             if (last >= 0)
                 values.lastquestion = last;
             const int taken = takeQuestionType(drawn, values);
-            QCOMPARE(std::tuple(last, drawn, taken, values.lastquestion.value_or(-1)), std::tuple(last, drawn, type, type));
+            QCOMPARE(std::tuple(last, drawn, taken, values.lastquestion.value_or(-1)),
+                     std::tuple(last, drawn, type, type));
         }
     }
 
@@ -102,11 +103,19 @@ private Q_SLOTS:
         // The typing is read by the leading-number rule, not as a whole; a square
         // that overflows is wrong, not right by accident.
         const std::tuple<QString, double, bool> rows[] = {
-            {"45", 45, true}, {"45.005", 45, true}, {"4.995", 5, true}, {"45.0051", 45, false}, {"4.9949", 5, false},
-            {"4 5", 45, true}, {"45\u00B0", 45, true}, {"", 45, false}, {"1E400", 45, false},
+            {"45", 45, true},
+            {"45.005", 45, true},
+            {"4.995", 5, true},
+            {"45.0051", 45, false},
+            {"4.9949", 5, false},
+            {"4 5", 45, true},
+            {"45\u00B0", 45, true},
+            {"", 45, false},
+            {"1E400", 45, false},
         };
         for (const auto &[typed, answer, correct] : rows)
-            QCOMPARE(std::pair(typed, AnswerCheck::judge(typed, answer) == AnswerCheck::Verdict::Correct), std::pair(typed, correct));
+            QCOMPARE(std::pair(typed, AnswerCheck::judge(typed, answer) == AnswerCheck::Verdict::Correct),
+                     std::pair(typed, correct));
     }
 };
 

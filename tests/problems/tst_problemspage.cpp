@@ -16,7 +16,10 @@ using Button = PlayerBar::Button;
 
 namespace {
 
-double typeDraw(int t) { return (t + 0.5) / 8; }
+double typeDraw(int t)
+{
+    return (t + 0.5) / 8;
+}
 
 // Whether the timer runs, then which of play, pause, step back and step forward the bar offers.
 const QString Playing = QStringLiteral("1 0100");
@@ -54,8 +57,11 @@ private Q_SLOTS:
 
         // A frame that cannot be read leaves the one before on show.
         values().frameno = 1;
-        const std::pair<Button, int> steps[] = {{Button::StepForward, 2}, {Button::StepForward, 2}, {Button::StepForward, 4},
-                                                {Button::StepBack, 4}, {Button::StepBack, 2}};
+        const std::pair<Button, int> steps[] = {{Button::StepForward, 2},
+                                                {Button::StepForward, 2},
+                                                {Button::StepForward, 4},
+                                                {Button::StepBack, 4},
+                                                {Button::StepBack, 2}};
         for (const auto &[button, shown] : steps) {
             click(button);
             QVERIFY(shows(FrameSequences::Triangle, shown));
@@ -79,7 +85,8 @@ private Q_SLOTS:
         QTest::addColumn<QList<double>>("draws");
         QTest::addColumn<QString>("solution");
         QTest::addColumn<bool>("checkButton");
-        QTest::newRow("triangle") << TriangleProblems << "Label2" << QList<double>{typeDraw(3), 0.5, 0.5} << "45" << true;
+        QTest::newRow("triangle") << TriangleProblems << "Label2" << QList<double>{typeDraw(3), 0.5, 0.5} << "45"
+                                  << true;
         QTest::newRow("stellated") << StellatedProblems << "Label3" << QList<double>{typeDraw(2)} << "5" << false;
     }
     void answering()
@@ -153,7 +160,10 @@ private Q_SLOTS:
 
 private:
     // Loads a page without showing it; open() shows it and waits for the keyboard.
-    ProblemsPage *load(const QString &name) { return m_page = qobject_cast<ProblemsPage *>(m_t->screens().screen(name)); }
+    ProblemsPage *load(const QString &name)
+    {
+        return m_page = qobject_cast<ProblemsPage *>(m_t->screens().screen(name));
+    }
     ProblemsPage *open(const QString &name)
     {
         m_t->screens().show(name);
@@ -161,14 +171,17 @@ private:
         return m_page && QTest::qWaitForWindowActive(m_page) ? m_page : nullptr;
     }
     template<class T>
-    T *control(const char *name) const { return m_page->control<T>(QString::fromLatin1(name)); }
+    T *control(const char *name) const
+    {
+        return m_page->control<T>(QString::fromLatin1(name));
+    }
     ProgramValues &values() { return m_t->program().values(); }
     QString feedback() const { return control<Label>("Label4")->text(); }
     bool shows(const FrameSequence &sequence, int frame) const
     {
         const QImage picture = control<ImageBox>("Image2")->picture();
-        return !picture.isNull()
-               && sameColour(picture.pixelColor(picture.width() / 2, picture.height() / 2), TestPictures::colourFor(sequence.fileName(frame)));
+        return !picture.isNull() && sameColour(picture.pixelColor(picture.width() / 2, picture.height() / 2),
+                                               TestPictures::colourFor(sequence.fileName(frame)));
     }
     QString player() const
     {

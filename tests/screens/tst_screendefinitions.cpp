@@ -32,14 +32,17 @@ private Q_SLOTS:
         built.show();
         QHash<QString, const ControlDefinition *> firstOfName;
         for (const ControlDefinition &c : definition.controls) {
-            const QByteArray id = (c.name + (c.index == NoIndex ? QString() : QStringLiteral("(%1)").arg(c.index))).toUtf8();
+            const QByteArray id =
+                (c.name + (c.index == NoIndex ? QString() : QStringLiteral("(%1)").arg(c.index))).toUtf8();
             // Each name and index once; an array's elements all of one kind, and
             // a name either an array or not; every parent a frame of the screen.
             QVERIFY2(definition.find(c.name, c.index) == &c, id + " defined twice");
-            const ControlDefinition *first = firstOfName.contains(c.name) ? firstOfName[c.name] : (firstOfName[c.name] = &c);
+            const ControlDefinition *first =
+                firstOfName.contains(c.name) ? firstOfName[c.name] : (firstOfName[c.name] = &c);
             QVERIFY2(first->kind == c.kind && (first->index == NoIndex) == (c.index == NoIndex), id);
             const ControlDefinition *frame = c.parent.isEmpty() ? nullptr : definition.find(c.parent);
-            QVERIFY2(c.parent.isEmpty() || (frame && frame->kind == ControlKind::Frame), id + " in " + c.parent.toUtf8());
+            QVERIFY2(c.parent.isEmpty() || (frame && frame->kind == ControlKind::Frame),
+                     id + " in " + c.parent.toUtf8());
 
             // The screen builds it with its definition's values.
             QObject *object = built.controlObject(c.name, c.index);
@@ -51,7 +54,9 @@ private Q_SLOTS:
             QVERIFY2(!frame || widget->parentWidget() == built.controlObject(c.parent), id);
             QVERIFY2(widget->isHidden() == c.hidden && widget->isEnabled() != c.disabled, id);
             if (auto *label = qobject_cast<Label *>(widget))
-                QVERIFY2(label->text() == c.text && label->isTransparent() == c.transparent && label->isBordered() == c.bordered, id);
+                QVERIFY2(label->text() == c.text && label->isTransparent() == c.transparent &&
+                             label->isBordered() == c.bordered,
+                         id);
             if (qobject_cast<CommandButton *>(widget) || qobject_cast<TextBox *>(widget))
                 QCOMPARE(widget->property("text").toString(), c.text);
             if (auto *box = qobject_cast<TextBox *>(widget))
@@ -67,9 +72,9 @@ private Q_SLOTS:
         TestProgram t;
         Screen proof(screenDefinition(Proof), t.program());
         QVERIFY(proof.control<Label>("Label4", 4));
-        QVERIFY(!proof.control<Label>("Label4"));     // the array needs an index
-        QVERIFY(!proof.control<Label>("Label4", 5));  // beyond the array
-        QVERIFY(!proof.control<TextBox>("Label3"));   // of another kind
+        QVERIFY(!proof.control<Label>("Label4"));    // the array needs an index
+        QVERIFY(!proof.control<Label>("Label4", 5)); // beyond the array
+        QVERIFY(!proof.control<TextBox>("Label3"));  // of another kind
         // A new element copies element 0 as it is now, and starts hidden.
         Screen menu(screenDefinition(Menu), t.program());
         auto *first = menu.control<Label>("Label2", 0);

@@ -52,16 +52,25 @@ private Q_SLOTS:
         QTest::newRow("greyed right entry") << QStringList{Menu} << "intro0.Label5(5)" << QStringList{Menu};
         QTest::newRow("proof to problems") << QStringList{Proof} << "triproof.Label2" << QStringList{TriangleProblems};
         QTest::newRow("proof exit") << QStringList{Proof} << "triproof.cmdexit" << QStringList{Menu};
-        QTest::newRow("explorer to problems") << QStringList{Explorer} << "star2.Label2(0)" << QStringList{StellatedProblems};
+        QTest::newRow("explorer to problems")
+            << QStringList{Explorer} << "star2.Label2(0)" << QStringList{StellatedProblems};
         QTest::newRow("explorer exit") << QStringList{Explorer} << "star2.cmdexit" << QStringList{Menu};
-        QTest::newRow("triangle jotter") << QStringList{TriangleProblems} << "angtri.cmdjotter" << QStringList{TriangleProblems, Jotter};
-        QTest::newRow("jotter button again: the same pad") << QStringList{TriangleProblems, Jotter} << "angtri.cmdjotter" << QStringList{TriangleProblems, Jotter};
-        QTest::newRow("triangle exit closes the jotter") << QStringList{TriangleProblems, Jotter} << "angtri.cmdexit" << QStringList{Menu};
-        QTest::newRow("stellated jotter") << QStringList{StellatedProblems} << "star.cmdjotter" << QStringList{StellatedProblems, Jotter};
-        QTest::newRow("stellated exit closes the jotter") << QStringList{StellatedProblems, Jotter} << "star.cmdexit" << QStringList{Menu};
-        QTest::newRow("jotter exit, wide") << QStringList{StellatedProblems, Jotter} << "notepad.Command1" << QStringList{StellatedProblems};
-        QTest::newRow("closing the page leaves the pad") << QStringList{StellatedProblems, Jotter} << "star.close" << QStringList{Jotter};
-        QTest::newRow("closing the last window ends the program") << QStringList{Jotter} << "notepad.close" << QStringList{};
+        QTest::newRow("triangle jotter") << QStringList{TriangleProblems} << "angtri.cmdjotter"
+                                         << QStringList{TriangleProblems, Jotter};
+        QTest::newRow("jotter button again: the same pad")
+            << QStringList{TriangleProblems, Jotter} << "angtri.cmdjotter" << QStringList{TriangleProblems, Jotter};
+        QTest::newRow("triangle exit closes the jotter")
+            << QStringList{TriangleProblems, Jotter} << "angtri.cmdexit" << QStringList{Menu};
+        QTest::newRow("stellated jotter")
+            << QStringList{StellatedProblems} << "star.cmdjotter" << QStringList{StellatedProblems, Jotter};
+        QTest::newRow("stellated exit closes the jotter")
+            << QStringList{StellatedProblems, Jotter} << "star.cmdexit" << QStringList{Menu};
+        QTest::newRow("jotter exit, wide")
+            << QStringList{StellatedProblems, Jotter} << "notepad.Command1" << QStringList{StellatedProblems};
+        QTest::newRow("closing the page leaves the pad")
+            << QStringList{StellatedProblems, Jotter} << "star.close" << QStringList{Jotter};
+        QTest::newRow("closing the last window ends the program")
+            << QStringList{Jotter} << "notepad.close" << QStringList{};
     }
     void transitions()
     {
@@ -114,7 +123,9 @@ private Q_SLOTS:
         Screen *title = t.screens().loaded(Title);
         QVERIFY(title && title->isVisible());
         // Its load ran again, so the animation starts over, and then the caption changed.
-        QCOMPARE(std::tuple(title->control<CommandButton>("Command1")->text(), t.program().values().frameno, title->control<QTimer>("Timer1")->isActive()),
+        QCOMPARE(std::tuple(title->control<CommandButton>("Command1")->text(),
+                            t.program().values().frameno,
+                            title->control<QTimer>("Timer1")->isActive()),
                  std::tuple(QStringLiteral("Cancel"), qint16(0), true));
     }
 
@@ -126,7 +137,7 @@ private Q_SLOTS:
         Screen *title = t.screens().screen(Title);
         QVERIFY(title && !title->isVisible());
         QCOMPARE(t.program().values().frameno, qint16(0)); // its load handler ran
-        QCOMPARE(t.screens().screen(Title), title);          // and only once
+        QCOMPARE(t.screens().screen(Title), title);        // and only once
         QCOMPARE(loadedSpy.count(), 1);
         QVERIFY(!t.screens().screen("nosuchscreen"));
         t.screens().unload(Jotter); // not loaded: nothing happens

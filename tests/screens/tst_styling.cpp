@@ -50,20 +50,25 @@ private Q_SLOTS:
         // The exit button bottom left; the others stacked upwards in a column
         // at the right, each directly above the one before.
         const QList<std::tuple<QString, QString, QPoint>> pictureButtons{
-            {"cmdexit", PictureNames::ExitButton, {90, 7950}}, {"cmdgo", PictureNames::NextButton, {10050, 7950}},
-            {"cmdjotter", PictureNames::JotterButton, {10050, 7455}}, {"cmdsoln", PictureNames::AnswerButton, {10050, 6960}},
+            {"cmdexit", PictureNames::ExitButton, {90, 7950}},
+            {"cmdgo", PictureNames::NextButton, {10050, 7950}},
+            {"cmdjotter", PictureNames::JotterButton, {10050, 7455}},
+            {"cmdsoln", PictureNames::AnswerButton, {10050, 6960}},
             {"cmdcheckit", PictureNames::CheckButton, {10050, 6465}}};
         for (const auto &[name, face, place] : pictureButtons.first(buttons)) {
             auto *button = s->control<CommandButton>(name);
             QVERIFY2(button, qPrintable(name));
             QCOMPARE(button->picture().isNull(), face == unreadable);
-            QVERIFY(button->picture().isNull() || sameColour(button->picture().pixelColor(0, 0), TestPictures::colourFor(face)));
+            QVERIFY(button->picture().isNull() ||
+                    sameColour(button->picture().pixelColor(0, 0), TestPictures::colourFor(face)));
             QCOMPARE(TwipsGeometry::rect(button), QRect(place, QSize(1785, 495)));
             QCOMPARE(button->focusPolicy(), Qt::ClickFocus); // never reached by Tab
         }
 
         s->show();
-        QCOMPARE(s->geometry(), QRect(qRound(s->leftTwips() / 15), qRound(s->topTwips() / 15), 800, 600)); // no window manager, so no frame
+        QCOMPARE(
+            s->geometry(),
+            QRect(qRound(s->leftTwips() / 15), qRound(s->topTwips() / 15), 800, 600)); // no window manager, so no frame
         // Hidden in its definition, the stellated page's check button is placed but stays hidden.
         if (buttons == 5)
             QCOMPARE(s->control<CommandButton>("cmdcheckit")->isVisible(), screen == TriangleProblems);

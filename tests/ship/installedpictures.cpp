@@ -25,10 +25,19 @@ int main(int argc, char *argv[])
     const PictureFolder folder(PictureFolder::rootForExecutable(args.at(1)));
     out << "picture root: " << folder.root() << '\n';
 
-    QStringList names{PictureNames::TitleFallback, PictureNames::MenuBackground, PictureNames::Logo, PictureNames::ExitButton,
-                      PictureNames::NextButton,    PictureNames::AnswerButton,   PictureNames::CheckButton, PictureNames::JotterButton};
-    for (const FrameSequence &s : {FrameSequences::Title, FrameSequences::Triangle, FrameSequences::StellatedOctagon,
-                                   FrameSequences::StellatedNonagon, FrameSequences::Pentagram})
+    QStringList names{PictureNames::TitleFallback,
+                      PictureNames::MenuBackground,
+                      PictureNames::Logo,
+                      PictureNames::ExitButton,
+                      PictureNames::NextButton,
+                      PictureNames::AnswerButton,
+                      PictureNames::CheckButton,
+                      PictureNames::JotterButton};
+    for (const FrameSequence &s : {FrameSequences::Title,
+                                   FrameSequences::Triangle,
+                                   FrameSequences::StellatedOctagon,
+                                   FrameSequences::StellatedNonagon,
+                                   FrameSequences::Pentagram})
         names += s.fileNames();
 
     int missing = 0;

@@ -88,15 +88,18 @@ void TestAccessibility::everyVisibleControlIsNamed()
     for (QWidget *widget : shown->findChildren<QWidget *>()) {
         if (!widget->isVisibleTo(shown) || !widget->isEnabled())
             continue;
-        const QString what = QStringLiteral("%1 (%2)").arg(widget->objectName(), QString::fromLatin1(widget->metaObject()->className()));
+        const QString what =
+            QStringLiteral("%1 (%2)").arg(widget->objectName(), QString::fromLatin1(widget->metaObject()->className()));
         if (nameOf(widget).trimmed().isEmpty())
             faults += what + QStringLiteral(" unnamed");
         if (auto *label = qobject_cast<Label *>(widget)) {
             const bool acts = label->focusPolicy() & Qt::TabFocus;
             QAccessibleInterface *face = faceOf(label);
-            if (acts && !(face->actionInterface() && face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction())))
+            if (acts && !(face->actionInterface() &&
+                          face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction())))
                 faults += what + QStringLiteral(" takes Tab but cannot be pressed");
-            if (!acts && label->text().size() > 0 && face->role() != QAccessible::StaticText && face->role() != QAccessible::Button)
+            if (!acts && label->text().size() > 0 && face->role() != QAccessible::StaticText &&
+                face->role() != QAccessible::Button)
                 faults += what + QStringLiteral(" neither text nor button");
         }
     }

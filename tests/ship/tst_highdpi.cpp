@@ -121,11 +121,18 @@ void TestHighDpi::geometryStaysInTwips()
         // Device-independent pixels are twips / 15 at every ratio, within
         // one pixel of rounding.
         const QRectF expected(QPointF(twips.topLeft()) / TwipsPerPixel, QSizeF(twips.size()) / TwipsPerPixel);
-        QVERIFY2(qAbs(pixels.left() - expected.left()) <= 1 && qAbs(pixels.top() - expected.top()) <= 1
-                     && qAbs(pixels.width() - expected.width()) <= 1 && qAbs(pixels.height() - expected.height()) <= 1,
+        QVERIFY2(qAbs(pixels.left() - expected.left()) <= 1 && qAbs(pixels.top() - expected.top()) <= 1 &&
+                     qAbs(pixels.width() - expected.width()) <= 1 && qAbs(pixels.height() - expected.height()) <= 1,
                  qPrintable(QStringLiteral("%1: %2,%3 %4x%5 px for %6,%7 %8x%9 twips")
-                                .arg(widget->objectName()).arg(pixels.left()).arg(pixels.top()).arg(pixels.width()).arg(pixels.height())
-                                .arg(twips.left()).arg(twips.top()).arg(twips.width()).arg(twips.height())));
+                                .arg(widget->objectName())
+                                .arg(pixels.left())
+                                .arg(pixels.top())
+                                .arg(pixels.width())
+                                .arg(pixels.height())
+                                .arg(twips.left())
+                                .arg(twips.top())
+                                .arg(twips.width())
+                                .arg(twips.height())));
         ++placed;
     }
     QVERIFY(placed > 0);
@@ -149,7 +156,11 @@ void TestHighDpi::drawingsAreAtDeviceResolution()
             shown->control<Label>(QStringLiteral("Label1"), swatch)->activate();
             sendMouse(shown, QEvent::MouseButtonPress, {40, top}, Qt::LeftButton, Qt::LeftButton);
             for (int x = 40; x <= 600; x += 8)
-                sendMouse(shown, QEvent::MouseMove, {x, top + int(40 * std::sin(x / 45.0))}, Qt::NoButton, Qt::LeftButton);
+                sendMouse(shown,
+                          QEvent::MouseMove,
+                          {x, top + int(40 * std::sin(x / 45.0))},
+                          Qt::NoButton,
+                          Qt::LeftButton);
             sendMouse(shown, QEvent::MouseButtonRelease, {600, top}, Qt::LeftButton, Qt::NoButton);
         }
     }
@@ -187,7 +198,10 @@ void TestHighDpi::picturesAreAtDeviceResolution()
     // on their timers. The window's background is taken without its controls.
     QPixmap grabbed(widget->size() * displayRatio());
     grabbed.setDevicePixelRatio(displayRatio());
-    widget->render(&grabbed, {}, {}, widget == shown ? QWidget::DrawWindowBackground : QWidget::RenderFlags(QWidget::DrawChildren));
+    widget->render(&grabbed,
+                   {},
+                   {},
+                   widget == shown ? QWidget::DrawWindowBackground : QWidget::RenderFlags(QWidget::DrawChildren));
     QImage picture;
     if (auto *view = qobject_cast<PictureView *>(widget))
         picture = view->picture();
@@ -215,7 +229,10 @@ void TestHighDpi::screenshots()
 {
     if (qEnvironmentVariableIsEmpty("VERTEXA_SCREENSHOTS"))
         QSKIP("VERTEXA_SCREENSHOTS not set");
-    for (const QString &name : {ScreenNames::Title, ScreenNames::Menu, ScreenNames::Proof, ScreenNames::TriangleProblems,
+    for (const QString &name : {ScreenNames::Title,
+                                ScreenNames::Menu,
+                                ScreenNames::Proof,
+                                ScreenNames::TriangleProblems,
                                 ScreenNames::StellatedProblems}) {
         Screen *shown = m_program->open(name);
         QVERIFY(shown);

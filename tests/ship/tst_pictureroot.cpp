@@ -47,20 +47,26 @@ void TestPictureRoot::chosenRoot_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("build tree: folders beside the program")
-        << QStringList{"program/Images/", "program/stor4sm/"} << "program" << "program";
+        << QStringList{"program/Images/", "program/stor4sm/"} << "program"
+        << "program";
     QTest::newRow("installed: data folder beside bin")
-        << QStringList{"usr/bin/", "usr/share/vertexa/Images/", "usr/share/vertexa/tri2sm/"} << "usr/bin" << "usr/share/vertexa";
+        << QStringList{"usr/bin/", "usr/share/vertexa/Images/", "usr/share/vertexa/tri2sm/"} << "usr/bin"
+        << "usr/share/vertexa";
     QTest::newRow("folders beside the program win over an installed tree")
-        << QStringList{"usr/bin/opening/", "usr/share/vertexa/Images/"} << "usr/bin" << "usr/bin";
-    QTest::newRow("folder spelled in another case")
-        << QStringList{"program/images/"} << "program" << "program";
+        << QStringList{"usr/bin/opening/", "usr/share/vertexa/Images/"} << "usr/bin"
+        << "usr/bin";
+    QTest::newRow("folder spelled in another case") << QStringList{"program/images/"} << "program"
+                                                    << "program";
     QTest::newRow("a file named like a folder is no picture folder")
-        << QStringList{"usr/bin/Images", "usr/share/vertexa/stelnsm/"} << "usr/bin" << "usr/share/vertexa";
+        << QStringList{"usr/bin/Images", "usr/share/vertexa/stelnsm/"} << "usr/bin"
+        << "usr/share/vertexa";
     QTest::newRow("empty data folder: stay beside the program")
-        << QStringList{"usr/bin/", "usr/share/vertexa/"} << "usr/bin" << "usr/bin";
-    QTest::newRow("unrelated folders only")
-        << QStringList{"usr/bin/lib/", "usr/share/vertexa/docs/"} << "usr/bin" << "usr/bin";
-    QTest::newRow("nothing anywhere") << QStringList{"opt/"} << "opt" << "opt";
+        << QStringList{"usr/bin/", "usr/share/vertexa/"} << "usr/bin"
+        << "usr/bin";
+    QTest::newRow("unrelated folders only") << QStringList{"usr/bin/lib/", "usr/share/vertexa/docs/"} << "usr/bin"
+                                            << "usr/bin";
+    QTest::newRow("nothing anywhere") << QStringList{"opt/"} << "opt"
+                                      << "opt";
 }
 
 void TestPictureRoot::chosenRoot()

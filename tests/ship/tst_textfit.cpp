@@ -55,12 +55,15 @@ struct TextArea
 TextArea areaOf(const QWidget *control)
 {
     if (const auto *label = qobject_cast<const Label *>(control))
-        return {label->contentsRect(), int(label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextWordWrap, label->text()};
+        return {label->contentsRect(),
+                int(label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextWordWrap,
+                label->text()};
     if (const auto *button = qobject_cast<const CommandButton *>(control)) {
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        return {button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button), Qt::AlignCenter | Qt::TextWordWrap,
+        return {button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button),
+                Qt::AlignCenter | Qt::TextWordWrap,
                 button->text()};
     }
     if (const auto *box = qobject_cast<const TextBox *>(control)) {
@@ -90,8 +93,10 @@ QString misfit(const QWidget *control, const QString &text)
     return QStringLiteral("%1 (%2, %3 pt): needs %4x%5 px, has %6x%7: \"%8\"")
         .arg(control->objectName(), QFontInfo(control->font()).family())
         .arg(control->font().pointSizeF())
-        .arg(needed.width(), 0, 'f', 1).arg(needed.height(), 0, 'f', 1)
-        .arg(area.rect.width()).arg(area.rect.height())
+        .arg(needed.width(), 0, 'f', 1)
+        .arg(needed.height(), 0, 'f', 1)
+        .arg(area.rect.width())
+        .arg(area.rect.height())
         .arg(text);
 }
 
@@ -129,7 +134,8 @@ QStringList questionTexts(const QList<Question> &questions)
 
 QStringList feedbackTexts(const QList<Question> &questions)
 {
-    QStringList texts{AnswerCheck::feedback(AnswerCheck::Verdict::Correct), AnswerCheck::feedback(AnswerCheck::Verdict::Wrong)};
+    QStringList texts{AnswerCheck::feedback(AnswerCheck::Verdict::Correct),
+                      AnswerCheck::feedback(AnswerCheck::Verdict::Wrong)};
     for (const Question &q : questions)
         texts += plainNumber(q.answer);
     texts.removeDuplicates();
@@ -173,7 +179,7 @@ bool TestTextFit::useRowFaces()
 
 #define USE_ROW_FACES() \
     if (!useRowFaces()) \
-        QSKIP("No Tahoma-metric face on this machine (Debian: fonts-wine)")
+    QSKIP("No Tahoma-metric face on this machine (Debian: fonts-wine)")
 
 void TestTextFit::facesResolve_data()
 {
@@ -265,7 +271,8 @@ void TestTextFit::textsFit_data()
     };
     for (const QString &faces : {TahomaMetric, Fallback}) {
         for (const auto &row : rows)
-            QTest::addRow("%s, %s", row.what, qPrintable(faces)) << faces << row.screen << row.control << row.index << row.texts;
+            QTest::addRow("%s, %s", row.what, qPrintable(faces))
+                << faces << row.screen << row.control << row.index << row.texts;
     }
 }
 
@@ -288,7 +295,9 @@ void TestTextFit::textsFit()
     for (const QString &text : std::as_const(texts))
         misfits += misfit(target, text);
     misfits.removeAll(QString());
-    QVERIFY2(misfits.isEmpty(), qPrintable(QString::number(misfits.size()) + QStringLiteral(" misfits, e.g.\n") + misfits.mid(0, 5).join(u'\n')));
+    QVERIFY2(misfits.isEmpty(),
+             qPrintable(QString::number(misfits.size()) + QStringLiteral(" misfits, e.g.\n") +
+                        misfits.mid(0, 5).join(u'\n')));
 }
 
 QTEST_MAIN(TestTextFit)

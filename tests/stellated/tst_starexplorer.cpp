@@ -16,8 +16,14 @@
 
 namespace {
 
-bool isYellowish(const QColor &c) { return c.alpha() > 0 && c.red() > 100 && c.green() > 100 && c.blue() < 100; }
-bool isDark(const QColor &c) { return c.alpha() > 0 && c.red() < 100 && c.green() < 100 && c.blue() < 100; }
+bool isYellowish(const QColor &c)
+{
+    return c.alpha() > 0 && c.red() > 100 && c.green() > 100 && c.blue() < 100;
+}
+bool isDark(const QColor &c)
+{
+    return c.alpha() > 0 && c.red() < 100 && c.green() < 100 && c.blue() < 100;
+}
 
 double distanceToSegment(QPointF p, QPointF a, QPointF b)
 {
@@ -59,7 +65,9 @@ QString figureMismatch(const RetainedSurface &surface, const QString &figure)
             const double fromCentre = QLineF(p, centre).length();
             if (c.alpha() == 0 || std::abs(fromCentre - radius) <= Slack || fromCentre <= Slack)
                 continue;
-            const auto onLine = [&p](const auto &line) { return distanceToSegment(p, line.first, line.second) <= Slack; };
+            const auto onLine = [&p](const auto &line) {
+                return distanceToSegment(p, line.first, line.second) <= Slack;
+            };
             if (!isYellowish(c) || std::none_of(lines.cbegin(), lines.cend(), onLine))
                 return QStringLiteral("stray pixel at %1, %2").arg(p.x()).arg(p.y());
         }
@@ -112,20 +120,40 @@ private Q_SLOTS:
         QTest::addColumn<QString>("after");
         QTest::addColumn<QString>("figure"); // "n|k" drawn, or blank
         const int enter = Qt::Key_Return;
-        QTest::newRow("Enter: edges capped") << 0 << enter << "25|3" << "20|3" << "20|3";
-        QTest::newRow("keypad Enter: step rewritten") << 1 << int(Qt::Key_Enter) << "8|9" << "8| 3" << "8|3";
-        QTest::newRow("Enter: compound, nothing rewritten") << 0 << enter << "9|3" << "9|3" << "9|3";
-        QTest::newRow("Enter: no edges, only the circle") << 1 << enter << "0|6" << "0|-1" << "0|-1";
+        QTest::newRow("Enter: edges capped") << 0 << enter << "25|3"
+                                             << "20|3"
+                                             << "20|3";
+        QTest::newRow("keypad Enter: step rewritten") << 1 << int(Qt::Key_Enter) << "8|9"
+                                                      << "8| 3"
+                                                      << "8|3";
+        QTest::newRow("Enter: compound, nothing rewritten") << 0 << enter << "9|3"
+                                                            << "9|3"
+                                                            << "9|3";
+        QTest::newRow("Enter: no edges, only the circle") << 1 << enter << "0|6"
+                                                          << "0|-1"
+                                                          << "0|-1";
         // Pasted text reaches the box without the key filter; Enter reads it
         // by the leading-number rule.
-        QTest::newRow("Enter: pasted letters") << 0 << enter << "x9|3" << "x9|-1" << "0|-1";
+        QTest::newRow("Enter: pasted letters") << 0 << enter << "x9|3"
+                                               << "x9|-1"
+                                               << "0|-1";
         // Typing at the start of a box takes the opening {5/2} away at once; a
         // key the filter stops leaves it.
-        QTest::newRow("digit") << 1 << int(Qt::Key_3) << "5|7" << "5|37" << "";
-        QTest::newRow("digit into a full box") << 1 << int(Qt::Key_3) << "5|12" << "5|12" << "";
-        QTest::newRow("Delete") << 1 << int(Qt::Key_Delete) << "5|7" << "5|" << "";
-        QTest::newRow("letter") << 1 << int(Qt::Key_A) << "5|7" << "5|7" << "5|2";
-        QTest::newRow("left arrow") << 0 << int(Qt::Key_Left) << "5|7" << "5|7" << "5|2";
+        QTest::newRow("digit") << 1 << int(Qt::Key_3) << "5|7"
+                               << "5|37"
+                               << "";
+        QTest::newRow("digit into a full box") << 1 << int(Qt::Key_3) << "5|12"
+                                               << "5|12"
+                                               << "";
+        QTest::newRow("Delete") << 1 << int(Qt::Key_Delete) << "5|7"
+                                << "5|"
+                                << "";
+        QTest::newRow("letter") << 1 << int(Qt::Key_A) << "5|7"
+                                << "5|7"
+                                << "5|2";
+        QTest::newRow("left arrow") << 0 << int(Qt::Key_Left) << "5|7"
+                                    << "5|7"
+                                    << "5|2";
     }
     void keys()
     {

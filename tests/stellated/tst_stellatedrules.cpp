@@ -23,7 +23,10 @@ QString joined(const QList<StarPolygon::Segment> &segments)
 }
 
 // "edges|step", blanks kept: "8| 3".
-QString shown(const StarBoxes &boxes) { return boxes.edges + u'|' + boxes.step; }
+QString shown(const StarBoxes &boxes)
+{
+    return boxes.edges + u'|' + boxes.step;
+}
 
 } // namespace
 
@@ -34,13 +37,16 @@ private Q_SLOTS:
     void vertexPlaces()
     {
         // 2250 sin 30 = 1125 and 2250 cos 30 = 1948.557... off the centre.
-        for (const auto &[n, vertex, place] : {std::tuple{1, 0, QPointF(9000, 2550)}, {2, 1, QPointF(11250, 4800)}, {5, 3, QPointF(9000, 2550)},
+        for (const auto &[n, vertex, place] : {std::tuple{1, 0, QPointF(9000, 2550)},
+                                               {2, 1, QPointF(11250, 4800)},
+                                               {5, 3, QPointF(9000, 2550)},
                                                {6, 0, QPointF(7875, 4800 + 2250 * std::sqrt(3.0) / 2)}}) {
             const StarPolygon star(n, 1);
             QCOMPARE(star.vertexCount(), n);
             // The ten-decimal pi moves a vertex by less than a millionth of a twip.
             const QPointF at = star.vertex(vertex);
-            QVERIFY2(QLineF(at, place).length() < 1e-3, qPrintable(QStringLiteral("{%1}, vertex %2").arg(n).arg(vertex)));
+            QVERIFY2(QLineF(at, place).length() < 1e-3,
+                     qPrintable(QStringLiteral("{%1}, vertex %2").arg(n).arg(vertex)));
             // Drawing takes it in single precision.
             const QPointF drawn = star.drawnVertex(vertex);
             QCOMPARE(std::pair(drawn.x(), drawn.y()), std::pair(double(float(at.x())), double(float(at.y()))));
@@ -56,11 +62,11 @@ private Q_SLOTS:
     void segments()
     {
         const std::tuple<double, double, QString> rows[] = {
-            {5, 2, "0-2 1-3 2-4 3-0 4-1"}, // pentagram
-            {5, 7, "0-2 1-3 2-4 3-0 4-1"}, // the same past a full turn
-            {6, 2, "0-2 1-3 2-4 3-5 4-0 5-1"}, // two triangles, interleaved
-            {5, 0, "0-0 1-1 2-2 3-3 4-4"}, // every segment stays put
-            {1, 5, "0-0"}, // one segment of no length
+            {5, 2, "0-2 1-3 2-4 3-0 4-1"},             // pentagram
+            {5, 7, "0-2 1-3 2-4 3-0 4-1"},             // the same past a full turn
+            {6, 2, "0-2 1-3 2-4 3-5 4-0 5-1"},         // two triangles, interleaved
+            {5, 0, "0-0 1-1 2-2 3-3 4-4"},             // every segment stays put
+            {1, 5, "0-0"},                             // one segment of no length
             {8, 4, "0-4 1-5 2-6 3-7 4-0 5-1 6-2 7-3"}, // four diameters, each twice
             {0, 3, ""},
             // A negative step counts backwards round the circle, also past a full turn.
@@ -83,9 +89,14 @@ private Q_SLOTS:
     {
         // The remainder takes the dividend's sign; both sides round halves to even;
         // no divisor and no finite dividend give 0.
-        for (const auto &[dividend, divisor, remainder] : {std::tuple{-7.0, 5.0, -2LL}, {7.0, -5.0, 2LL}, {3.5, 10.0, 4LL},
-                                                           {7.0, 4.5, 3LL}, {7.0, 0.4, 0LL}, {qInf(), 5.0, 0LL}})
-            QCOMPARE(std::tuple(dividend, divisor, ::roundingMod(dividend, divisor)), std::tuple(dividend, divisor, remainder));
+        for (const auto &[dividend, divisor, remainder] : {std::tuple{-7.0, 5.0, -2LL},
+                                                           {7.0, -5.0, 2LL},
+                                                           {3.5, 10.0, 4LL},
+                                                           {7.0, 4.5, 3LL},
+                                                           {7.0, 0.4, 0LL},
+                                                           {qInf(), 5.0, 0LL}})
+            QCOMPARE(std::tuple(dividend, divisor, ::roundingMod(dividend, divisor)),
+                     std::tuple(dividend, divisor, remainder));
     }
 
     void neverLeavesTheVertexTable()
@@ -98,7 +109,8 @@ private Q_SLOTS:
                 const int count = star.vertexCount();
                 QVERIFY(count <= StarPolygon::MaxVertices);
                 for (const StarPolygon::Segment &s : star.segments())
-                    QVERIFY2(s.from >= 0 && s.from < count && s.to >= 0 && s.to < count, qPrintable(QStringLiteral("{%1/%2}").arg(n).arg(k)));
+                    QVERIFY2(s.from >= 0 && s.from < count && s.to >= 0 && s.to < count,
+                             qPrintable(QStringLiteral("{%1/%2}").arg(n).arg(k)));
             }
         }
     }
@@ -130,8 +142,17 @@ private Q_SLOTS:
         // then a step of n / 2 made one less; each reads the boxes afresh, by
         // the leading-number rule, and keeps the text when it passes.
         const std::pair<QString, QString> rows[] = {
-            {"25|3", "20|3"}, {"8|4", "8| 3"},  {"7|7", "7|3"},     {"7|5", "7|5"},   {"99|99", "20| 9"}, {"2|1", "2| 0"},
-            {"0|3", "0|-1"},  {"0|-1", "0|-1"}, {"ab|3", "ab|-1"}, {"-8|-4", "-8|-5"}, {"-5|3", "-5|-3"},
+            {"25|3", "20|3"},
+            {"8|4", "8| 3"},
+            {"7|7", "7|3"},
+            {"7|5", "7|5"},
+            {"99|99", "20| 9"},
+            {"2|1", "2| 0"},
+            {"0|3", "0|-1"},
+            {"0|-1", "0|-1"},
+            {"ab|3", "ab|-1"},
+            {"-8|-4", "-8|-5"},
+            {"-5|3", "-5|-3"},
         };
         for (const auto &[before, after] : rows) {
             const StarBoxes boxes{before.section(u'|', 0, 0), before.section(u'|', 1)};
@@ -146,22 +167,34 @@ private Q_SLOTS:
             {edges, FrameSequences::StellatedOctagon, 8},
             {edges, FrameSequences::StellatedNonagon, 9},
             {edges, FrameSequences::Pentagram, 5},
-            {QStringLiteral("In degrees, what is the smallest angle through which a pentagram can be rotated, so that it looks the same "
+            {QStringLiteral("In degrees, what is the smallest angle through which a pentagram can be rotated, so that "
+                            "it looks the same "
                             "after rotation as it did prior to rotation?"),
-             FrameSequences::Pentagram, 72},
-            {QStringLiteral("In degrees, what is the smallest angle through which a Star of David can be rotated, so that it looks "
+             FrameSequences::Pentagram,
+             72},
+            {QStringLiteral("In degrees, what is the smallest angle through which a Star of David can be rotated, so "
+                            "that it looks "
                             "unaltered after rotation to how it looked prior to rotation?"),
-             FrameSequences::StellatedOctagon, 60},
-            {QStringLiteral("A regular stellated octagon is symmetrical under rotations around its centre through certain angles. In "
-                            "other words, after performing these rotations the stellated octagon looks unaltered. In degrees, what is "
+             FrameSequences::StellatedOctagon,
+             60},
+            {QStringLiteral("A regular stellated octagon is symmetrical under rotations around its centre through "
+                            "certain angles. In "
+                            "other words, after performing these rotations the stellated octagon looks unaltered. In "
+                            "degrees, what is "
                             "the smallest of these angles?"),
-             FrameSequences::StellatedOctagon, 45},
-            {QStringLiteral("A regular stellated dodecagon is symmetrical under rotations around its centre through certain angles. "
-                            "Each of these angles is a multiple of the smallest. In degrees, what is the smallest angle through which "
+             FrameSequences::StellatedOctagon,
+             45},
+            {QStringLiteral("A regular stellated dodecagon is symmetrical under rotations around its centre through "
+                            "certain angles. "
+                            "Each of these angles is a multiple of the smallest. In degrees, what is the smallest "
+                            "angle through which "
                             "a regular stellated dodecagon can be rotated if it is to appear unaltered?"),
-             FrameSequences::StellatedOctagon, 30},
-            {QStringLiteral("The stellated nonagon in the animation is a compound polygon. How many component polygons does it have?"),
-             FrameSequences::StellatedNonagon, 3},
+             FrameSequences::StellatedOctagon,
+             30},
+            {QStringLiteral("The stellated nonagon in the animation is a compound polygon. How many component polygons "
+                            "does it have?"),
+             FrameSequences::StellatedNonagon,
+             3},
         };
         // Each type from a value in its middle, with another type drawn last;
         // then the extremes: 0.375 - 1e-10 is 2.99... times 8 in double precision
@@ -177,7 +210,8 @@ private Q_SLOTS:
             const Question q = StarQuestions().draw(random, values);
             const auto &[text, animation, answer] = expected[type];
             QCOMPARE(q.text, text);
-            QCOMPARE(std::tuple(r, q.type, q.answer, values.lastquestion.value_or(-1)), std::tuple(r, type, answer, type));
+            QCOMPARE(std::tuple(r, q.type, q.answer, values.lastquestion.value_or(-1)),
+                     std::tuple(r, type, answer, type));
             QCOMPARE(q.animation, std::optional<FrameSequence>(animation));
             QCOMPARE(std::pair(random.reseeds(), random.draws()), std::pair(1, 1));
         }

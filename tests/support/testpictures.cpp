@@ -80,10 +80,19 @@ QColor TestPictures::colourFor(const QString &name)
 
 void TestPictures::writeProgramSet()
 {
-    QStringList names{PictureNames::TitleFallback, PictureNames::MenuBackground, PictureNames::Logo, PictureNames::ExitButton,
-                      PictureNames::NextButton,    PictureNames::AnswerButton,   PictureNames::CheckButton, PictureNames::JotterButton};
-    for (const FrameSequence &s : {FrameSequences::Title, FrameSequences::Triangle, FrameSequences::StellatedOctagon,
-                                   FrameSequences::StellatedNonagon, FrameSequences::Pentagram})
+    QStringList names{PictureNames::TitleFallback,
+                      PictureNames::MenuBackground,
+                      PictureNames::Logo,
+                      PictureNames::ExitButton,
+                      PictureNames::NextButton,
+                      PictureNames::AnswerButton,
+                      PictureNames::CheckButton,
+                      PictureNames::JotterButton};
+    for (const FrameSequence &s : {FrameSequences::Title,
+                                   FrameSequences::Triangle,
+                                   FrameSequences::StellatedOctagon,
+                                   FrameSequences::StellatedNonagon,
+                                   FrameSequences::Pentagram})
         names += s.fileNames();
     for (const QString &name : std::as_const(names))
         write(name, colourFor(name));
@@ -91,5 +100,6 @@ void TestPictures::writeProgramSet()
 
 bool sameColour(const QColor &a, const QColor &b, int tolerance)
 {
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance && qAbs(a.blue() - b.blue()) <= tolerance;
+    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
+           qAbs(a.blue() - b.blue()) <= tolerance;
 }

@@ -28,7 +28,10 @@ public:
     const QList<QUrl> &openedUrls() const { return m_openedUrls; }
 
     template<class T = Screen>
-    T *screen(const QString &name) { return qobject_cast<T *>(screens().loaded(name)); }
+    T *screen(const QString &name)
+    {
+        return qobject_cast<T *>(screens().loaded(name));
+    }
 
     // Shows the screen and waits until its window is up and active, as a
     // pupil would find it; null when it does not come.

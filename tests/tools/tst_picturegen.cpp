@@ -63,7 +63,10 @@ int colourDistance(QRgb a, QRgb b)
 // small text is hinted differently at the two sizes and makes most of it).
 constexpr double MostTwinDifference = 10;
 
-const QList<QRgb> ProgramColours{Colours::StyledWindow.rgb(), Colours::StyledPicture.rgb(), Colours::Canvas.rgb(), Colours::Yellow.rgb()};
+const QList<QRgb> ProgramColours{Colours::StyledWindow.rgb(),
+                                 Colours::StyledPicture.rgb(),
+                                 Colours::Canvas.rgb(),
+                                 Colours::Yellow.rgb()};
 
 } // namespace
 
@@ -136,7 +139,9 @@ void TestPictureGen::starFramesShowTheFigure()
         for (double along : {0.3, 0.5, 0.7}) {
             const QPointF at = toPixels.map(star.vertex(s.from) * (1 - along) + star.vertex(s.to) * along);
             const QRgb pixel = image.pixel(at.toPoint());
-            QVERIFY2(qRed(pixel) >= 180, qPrintable(QStringLiteral("no edge %1-%2 at (%3, %4)").arg(s.from).arg(s.to).arg(at.x()).arg(at.y())));
+            QVERIFY2(
+                qRed(pixel) >= 180,
+                qPrintable(QStringLiteral("no edge %1-%2 at (%3, %4)").arg(s.from).arg(s.to).arg(at.x()).arg(at.y())));
         }
     }
     const QPointF centre = toPixels.map(star.centre());

@@ -45,7 +45,8 @@ double frameDistance(const QImage &a, const QImage &b)
         const QRgb *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
         const QRgb *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
         for (int col = 0; col < x.width(); ++col)
-            sum += qAbs(qRed(p[col]) - qRed(q[col])) + qAbs(qGreen(p[col]) - qGreen(q[col])) + qAbs(qBlue(p[col]) - qBlue(q[col]));
+            sum += qAbs(qRed(p[col]) - qRed(q[col])) + qAbs(qGreen(p[col]) - qGreen(q[col])) +
+                   qAbs(qBlue(p[col]) - qBlue(q[col]));
     }
     return sum / (double(x.width()) * x.height());
 }
@@ -167,7 +168,8 @@ void TestPictureSet::animationsLoop()
         largestStep = qMax(largestStep, frameDistance(frames.at(i), frames.at(i + 1)));
     const double wrap = frameDistance(frames.last(), frames.first());
     QVERIFY2(largestStep > 1.0, "the frames hardly change");
-    QVERIFY2(wrap <= largestStep * 1.25, qPrintable(QStringLiteral("wrap %1, largest step %2").arg(wrap).arg(largestStep)));
+    QVERIFY2(wrap <= largestStep * 1.25,
+             qPrintable(QStringLiteral("wrap %1, largest step %2").arg(wrap).arg(largestStep)));
     QVERIFY2(wrap > 0.05, "the last frame repeats the first, which would stutter");
 }
 
@@ -180,8 +182,9 @@ void TestPictureSet::titleScreenWearsTheIcon()
     QVERIFY(title);
     const QIcon icon = title->windowIcon();
     QVERIFY(!icon.isNull());
-    const QImage expected = QImage(PictureFolder(ProgramDir).resolve(PictureSet::iconName(PictureSet::WindowIconPixels)))
-                                .convertToFormat(QImage::Format_ARGB32);
+    const QImage expected =
+        QImage(PictureFolder(ProgramDir).resolve(PictureSet::iconName(PictureSet::WindowIconPixels)))
+            .convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(icon.pixmap(PictureSet::WindowIconPixels).toImage().convertToFormat(QImage::Format_ARGB32), expected);
 }
 

@@ -23,14 +23,27 @@ const char *const Texts[] = {
     "A black line, parallel to the first line, has been drawn through the opposite vertex of the triangle.",
     "Alternate angles are equal, so the angle marked P in green is equal to the angle P in the triangle.",
     "Alternate angles are equal, so the angle marked Q in green is equal to the angle Q in the triangle.",
-    "The angle P + R + Q is equal to 180\u00B0, as it forms half of a complete rotation. These are the three angles of the "
+    "The angle P + R + Q is equal to 180\u00B0, as it forms half of a complete rotation. These are the three angles of "
+    "the "
     "triangle, so the sum of the angles of the triangle is 180\u00B0.",
 };
 
-QWidget *part(const Screen *screen, const Part &which) { return screen->control<QWidget>(QString::fromLatin1(which.first), which.second); }
-QString textOf(const Screen *screen, const char *label) { return screen->control<Label>(QString::fromLatin1(label))->text(); }
-QPoint centreOf(const Screen *screen, const char *name) { return screen->control<QWidget>(QString::fromLatin1(name))->geometry().center(); }
-void clickOn(Screen *screen, const char *name) { QTest::mouseClick(screen->windowHandle(), Qt::LeftButton, {}, centreOf(screen, name)); }
+QWidget *part(const Screen *screen, const Part &which)
+{
+    return screen->control<QWidget>(QString::fromLatin1(which.first), which.second);
+}
+QString textOf(const Screen *screen, const char *label)
+{
+    return screen->control<Label>(QString::fromLatin1(label))->text();
+}
+QPoint centreOf(const Screen *screen, const char *name)
+{
+    return screen->control<QWidget>(QString::fromLatin1(name))->geometry().center();
+}
+void clickOn(Screen *screen, const char *name)
+{
+    QTest::mouseClick(screen->windowHandle(), Qt::LeftButton, {}, centreOf(screen, name));
+}
 
 // Whether any pixel inside a control's rectangle has this colour.
 bool showsColour(const QImage &shot, const QWidget *control, const QColor &colour)
@@ -69,17 +82,21 @@ private Q_SLOTS:
                 clickOn(proof, "Label5");
             const int number = clicks % 6;
             for (int i = 0; i < 4; ++i)
-                QCOMPARE(std::tuple(clicks, i, part(proof, Revealed[i])->isVisible()), std::tuple(clicks, i, i < number));
+                QCOMPARE(std::tuple(clicks, i, part(proof, Revealed[i])->isVisible()),
+                         std::tuple(clicks, i, i < number));
             for (const Part &kept : Kept)
                 QVERIFY(part(proof, kept)->isVisible());
             QCOMPARE(textOf(proof, "Label3"), QString::fromUtf8(Texts[number]));
-            QCOMPARE(textOf(proof, "Label5"), number < 5 ? QStringLiteral("Next Step") : QStringLiteral("Restart Proof"));
+            QCOMPARE(textOf(proof, "Label5"),
+                     number < 5 ? QStringLiteral("Next Step") : QStringLiteral("Restart Proof"));
             QCOMPARE(int(proof->proofstep), number < 5 ? number : -1);
 
             const QImage shot = proof->grab().toImage();
             if (number == 0)
                 QCOMPARE(shot, atLoad);
-            const auto pixelAt = [&shot](int xTwips, int yTwips) { return shot.pixelColor(twipsToPixels(xTwips), twipsToPixels(yTwips)); };
+            const auto pixelAt = [&shot](int xTwips, int yTwips) {
+                return shot.pixelColor(twipsToPixels(xTwips), twipsToPixels(yTwips));
+            };
             // The base and the apex stay yellow: the sides lie above the black lines,
             // which show beyond the triangle once drawn.
             for (const auto &[x, y] : {std::pair{5000, 6240}, {3000, 6240}, {6480, 3260}})
