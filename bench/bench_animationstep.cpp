@@ -9,6 +9,7 @@
 #include "app/screenset.h"
 #include "common/picturefile.h"
 #include "common/randomsource.h"
+#include "handtick.h"
 #include "problems/framesequence.h"
 #include "problems/problemspage.h"
 #include "screens/controls.h"
@@ -100,8 +101,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the triangle problems page did not open\n");
         return 0;
     }
-    // Steps are driven by hand; the page's own timer would only add noise.
-    page->control<QTimer>(QStringLiteral("Timer1"))->stop();
+    // Steps are driven by hand; the page's own ticks would only add noise.
+    auto *timer = page->control<QTimer>(QStringLiteral("Timer1"));
+    HandTick::holdBack(timer);
     auto *box = page->control<ImageBox>(QStringLiteral("Image2"));
     QCoreApplication::processEvents();
 
@@ -117,7 +119,7 @@ int main(int argc, char **argv)
     QElapsedTimer clock;
     for (int round = 0; round < Rounds; ++round) {
         clock.start();
-        page->Timer1_Timer();
+        HandTick::tick(timer);
         box->repaint();
         step.push_back(clock.nsecsElapsed() / 1000.0);
 

@@ -8,6 +8,7 @@
 #include "app/titlescreen.h"
 #include "app/vertexaprogram.h"
 #include "common/randomsource.h"
+#include "handtick.h"
 #include "problems/problemspage.h"
 #include "screens/controls.h"
 
@@ -69,47 +70,51 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int ticks = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : DefaultTicks;
 
-    ScriptedRandom random({0.1, 0.6, 0.3, 0.9});
+    // A clock that moves on a fixed step at each reading: every run draws the
+    // same questions, and every question gets its turn.
+    ClockSeededRandom random([reading = 0.0]() mutable { return reading += 0.37; });
     VertexaProgram vertexa(random, PictureFolder(QStringLiteral(VERTEXA_PROGRAM_DIR)));
     ScreenRegistry &screens = vertexa.screens();
     std::printf("Soak with the pictures in %s\n", VERTEXA_PROGRAM_DIR);
 
     vertexa.start();
     auto *title = qobject_cast<TitleScreen *>(screens.loaded(ScreenNames::Title));
-    title->stopTimers(); // the loop below is the clock
+    auto *titleTimer = title->control<QTimer>(QStringLiteral("Timer1"));
+    HandTick::holdBack(titleTimer);
     soak(
         "title animation (15 GIFs)",
         title,
-        [title] { title->Timer1_Timer(); },
+        [titleTimer] { HandTick::tick(titleTimer); },
         ticks);
 
     screens.show(ScreenNames::TriangleProblems);
     auto *triangle = qobject_cast<ProblemsPage *>(screens.loaded(ScreenNames::TriangleProblems));
     screens.unload(ScreenNames::Title);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    triangle->stopTimers();
+    auto *triangleTimer = triangle->control<QTimer>(QStringLiteral("Timer1"));
+    HandTick::holdBack(triangleTimer);
     soak(
         "triangle page (15 JPEGs)",
         triangle,
-        [triangle] { triangle->Timer1_Timer(); },
+        [triangleTimer] { HandTick::tick(triangleTimer); },
         ticks);
 
     screens.show(ScreenNames::StellatedProblems);
     auto *stellated = qobject_cast<ProblemsPage *>(screens.loaded(ScreenNames::StellatedProblems));
     screens.unload(ScreenNames::TriangleProblems);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    stellated->stopTimers();
+    auto *stellatedTimer = stellated->control<QTimer>(QStringLiteral("Timer1"));
+    HandTick::holdBack(stellatedTimer);
+    auto *next = stellated->control<CommandButton>(QStringLiteral("cmdgo"));
     // A new question every 400 ticks, so every sequence gets its turn.
     int count = 0;
     soak(
         "stellated page (all three)",
         stellated,
-        [stellated, &count] {
-            if (++count % 400 == 0) {
-                stellated->cmdgo_Click();
-                stellated->stopTimers();
-            }
-            stellated->Timer1_Timer();
+        [stellatedTimer, next, &count] {
+            if (++count % 400 == 0)
+                next->click();
+            HandTick::tick(stellatedTimer);
         },
         ticks);
     return 0;

@@ -5,6 +5,7 @@
 #include "app/titlescreen.h"
 #include "app/topicmenu.h"
 #include "jotter/jotterpad.h"
+#include "problems/framesequence.h"
 #include "problems/problemspage.h"
 #include "screens/screenregistry.h"
 #include "stellated/starexplorer.h"
@@ -18,16 +19,21 @@ void registerProgramScreens(ScreenRegistry &screens)
     screens.registerScreen(ScreenNames::Menu, [](Program &p) { return new TopicMenu(p); });
     screens.registerScreen(ScreenNames::Proof, [](Program &p) { return new ProofScreen(p); });
 
-    // The triangle questions.
+    // The triangle questions, beside one animation of the page's own.
     screens.registerScreen(ScreenNames::TriangleProblems, [](Program &p) {
-        return new ProblemsPage(ScreenNames::TriangleProblems, p, std::make_unique<TriangleQuestions>());
+        return new ProblemsPage(
+            ScreenNames::TriangleProblems,
+            p,
+            {std::make_unique<TriangleQuestions>(), QStringLiteral("Label2"), FrameSequences::Triangle});
     });
 
     screens.registerScreen(ScreenNames::Explorer, [](Program &p) { return new StarExplorer(p); });
 
-    // The stellated polygon questions.
+    // The stellated polygon questions, each with an animation of its own.
     screens.registerScreen(ScreenNames::StellatedProblems, [](Program &p) {
-        return new ProblemsPage(ScreenNames::StellatedProblems, p, std::make_unique<StarQuestions>());
+        return new ProblemsPage(ScreenNames::StellatedProblems,
+                                p,
+                                {std::make_unique<StarQuestions>(), QStringLiteral("Label3"), std::nullopt});
     });
 
     screens.registerScreen(ScreenNames::Jotter, [](Program &p) { return new JotterPad(p); });

@@ -17,11 +17,12 @@ public:
     explicit TitleScreen(Program &program);
 
     void Form_Load() override;
+
+private:
     void Timer1_Timer();
     void Command1_Click();
     void Command2_Click();
 
-private:
     PictureBox *m_picture;
     QTimer *m_timer;
 };

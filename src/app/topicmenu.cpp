@@ -17,23 +17,34 @@ namespace {
 const QString LeftColumn = QStringLiteral("Label2");
 const QString RightColumn = QStringLiteral("Label5");
 
-// Topics still to come: shown greyed, they cannot be chosen.
-const std::array<QString, 4> LeftCaptions{
-    QStringLiteral("Regular Polygons"),
-    QStringLiteral("Angles of Regular Polygons"),
-    QStringLiteral("Circumcircles and Incircles"),
-    QStringLiteral("Area of Regular Polygons"),
-};
-const std::array<QString, 5> RightCaptions{
-    QStringLiteral("Archimedes' Estimate of Pi"),
-    QStringLiteral("The Regular Tessellations"),
-    QStringLiteral("Semi-regular Tessellations"),
-    QStringLiteral("Dual Tessellations"),
-    QStringLiteral("Animation Sequence"),
+// One column of topic entries: element 0, the topic that can be chosen, and
+// below it topics still to come, shown greyed so that they cannot be chosen.
+struct Column
+{
+    QString name;
+    // Captions of elements 1 onwards; an element without one stays a hidden
+    // copy of element 0.
+    QStringList comingSoon;
+    // The row of the column's last element, counted in entry spacings from
+    // element 0: the right-hand one sits one empty row below the others.
+    int lastRow;
 };
 
-// The last right-hand entry sits one empty row below the column.
-constexpr int LastEntryGap = 2 * TopicMenu::EntrySpacing;
+const std::array<Column, 2> Columns{
+    Column{LeftColumn,
+           {QStringLiteral("Regular Polygons"),
+            QStringLiteral("Angles of Regular Polygons"),
+            QStringLiteral("Circumcircles and Incircles"),
+            QStringLiteral("Area of Regular Polygons")},
+           TopicMenu::EntryCount - 1},
+    Column{RightColumn,
+           {QStringLiteral("Archimedes' Estimate of Pi"),
+            QStringLiteral("The Regular Tessellations"),
+            QStringLiteral("Semi-regular Tessellations"),
+            QStringLiteral("Dual Tessellations"),
+            QStringLiteral("Animation Sequence")},
+           TopicMenu::EntryCount},
+};
 
 } // namespace
 
@@ -89,48 +100,26 @@ void TopicMenu::Form_Load()
 
 void TopicMenu::addEntries()
 {
-    for (int i = 1; i < EntryCount; ++i) {
-        for (const QString &column : {LeftColumn, RightColumn}) {
-            const Label *first = entry(column, 0);
-            QWidget *made = loadControl(column, i);
-            if (!first || !made)
+    for (const Column &column : Columns) {
+        Label *first = entry(column.name, 0);
+        if (!first)
+            continue;
+        const QRect from = TwipsGeometry::rect(first);
+        for (int i = 1; i < EntryCount; ++i) {
+            auto *made = qobject_cast<Label *>(loadControl(column.name, i));
+            if (!made)
                 continue;
-            const QRect from = TwipsGeometry::rect(first);
+            const int row = i == EntryCount - 1 ? column.lastRow : i;
             TwipsGeometry::setLeft(made, from.left());
-            TwipsGeometry::setTop(made, from.top() + i * EntrySpacing);
+            TwipsGeometry::setTop(made, from.top() + row * EntrySpacing);
+            if (i > column.comingSoon.size())
+                continue;
+            made->setText(column.comingSoon.at(i - 1));
+            made->setEnabled(false);
+            made->show();
         }
+        first->show();
     }
-
-    for (std::size_t i = 0; i < LeftCaptions.size(); ++i) {
-        if (Label *label = entry(LeftColumn, int(i) + 1))
-            label->setText(LeftCaptions[i]);
-    }
-    for (std::size_t i = 0; i < RightCaptions.size(); ++i) {
-        if (Label *label = entry(RightColumn, int(i) + 1))
-            label->setText(RightCaptions[i]);
-    }
-
-    // Element 5 of the left column stays hidden.
-    for (int i = 0; i <= 4; ++i) {
-        for (const QString &column : {LeftColumn, RightColumn}) {
-            if (Label *label = entry(column, i))
-                label->show();
-        }
-    }
-    Label *last = entry(RightColumn, 5);
-    if (const Label *above = entry(RightColumn, 4); last && above) {
-        TwipsGeometry::setTop(last, TwipsGeometry::rect(above).top() + LastEntryGap);
-        last->show();
-    }
-
-    for (int i = 1; i <= 4; ++i) {
-        for (const QString &column : {LeftColumn, RightColumn}) {
-            if (Label *label = entry(column, i))
-                label->setEnabled(false);
-        }
-    }
-    if (last)
-        last->setEnabled(false);
 }
 
 void TopicMenu::highlight(Label *label, bool on)

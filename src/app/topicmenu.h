@@ -22,7 +22,11 @@ public:
     explicit TopicMenu(Program &program);
 
     void Form_Load() override;
+
+protected:
     void Form_MouseMove(Qt::MouseButtons buttons, QPoint twips) override;
+
+private:
     void Label1_MouseMove();
     void Label2_MouseMove(int index);
     void Label5_MouseMove(int index);
@@ -31,7 +35,6 @@ public:
     void Label6_Click();
     void Command1_Click();
 
-private:
     Label *entry(const QString &column, int index) const;
     void addEntries();
     void connectEntries();

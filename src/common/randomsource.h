@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
-#include <QList>
 #include <cstdint>
 #include <functional>
 
@@ -41,26 +40,4 @@ public:
 private:
     Clock m_clock;
     std::uint32_t m_state;
-};
-
-// Hands out a fixed list of values, for tests and replayable runs. After the
-// list it starts again from its first value; re-seeding does not change it.
-class ScriptedRandom : public RandomSource
-{
-public:
-    explicit ScriptedRandom(QList<double> values = {});
-
-    void setValues(QList<double> values);
-    void append(double value) { m_values.append(value); }
-
-    double next() override;
-    void reseedFromClock() override { ++m_reseeds; }
-
-    int draws() const { return m_draws; }
-    int reseeds() const { return m_reseeds; }
-
-private:
-    QList<double> m_values;
-    int m_draws = 0;
-    int m_reseeds = 0;
 };

@@ -25,6 +25,11 @@ public:
 
     const PenState &pen() const { return m_pen; }
 
+protected:
+    void Form_MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint twips) override;
+    void Form_MouseMove(Qt::MouseButtons buttons, QPoint twips) override;
+
+private:
     // Each handler serves both twins of a pair: Command1/9, 2/10, 5/8, 6/7
     // and the swatches Label1(i)/Label11(i).
     void Exit_Click();
@@ -34,12 +39,6 @@ public:
     void Command3_Click(); // flip to the tall layout
     void Command4_Click(); // flip to the wide layout
     void Swatch_Click(int index);
-
-protected:
-    void Form_MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint twips) override;
-    void Form_MouseMove(Qt::MouseButtons buttons, QPoint twips) override;
-
-private:
     void layOutPalettes();
 
     FrameBox *m_landscape = nullptr;

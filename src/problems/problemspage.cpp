@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "problems/problemspage.h"
 
+#include "common/keycodes.h"
 #include "common/numbertext.h"
 #include "problems/answercheck.h"
 #include "problems/fullscreenpointer.h"
@@ -12,29 +13,10 @@
 
 #include <QTimer>
 
-namespace {
-
-// Everything in which the two pages differ besides their questions.
-struct PageTraits
-{
-    QString fullScreenLabel;
-    // The page's own animation; without one, each question brings its own.
-    std::optional<FrameSequence> animation;
-};
-
-PageTraits traitsFor(const QString &name)
-{
-    if (name == ScreenNames::TriangleProblems)
-        return {QStringLiteral("Label2"), FrameSequences::Triangle};
-    return {QStringLiteral("Label3"), std::nullopt};
-}
-
-} // namespace
-
-ProblemsPage::ProblemsPage(const QString &name, Program &program, std::unique_ptr<QuestionSet> questions)
+ProblemsPage::ProblemsPage(const QString &name, Program &program, Lesson lesson)
     : Screen(screenDefinition(name), program)
-    , m_questions(std::move(questions))
-    , m_player(program.values(), traitsFor(name).animation)
+    , m_questions(std::move(lesson.questions))
+    , m_player(program.values(), lesson.animation)
     , m_question(control<Label>(QStringLiteral("Label1")))
     , m_answerBox(control<TextBox>(QStringLiteral("Text1")))
     , m_feedback(control<Label>(QStringLiteral("Label4")))
@@ -78,7 +60,7 @@ ProblemsPage::ProblemsPage(const QString &name, Program &program, std::unique_pt
         }
     });
 
-    coverWithPointer(control<Label>(traitsFor(name).fullScreenLabel), fullScreenPointer());
+    coverWithPointer(control<Label>(lesson.fullScreenLabel), fullScreenPointer());
 }
 
 ProblemsPage::~ProblemsPage() = default;
@@ -152,7 +134,7 @@ void ProblemsPage::cmdexit_Click()
 
 int ProblemsPage::Text1_KeyPress(int KeyAscii)
 {
-    if (KeyAscii == 13)
+    if (KeyAscii == KeyCode::Enter)
         cmdcheckit_Click();
     return KeyAscii;
 }

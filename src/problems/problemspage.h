@@ -7,6 +7,7 @@
 #include "screens/screen.h"
 
 #include <memory>
+#include <optional>
 
 class ImageBox;
 class Label;
@@ -17,17 +18,28 @@ class TextBox;
 // A problems page: one question at a time, a typed answer, its check, the
 // solution on request, a looping animation with its player bar, the Jotter
 // beside it and the way back to the menu. Both problems pages are this
-// class; what differs is the question set and whether the animation is the
-// page's own or chosen by each question.
+// class; what sets them apart is handed in as their Lesson.
 class ProblemsPage : public Screen
 {
     Q_OBJECT
 public:
-    // `questions` invents this page's questions (its calculate).
-    ProblemsPage(const QString &name, Program &program, std::unique_ptr<QuestionSet> questions);
+    // Everything in which the two pages differ besides their definitions.
+    struct Lesson
+    {
+        // Invents the page's questions (its calculate).
+        std::unique_ptr<QuestionSet> questions;
+        // The label of the page's definition that reads "Full Screen".
+        QString fullScreenLabel;
+        // The page's own animation; without one, each question brings its own.
+        std::optional<FrameSequence> animation;
+    };
+
+    ProblemsPage(const QString &name, Program &program, Lesson lesson);
     ~ProblemsPage() override;
 
     void Form_Load() override;
+
+private:
     // A new question: blank feedback and answer box, the question and its
     // answer, and on a page whose questions bring their own animation, that
     // animation from its first frame.
@@ -47,9 +59,6 @@ public:
     void MMControl1_BackClick();
     void MMControl1_StepClick();
 
-    const FramePlayer &player() const { return m_player; }
-
-private:
     void showFrame(const QString &file);
     void setTimerRunning(bool running);
     void followPlayer();

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "stellated/explorerrules.h"
 
+#include "common/keycodes.h"
 #include "common/leadingnumber.h"
 #include "common/numbertext.h"
 #include "common/randomsource.h"
@@ -28,11 +29,21 @@ QString capped(const QString &text)
     return number(text) > Largest ? plainNumber(Largest) : text;
 }
 
+// A step of exactly n / 2 would draw nothing but diameters: one less is
+// written instead, with a blank before it when it is not negative.
+StarBoxes avoidDiameters(StarBoxes boxes)
+{
+    const double n = number(boxes.edges);
+    if (n / 2 == number(boxes.step))
+        boxes.step = blankLedNumber(n / 2 - 1);
+    return boxes;
+}
+
 } // namespace
 
 bool keyPasses(int code)
 {
-    return (code >= '0' && code <= '9') || code == 8 || code == 13;
+    return (code >= '0' && code <= '9') || code == KeyCode::Backspace || code == KeyCode::Enter;
 }
 
 StarBoxes startingPair(RandomSource &random)
@@ -47,32 +58,14 @@ StarBoxes startingPair(RandomSource &random)
     return avoidDiameters(boxes);
 }
 
-StarBoxes avoidDiameters(StarBoxes boxes)
+StarBoxes afterEnter(StarBoxes boxes)
 {
-    const double n = number(boxes.edges);
-    if (n / 2 == number(boxes.step))
-        boxes.step = blankLedNumber(n / 2 - 1);
-    return boxes;
-}
-
-QList<StarBoxes> enterCorrections(StarBoxes boxes)
-{
-    QList<StarBoxes> steps;
     boxes.edges = capped(boxes.edges);
-    steps.append(boxes);
     boxes.step = capped(boxes.step);
-    steps.append(boxes);
     const double n = number(boxes.edges);
     if (n <= number(boxes.step))
         boxes.step = plainNumber(wholePart(n / 2));
-    steps.append(boxes);
-    steps.append(avoidDiameters(boxes));
-    return steps;
-}
-
-StarBoxes afterEnter(StarBoxes boxes)
-{
-    return enterCorrections(std::move(boxes)).constLast();
+    return avoidDiameters(boxes);
 }
 
 } // namespace ExplorerRules

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
-#include <QList>
 #include <QString>
 
 class RandomSource;
@@ -31,15 +30,9 @@ bool keyPasses(int code);
 // half of n, never a step of exactly n / 2. Takes two values from `random`.
 StarBoxes startingPair(RandomSource &random);
 
-// A step of exactly n / 2 would draw nothing but diameters: one less is
-// written instead, with a blank before it when it is not negative.
-StarBoxes avoidDiameters(StarBoxes boxes);
-
-// The corrections Enter makes, in order, each reading the boxes afresh: both
-// numbers capped at 20, a step of n or more halved down, no step of n / 2.
-// The boxes after each of the four corrections.
-QList<StarBoxes> enterCorrections(StarBoxes boxes);
-// The boxes after all of them: the pair Enter draws.
+// The boxes after the corrections Enter makes, the pair it draws. In order,
+// each reading the boxes afresh: both numbers capped at 20, a step of n or
+// more halved down, no step of n / 2.
 StarBoxes afterEnter(StarBoxes boxes);
 
 } // namespace ExplorerRules

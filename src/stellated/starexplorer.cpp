@@ -3,6 +3,7 @@
 #include "stellated/starexplorer.h"
 
 #include "common/colourtable.h"
+#include "common/keycodes.h"
 #include "common/leadingnumber.h"
 #include "screens/controls.h"
 #include "screens/navigation.h"
@@ -46,7 +47,7 @@ int StarExplorer::Text2_KeyPress(int index, int code)
     if (!ExplorerRules::keyPasses(code))
         return 0;
     clearDrawing();
-    if (code != 13)
+    if (code != KeyCode::Enter)
         return code;
 
     const StarBoxes boxes = ExplorerRules::afterEnter({m_text2[0]->text(), m_text2[1]->text()});

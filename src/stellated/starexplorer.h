@@ -19,17 +19,17 @@ public:
     explicit StarExplorer(Program &program);
 
     void Form_Load() override;
-    // Returns the code to pass on to the box, or 0 to discard the key.
-    int Text2_KeyPress(int index, int code);
-    void Label2_Click(int index);
-    void cmdexit_Click();
-
-    // Draws {n/k} for the numbers now in the boxes, over whatever is drawn.
-    void drawstell();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Returns the code to pass on to the box, or 0 to discard the key.
+    int Text2_KeyPress(int index, int code);
+    void Label2_Click(int index);
+    void cmdexit_Click();
+    // Draws {n/k} for the numbers now in the boxes, over whatever is drawn.
+    void drawstell();
+
     std::array<TextBox *, 2> m_text2{};
 };

@@ -5,7 +5,6 @@
 #include "screens/controls.h"
 #include "screens/navigation.h"
 #include "screens/styling.h"
-#include "triangle/proofsteps.h"
 
 ProofScreen::ProofScreen(Program &program)
     : Screen(screenDefinition(ScreenNames::Proof), program)
@@ -22,14 +21,13 @@ ProofScreen::ProofScreen(Program &program)
 
 void ProofScreen::Form_Load()
 {
-    setupscreen(*this);
     // The screen as defined is already view 0.
-    proofstep = 0;
+    setupscreen(*this);
 }
 
 void ProofScreen::Label5_Click()
 {
-    applyView(ProofSteps::click(proofstep));
+    applyView(m_steps.click());
 }
 
 void ProofScreen::Label2_Click()

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "screens/screen.h"
+#include "triangle/proofsteps.h"
 
 class Label;
-struct ProofView;
 
 // The walk-through of the proof that the angles of a triangle add up to 180°.
 // Each click on the step button shows the next view of ProofSteps.
@@ -16,16 +16,15 @@ public:
     explicit ProofScreen(Program &program);
 
     void Form_Load() override;
+
+private:
     void Label5_Click();
     void Label2_Click();
     void cmdexit_Click();
-
-    // The number of the view last shown; -1 once the last view has been shown.
-    qint16 proofstep = 0;
-
-private:
     void applyView(const ProofView &view);
 
+    // Created with the screen, so every visit begins at view 0.
+    ProofSteps m_steps;
     Label *m_explanation; // Label3
     Label *m_stepButton;  // Label5
 };

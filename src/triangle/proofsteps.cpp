@@ -11,12 +11,6 @@ const ProofFigurePart AlternateQ{QStringLiteral("Label4"), 4};
 
 } // namespace
 
-const QList<ProofFigurePart> &ProofSteps::revealedParts()
-{
-    static const QList<ProofFigurePart> parts{BaseExtended, Parallel, AlternateP, AlternateQ};
-    return parts;
-}
-
 ProofView ProofSteps::view(int number)
 {
     switch (number) {
@@ -53,18 +47,18 @@ ProofView ProofSteps::view(int number)
                                "triangle, so the sum of the angles of the triangle is 180\u00B0."),
                 QStringLiteral("Restart Proof")};
     default:
-        return {revealedParts(),
+        return {{BaseExtended, Parallel, AlternateP, AlternateQ},
                 {},
                 QStringLiteral("The angles of the triangle below are labelled R, P and Q."),
                 QStringLiteral("Next Step")};
     }
 }
 
-ProofView ProofSteps::click(qint16 &proofstep)
+ProofView ProofSteps::click()
 {
-    proofstep = (proofstep >= Finished && proofstep < LastView) ? static_cast<qint16>(proofstep + 1) : FirstView;
-    const ProofView shown = view(proofstep);
-    if (proofstep == LastView)
-        proofstep = Finished;
+    ++m_proofstep;
+    const ProofView shown = view(m_proofstep);
+    if (m_proofstep == LastView)
+        m_proofstep = Finished;
     return shown;
 }

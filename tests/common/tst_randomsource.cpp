@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/randomsource.h"
+#include "support/scriptedrandom.h"
 
 #include <QSet>
 #include <QTest>

@@ -142,18 +142,18 @@ private Q_SLOTS:
         QVERIFY(load(StellatedProblems));
         QVERIFY(shows(FrameSequences::Pentagram, 0));
         QCOMPARE(player(), Playing);
-        m_page->Timer1_Timer();
+        QVERIFY(TestProgram::tick(control<QTimer>("Timer1")));
         QVERIFY(shows(FrameSequences::Pentagram, 1));
         // The next question plays its own animation from the first frame,
         m_t->random().setValues({typeDraw(0)}); // the octagram's edges
-        m_page->cmdgo_Click();
+        click("cmdgo");
         QVERIFY(shows(FrameSequences::StellatedOctagon, 0));
         QCOMPARE(player(), Playing);
         // after a pause too, while the bar still offers play and both steps.
-        m_page->MMControl1_PauseClick();
+        click(Button::Pause);
         QCOMPARE(player(), Paused);
         m_t->random().setValues({typeDraw(1)}); // the nonagram's edges
-        m_page->cmdgo_Click();
+        click("cmdgo");
         QVERIFY(shows(FrameSequences::StellatedNonagon, 0));
         QCOMPARE(player(), QStringLiteral("1 1111"));
     }

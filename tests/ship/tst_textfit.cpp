@@ -2,12 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/numbertext.h"
 #include "common/programvalues.h"
-#include "common/randomsource.h"
 #include "problems/answercheck.h"
 #include "screens/controls.h"
 #include "screens/fonts.h"
 #include "screens/screen.h"
 #include "stellated/starquestions.h"
+#include "support/scriptedrandom.h"
 #include "support/testprogram.h"
 #include "triangle/proofsteps.h"
 #include "triangle/trianglequestions.h"

@@ -2,11 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 // The stellated topic without widgets: the star's geometry, the explorer's
 // number boxes and the problems page's questions.
+#include "common/keycodes.h"
 #include "common/programvalues.h"
-#include "common/randomsource.h"
 #include "stellated/explorerrules.h"
 #include "stellated/starpolygon.h"
 #include "stellated/starquestions.h"
+#include "support/scriptedrandom.h"
 
 #include <QTest>
 #include <cmath>
@@ -117,10 +118,10 @@ private Q_SLOTS:
 
     void explorerKeyFilter()
     {
-        for (int code : {int('0'), int('5'), int('9'), 8, 13})
+        for (int code : {int('0'), int('5'), int('9'), KeyCode::Backspace, KeyCode::Enter})
             QVERIFY2(ExplorerRules::keyPasses(code), qPrintable(QString::number(code)));
         // Around the digits, other editing keys, and digits of other scripts.
-        for (int code : {int('/'), int(':'), int('a'), int(' '), int('-'), int('.'), 27, 0xB0, 0x0663})
+        for (int code : {int('/'), int(':'), int('a'), int(' '), int('-'), int('.'), KeyCode::Escape, 0xB0, 0x0663})
             QVERIFY2(!ExplorerRules::keyPasses(code), qPrintable(QString::number(code)));
     }
 

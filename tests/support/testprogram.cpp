@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTest>
+#include <QTimer>
 
 TestProgram::TestProgram()
 {
@@ -32,6 +33,15 @@ void TestProgram::settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+bool TestProgram::tick(QTimer *timer)
+{
+    if (!timer || !timer->isActive())
+        return false;
+    // What the event loop delivers when the interval is up.
+    QTimerEvent event(timer->timerId());
+    return QCoreApplication::sendEvent(timer, &event);
 }
 
 bool TestProgram::waitUntilActive(QWidget *window)

@@ -2,14 +2,15 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
-#include "common/randomsource.h"
 #include "screens/program.h"
+#include "support/scriptedrandom.h"
 #include "support/testpictures.h"
 
 #include <QList>
 #include <QUrl>
 #include <memory>
 
+class QTimer;
 class QWidget;
 class Screen;
 
@@ -46,6 +47,11 @@ public:
 
     // Runs the deletions that unloading left for later.
     static void settle();
+
+    // One tick of a running timer, now rather than when the clock says:
+    // tests count frames, not milliseconds. False, and nothing happens, when
+    // the timer is stopped.
+    static bool tick(QTimer *timer);
 
 private:
     ScriptedRandom m_random;

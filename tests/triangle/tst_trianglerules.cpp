@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-// The triangle topic without widgets: the problems page's questions, and the
-// proof's step numbers that the screen cannot reach (its views are checked
-// on the screen, in tst_proofscreen).
+// The triangle problems page's questions, without widgets (the proof's views
+// are checked on the screen, in tst_proofscreen).
 #include "common/programvalues.h"
-#include "common/randomsource.h"
-#include "triangle/proofsteps.h"
+#include "support/scriptedrandom.h"
 #include "triangle/trianglequestions.h"
 
 #include <QTest>
@@ -114,19 +112,6 @@ private Q_SLOTS:
                  std::tuple(type, answer, type, false));
         // Re-seeded first, then always three values, so that runs replay alike.
         QCOMPARE(random.log, QStringLiteral("rnnn"));
-    }
-
-    void strayProofStepRestarts()
-    {
-        // From the last view's own number, beyond the views or below -1, a click shows the first view.
-        for (int before : {5, 6, 32767, -2, -32768}) {
-            qint16 proofstep = static_cast<qint16>(before);
-            const ProofView shown = ProofSteps::click(proofstep);
-            QCOMPARE(std::tuple(before, int(proofstep), shown.caption, shown.show.isEmpty()),
-                     std::tuple(before, 0, QStringLiteral("Next Step"), true));
-            QCOMPARE(shown.text, QStringLiteral("The angles of the triangle below are labelled R, P and Q."));
-            QCOMPARE(shown.hide, ProofSteps::revealedParts());
-        }
     }
 };
 
