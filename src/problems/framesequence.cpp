@@ -24,6 +24,11 @@ QStringList FrameSequence::fileNames() const
     return names;
 }
 
+QList<FrameSequence> FrameSequences::all()
+{
+    return {Title, Triangle, StellatedOctagon, StellatedNonagon, Pentagram};
+}
+
 int nextFrame(int frame, int count)
 {
     return wrapIndex(frame + 1, count);
