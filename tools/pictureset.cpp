@@ -205,7 +205,7 @@ QByteArray encode(const QImage &image, const QString &name)
                                 Colours::Canvas.rgb(),
                                 Colours::Yellow.rgb(),
                                 Colours::Black.rgb(),
-                                qRgb(255, 255, 255)});
+                                Colours::White.rgb()});
         return writer.encode(image);
     }
     const bool jpeg = name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive);
