@@ -7,6 +7,7 @@
 // display the step reads the frame's fine twin as well. Prints figures;
 // never fails.
 #include "app/screenset.h"
+#include "common/colourtable.h"
 #include "common/picturefile.h"
 #include "common/randomsource.h"
 #include "handtick.h"
@@ -42,10 +43,10 @@ void writeStandInFrames(const QString &root)
     QRandomGenerator noise(7);
     for (int frame = 0; frame < FrameSequences::Triangle.count; ++frame) {
         QImage image(324, 244, QImage::Format_RGB32);
-        image.fill(QColor(40, 66, 156));
+        image.fill(Colours::StyledWindow);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(Qt::yellow, 3));
+        painter.setPen(QPen(Colours::Yellow, 3));
         const double t = frame / double(FrameSequences::Triangle.count);
         painter.drawPolygon(QPolygonF{{40, 210}, {284, 210}, {60 + 200 * t, 30}});
         for (int i = 0; i < 400; ++i)

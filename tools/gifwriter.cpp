@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "gifwriter.h"
 
-#include <QFile>
 #include <QHash>
 
 #include <gif_lib.h>
@@ -145,13 +144,4 @@ QByteArray GifWriter::encode(const QImage &image) const
     if (EGifCloseFile(gif, &error) != GIF_OK)
         ok = false;
     return ok ? bytes : QByteArray();
-}
-
-bool GifWriter::write(const QImage &image, const QString &path) const
-{
-    const QByteArray bytes = encode(image);
-    if (bytes.isEmpty())
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QList>
 #include <QRgb>
-#include <QString>
 
 // Turns a picture into a single-frame GIF through giflib. GIF holds at most
 // 256 colours: the writer keeps the colours it is told to keep exactly (the
@@ -22,15 +21,12 @@ public:
 
     explicit GifWriter(QList<QRgb> keptColours = {});
 
-    QList<QRgb> keptColours() const { return m_kept; }
-
     // The colour table for a picture: the kept colours first, then the
     // picture's own by how often they occur. Never more than MaxColours.
     QList<QRgb> palette(const QImage &image) const;
 
     // The whole file, or an empty array if giflib refuses.
     QByteArray encode(const QImage &image) const;
-    bool write(const QImage &image, const QString &path) const;
 
 private:
     QList<QRgb> m_kept;

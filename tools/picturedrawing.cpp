@@ -24,7 +24,6 @@ constexpr double TwoPi = 2 * StarPolygon::Pi;
 
 const QColor Field = Colours::StyledWindow; // the dark blue behind every figure
 const QColor Face = Colours::StyledPicture; // the lighter blue inside figures
-const QColor White{255, 255, 255};
 const QColor Shadow{16, 24, 64};
 
 // A picture of the given size in pixels, ratio times as fine: painters on it
@@ -219,7 +218,7 @@ QImage starFrame(const StarFigure &figure, int frame, QSize pixels, qreal ratio)
         }
     }
     paintStar(p, star, Face, edgeColours, unit * 3);
-    paintVertexDots(p, star, unit * 3, White);
+    paintVertexDots(p, star, unit * 3, Colours::White);
     return image;
 }
 
@@ -241,7 +240,7 @@ QImage triangleFrame(int frame, int count, QSize pixels, qreal ratio)
 
     // The line through the top corner parallel to the base: the three
     // angles meet on it when they have slid together.
-    QColor guide = White;
+    QColor guide = Colours::White;
     guide.setAlphaF(0.25 + 0.75 * t);
     p.setPen(QPen(guide, 2, Qt::DashLine, Qt::FlatCap));
     p.drawLine(QPointF(12, c.y()), QPointF(312, c.y()));
@@ -288,7 +287,7 @@ QImage triangleFrame(int frame, int count, QSize pixels, qreal ratio)
         p.drawText(QRectF(at - QPointF(10, 10), QSizeF(20, 20)), Qt::AlignCenter, w.letter);
     }
 
-    QColor sum = White;
+    QColor sum = Colours::White;
     sum.setAlphaF(t);
     p.setFont(boldFont(17));
     p.setPen(sum);
@@ -323,8 +322,8 @@ QImage titleFrame(int frame, int count, QSize pixels, qreal ratio)
     const StarPolygon big(12, 5, centre, 82);
     paintStar(p, big, Face, {Colours::Yellow}, 2);
     const StarPolygon inner(6, 2, centre, 30);
-    paintStar(p, inner, QColor(40, 66, 156), {White}, 1.5);
-    paintVertexDots(p, big, 2.5, White);
+    paintStar(p, inner, Colours::StyledWindow, {Colours::White}, 1.5);
+    paintVertexDots(p, big, 2.5, Colours::White);
     p.restore();
 
     // Small stars in the corners twinkle in turn.
@@ -340,7 +339,7 @@ QImage titleFrame(int frame, int count, QSize pixels, qreal ratio)
                                 {{30, 164}, 7, 2, 0.75}};
     for (const Corner &c : corners) {
         const double size = 17 + 4 * std::sin(TwoPi * (phase + c.delay));
-        paintStar(p, StarPolygon(c.n, c.k, c.at, size), QColor(49, 135, 215), {Colours::Yellow}, 1.5);
+        paintStar(p, StarPolygon(c.n, c.k, c.at, size), Colours::Canvas, {Colours::Yellow}, 1.5);
     }
 
     p.setFont(boldFont(30));
@@ -401,12 +400,12 @@ QImage logo(QSize pixels, qreal ratio)
     p.setBrush(glow);
     p.drawEllipse(QPointF(50, 50), 44.0, 44.0);
     paintStar(p, star, Colours::Yellow, {QColor(200, 120, 0)}, 1.5);
-    paintVertexDots(p, star, 3, White);
+    paintVertexDots(p, star, 3, Colours::White);
 
     p.setFont(boldFont(17));
     shadowedText(p, QRectF(0, 92, 100, 24), QStringLiteral("Vertexa"), Colours::Yellow, 1.5);
     p.setFont(boldFont(20));
-    shadowedText(p, QRectF(0, 112, 100, 24), QStringLiteral("1"), White, 1.5);
+    shadowedText(p, QRectF(0, 112, 100, 24), QStringLiteral("1"), Colours::White, 1.5);
     return image;
 }
 
@@ -427,7 +426,7 @@ QImage icon(int pixels)
     const StarPolygon star(5, 2, QPointF(16, 16.8), 13);
     paintStar(p, star, Colours::Yellow, {QColor(190, 110, 0)}, pixels >= 48 ? 0.8 : 1.0);
     if (pixels >= 48)
-        paintVertexDots(p, star, 1.3, White);
+        paintVertexDots(p, star, 1.3, Colours::White);
     return image;
 }
 
@@ -449,7 +448,7 @@ QImage buttonFace(ButtonFace face, QSize pixels, qreal ratio)
     // A symbol on the left, white, in a 20 x 20 box at (8, 6.5).
     p.save();
     p.translate(8, 6.5);
-    QPen stroke(White, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    QPen stroke(Colours::White, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(stroke);
     p.setBrush(Qt::NoBrush);
     QString word;
@@ -467,10 +466,10 @@ QImage buttonFace(ButtonFace face, QSize pixels, qreal ratio)
     case ButtonFace::Answer:
         word = QStringLiteral("Answer");
         // A light bulb: the answer comes to light.
-        p.setPen(QPen(White, 2));
+        p.setPen(QPen(Colours::White, 2));
         p.setBrush(Colours::Yellow);
         p.drawEllipse(QPointF(10, 8), 6.5, 6.5);
-        p.setBrush(White);
+        p.setBrush(Colours::White);
         p.drawRect(QRectF(7, 14.5, 6, 4));
         break;
     case ButtonFace::Check:

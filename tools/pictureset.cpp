@@ -10,11 +10,15 @@
 #include "common/picturenames.h"
 #include "common/twips.h"
 #include "problems/framesequence.h"
+#include "screens/screendefinition.h"
+#include "screens/styling.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
+
+#include <optional>
 
 namespace PictureSet {
 
@@ -22,14 +26,79 @@ namespace {
 
 using namespace PictureDrawing;
 
-// The boxes the pictures are shown in, in twips; each picture is drawn at
-// the box's own pixel size so nothing is stretched, and again twice as fine
-// for displays with more than one pixel per pixel.
-const QSize TitleBox{4800, 3600};     // the title screen's animation surface
-const QSize MenuWindow{12000, 9000};  // the styled window; its client area is no larger
-const QSize LogoBox{1500, 2085};      // the menu's logo box
-const QSize ButtonBox{1785, 495};     // the lesson screens' picture buttons
-const QSize AnimationBox{4860, 3660}; // the problems pages' image box
+using Draw = std::function<QImage(QSize, qreal)>;
+using DrawFrame = std::function<QImage(int, QSize, qreal)>;
+
+// How to draw a picture, or each frame of a sequence, and the pixel size of
+// the box that shows it: each picture is drawn at its box's own size so
+// nothing is stretched, and again twice as fine for displays with more than
+// one pixel per pixel.
+struct StillDrawing
+{
+    QSize boxPixels;
+    Draw draw;
+};
+struct SequenceDrawing
+{
+    QSize boxPixels;
+    DrawFrame frame;
+};
+
+// The pixel size of a box of the program's screens; none if it has no such box.
+QSize boxPixels(const QString &screen, const QString &control)
+{
+    const ControlDefinition *box = screenDefinition(screen).find(control);
+    return box ? twipsToPixels(box->rect.size()) : QSize();
+}
+
+QSize titlePixels()
+{
+    return boxPixels(ScreenNames::Title, QStringLiteral("Picture1"));
+}
+
+std::optional<StillDrawing> stillDrawing(const QString &name)
+{
+    const QSize button = twipsToPixels(QSize(Styling::ButtonWidth, Styling::ButtonHeight));
+    const QList<std::pair<QString, ButtonFace>> faces{{PictureNames::ExitButton, ButtonFace::Exit},
+                                                      {PictureNames::NextButton, ButtonFace::Next},
+                                                      {PictureNames::AnswerButton, ButtonFace::Answer},
+                                                      {PictureNames::CheckButton, ButtonFace::Check},
+                                                      {PictureNames::JotterButton, ButtonFace::Jotter}};
+    for (const auto &[faceName, face] : faces) {
+        if (name == faceName)
+            return StillDrawing{button, [face = face](QSize s, qreal r) { return buttonFace(face, s, r); }};
+    }
+    if (name == PictureNames::Logo)
+        return StillDrawing{boxPixels(ScreenNames::Menu, QStringLiteral("Image2")), logo};
+    // Shown unscaled from the corner of the styled window, whose client area is no larger.
+    if (name == PictureNames::MenuBackground)
+        return StillDrawing{twipsToPixels(QSize(Styling::WindowWidth, Styling::WindowHeight)), menuBackground};
+    // The title's first frame, shown when the animation cannot be.
+    if (name == PictureNames::TitleFallback) {
+        return StillDrawing{titlePixels(), [count = FrameSequences::Title.count](QSize s, qreal r) {
+                                return titleFrame(0, count, s, r);
+                            }};
+    }
+    return std::nullopt;
+}
+
+std::optional<SequenceDrawing> sequenceDrawing(const FrameSequence &sequence)
+{
+    const int count = sequence.count;
+    if (sequence == FrameSequences::Title)
+        return SequenceDrawing{titlePixels(), [=](int i, QSize s, qreal r) { return titleFrame(i, count, s, r); }};
+    if (sequence == FrameSequences::Triangle) {
+        return SequenceDrawing{boxPixels(ScreenNames::TriangleProblems, QStringLiteral("Image2")),
+                               [=](int i, QSize s, qreal r) { return triangleFrame(i, count, s, r); }};
+    }
+    for (const StarFigure &figure : starFigures()) {
+        if (figure.sequence == sequence) {
+            return SequenceDrawing{boxPixels(ScreenNames::StellatedProblems, QStringLiteral("Image2")),
+                                   [=](int i, QSize s, qreal r) { return starFrame(figure, i, s, r); }};
+        }
+    }
+    return std::nullopt;
+}
 
 // Collects the files of one ratio: the program's names at ratio 1, their fine
 // twins' names above it. Sizes are the files' own, ratio times the box's.
@@ -41,19 +110,28 @@ public:
     {
     }
 
-    void add(const QString &name, QSize boxPixels, const std::function<QImage(QSize, qreal)> &draw)
+    void add(const QString &name, const std::optional<StillDrawing> &drawing)
     {
+        const QString fileName = m_ratio == 1 ? name : PictureFolder::highResolutionName(name);
+        if (!drawing || !drawing->boxPixels.isValid()) {
+            m_jobs.append({fileName, QSize(), [] { return QImage(); }});
+            return;
+        }
         const int ratio = m_ratio;
-        m_jobs.append({ratio == 1 ? name : PictureFolder::highResolutionName(name), boxPixels * ratio, [=] {
-                           return draw(boxPixels, ratio);
+        m_jobs.append({fileName, drawing->boxPixels * ratio, [box = drawing->boxPixels, draw = drawing->draw, ratio] {
+                           return draw(box, ratio);
                        }});
     }
 
-    void
-    addSequence(const FrameSequence &sequence, QSize boxPixels, const std::function<QImage(int, QSize, qreal)> &frame)
+    void addSequence(const FrameSequence &sequence, const std::optional<SequenceDrawing> &drawing)
     {
-        for (int i = 0; i < sequence.count; ++i)
-            add(sequence.fileName(i), boxPixels, [=](QSize s, qreal r) { return frame(i, s, r); });
+        for (int i = 0; i < sequence.count; ++i) {
+            std::optional<StillDrawing> frame;
+            if (drawing)
+                frame = StillDrawing{drawing->boxPixels,
+                                     [i, draw = drawing->frame](QSize s, qreal r) { return draw(i, s, r); }};
+            add(sequence.fileName(i), frame);
+        }
     }
 
     QList<PictureJob> jobs() const { return m_jobs; }
@@ -68,52 +146,23 @@ private:
 QList<PictureJob> programPictures(int ratio)
 {
     JobList jobs(ratio);
-    const QSize title = twipsToPixels(TitleBox);
-    const QSize button = twipsToPixels(ButtonBox);
-    const QSize animation = twipsToPixels(AnimationBox);
-    const int titleCount = FrameSequences::Title.count;
-
-    // "Images" is spelt this way first, so the folder gets that spelling.
-    jobs.add(PictureNames::Logo, twipsToPixels(LogoBox), logo);
-    const QList<std::pair<QString, ButtonFace>> faces{{PictureNames::ExitButton, ButtonFace::Exit},
-                                                      {PictureNames::NextButton, ButtonFace::Next},
-                                                      {PictureNames::AnswerButton, ButtonFace::Answer},
-                                                      {PictureNames::CheckButton, ButtonFace::Check},
-                                                      {PictureNames::JotterButton, ButtonFace::Jotter}};
-    for (const auto &[name, face] : faces)
-        jobs.add(name, button, [face = face](QSize s, qreal r) { return buttonFace(face, s, r); });
-
-    jobs.add(PictureNames::MenuBackground, twipsToPixels(MenuWindow), menuBackground);
-    const auto titleFrames = [=](int i, QSize s, qreal r) { return titleFrame(i, titleCount, s, r); };
-    jobs.addSequence(FrameSequences::Title, title, titleFrames);
-    jobs.add(PictureNames::TitleFallback, title, [=](QSize s, qreal r) { return titleFrames(0, s, r); });
-
-    const int triangleCount = FrameSequences::Triangle.count;
-    jobs.addSequence(FrameSequences::Triangle, animation, [=](int i, QSize s, qreal r) {
-        return triangleFrame(i, triangleCount, s, r);
-    });
-    for (const StarFigure &figure : starFigures())
-        jobs.addSequence(figure.sequence, animation, [=](int i, QSize s, qreal r) {
-            return starFrame(figure, i, s, r);
-        });
+    for (const QString &name : PictureNames::stills())
+        jobs.add(name, stillDrawing(name));
+    for (const FrameSequence &sequence : FrameSequences::all())
+        jobs.addSequence(sequence, sequenceDrawing(sequence));
     return jobs.jobs();
 }
 
 QList<int> iconSizes()
 {
-    return {WindowIconPixels, 48, 128, 256};
-}
-
-QString iconName(int pixels)
-{
-    return QStringLiteral("icons\\vertexa-%1.png").arg(pixels);
+    return {PictureNames::WindowIconPixels, 48, 128, 256};
 }
 
 QList<PictureJob> icons()
 {
     QList<PictureJob> jobs;
     for (int pixels : iconSizes())
-        jobs.append({iconName(pixels), QSize(pixels, pixels), [=] { return icon(pixels); }});
+        jobs.append({PictureNames::icon(pixels), QSize(pixels, pixels), [=] { return icon(pixels); }});
     return jobs;
 }
 
@@ -147,6 +196,8 @@ QString outputPath(const QString &root, const QString &name)
 
 QByteArray encode(const QImage &image, const QString &name)
 {
+    if (image.isNull())
+        return {};
     if (name.endsWith(QStringLiteral(".gif"), Qt::CaseInsensitive)) {
         // The program's own colours stay exact in every GIF.
         const GifWriter writer({Colours::StyledWindow.rgb(),
@@ -154,7 +205,7 @@ QByteArray encode(const QImage &image, const QString &name)
                                 Colours::Canvas.rgb(),
                                 Colours::Yellow.rgb(),
                                 Colours::Black.rgb(),
-                                qRgb(255, 255, 255)});
+                                Colours::White.rgb()});
         return writer.encode(image);
     }
     const bool jpeg = name.endsWith(QStringLiteral(".jpg"), Qt::CaseInsensitive);

@@ -21,16 +21,16 @@ struct PictureJob
 // Everything the program reads from the folders beside it, and its icons.
 namespace PictureSet {
 
-// Every picture the program reads, in a fixed order, drawn ratio times as
-// fine as the box that shows it: at 1 under the names the program reads, at
-// PictureFolder::HighResolutionRatio under their fine twins' names.
+// Every picture the program reads (PictureNames::all(), in its order), drawn
+// ratio times as fine as the box that shows it: at 1 under the names the
+// program reads, at PictureFolder::HighResolutionRatio under their fine
+// twins' names. A name the generator has no drawing for gets a job with no
+// size that draws nothing, so writing it fails.
 QList<PictureJob> programPictures(int ratio = 1);
 
-// The program's icon: the title screen's window icon and larger sizes for
-// the desktop, as PNG files in the folder "icons".
-constexpr int WindowIconPixels = 32;
+// The program's icon (PictureNames::icon): the title screen's window icon and
+// larger sizes for the desktop.
 QList<int> iconSizes();
-QString iconName(int pixels);
 QList<PictureJob> icons();
 
 // Every file writeAll writes: the pictures at both ratios and the icons.

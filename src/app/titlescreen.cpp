@@ -27,7 +27,7 @@ TitleScreen::TitleScreen(Program &program)
             this,
             &TitleScreen::Command2_Click);
     // The program's icon; without the file the window keeps the system's.
-    const QString icon = program.pictures().resolve(QStringLiteral("icons\\vertexa-32.png"));
+    const QString icon = program.pictures().resolve(PictureNames::icon(PictureNames::WindowIconPixels));
     if (!icon.isEmpty())
         setWindowIcon(QIcon(icon));
 }

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/colourtable.h"
 
+#include "common/wrapindex.h"
+
 #include <array>
 
 QColor qbColor(int index)
@@ -24,5 +26,5 @@ QColor qbColor(int index)
         qRgb(255, 255, 0),
         qRgb(255, 255, 255),
     };
-    return QColor(table[static_cast<std::size_t>(((index % 16) + 16) % 16)]);
+    return QColor(table[static_cast<std::size_t>(wrapIndex(index, int(table.size())))]);
 }

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/picturefile.h"
 
+#include "common/picturenames.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -112,16 +114,17 @@ QString PictureFolder::defaultRoot()
 
 const QStringList &PictureFolder::folderNames()
 {
-    static const QStringList names{
-        QStringLiteral("Images"),
-        QStringLiteral("opening"),
-        QStringLiteral("stor4sm"),
-        QStringLiteral("stor4"),
-        QStringLiteral("tri2sm"),
-        QStringLiteral("ocstarsm"),
-        QStringLiteral("stelnsm"),
-        QStringLiteral("pentglsm"),
-    };
+    // Each folder once, spelled as its first picture in the list spells it:
+    // the generator makes the folders in that order.
+    static const QStringList names = [] {
+        QStringList folders;
+        for (const QString &name : PictureNames::all()) {
+            const QString folder = name.section(u'\\', 0, 0);
+            if (!folders.contains(folder, Qt::CaseInsensitive))
+                folders.append(folder);
+        }
+        return folders;
+    }();
     return names;
 }
 

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-// The single pictures the program reads, by the names it reads them under.
-// The animation frames are named by the sequences in problems/framesequence.h.
+// The pictures the program reads, by the names it reads them under. The
+// animation frames are named by the sequences in problems/framesequence.h;
+// all() lists every file, for the generator that draws them and the checks
+// that they are there.
 namespace PictureNames {
 inline const QString TitleFallback = QStringLiteral("opening\\stor0000.gif");
 inline const QString MenuBackground = QStringLiteral("stor4\\stor0000.gif");
@@ -16,4 +19,16 @@ inline const QString AnswerButton = QStringLiteral("Images\\answer.jpg");
 // These two spell the folder in lower case; both spellings are one folder.
 inline const QString CheckButton = QStringLiteral("images\\check.jpg");
 inline const QString JotterButton = QStringLiteral("images\\jotter.jpg");
+
+// The single pictures above. "Images" comes before "images", so a folder
+// made in this order gets the first spelling.
+QStringList stills();
+// Every picture the program reads: the single ones, then every frame of
+// every sequence it plays.
+QStringList all();
+
+// The program's icon, a square PNG the given number of pixels wide; the
+// title screen wears the WindowIconPixels one as its window icon.
+constexpr int WindowIconPixels = 32;
+QString icon(int pixels);
 } // namespace PictureNames

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "problems/framesequence.h"
 
+#include "common/wrapindex.h"
+
 QString frameFileName(const QString &base, int frame, const QString &extension)
 {
     // Below 10 a "0" goes in front; from 10 on the number keeps its own digits.
@@ -22,21 +24,17 @@ QStringList FrameSequence::fileNames() const
     return names;
 }
 
-namespace {
-int intoLoop(int frame, int count)
+QList<FrameSequence> FrameSequences::all()
 {
-    if (count <= 0)
-        return 0;
-    return ((frame % count) + count) % count;
+    return {Title, Triangle, StellatedOctagon, StellatedNonagon, Pentagram};
 }
-} // namespace
 
 int nextFrame(int frame, int count)
 {
-    return intoLoop(frame + 1, count);
+    return wrapIndex(frame + 1, count);
 }
 
 int previousFrame(int frame, int count)
 {
-    return intoLoop(frame - 1, count);
+    return wrapIndex(frame - 1, count);
 }

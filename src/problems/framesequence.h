@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +32,9 @@ inline const FrameSequence Triangle{QStringLiteral("tri2sm\\tri2"), QStringLiter
 inline const FrameSequence StellatedOctagon{QStringLiteral("ocstarsm\\ocstar"), QStringLiteral(".jpg"), 30};
 inline const FrameSequence StellatedNonagon{QStringLiteral("stelnsm\\stel00"), QStringLiteral(".gif"), 40};
 inline const FrameSequence Pentagram{QStringLiteral("pentglsm\\pent00"), QStringLiteral(".gif"), 20};
+
+// Every sequence above, the title's first.
+QList<FrameSequence> all();
 } // namespace FrameSequences
 
 // The frame after `frame` in a loop of `count` frames, and the one before.

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "screens/accessibility.h"
 
+#include "common/wrapindex.h"
 #include "screens/controls.h"
 #include "screens/screen.h"
 
@@ -83,7 +84,7 @@ QString colourName(int index)
         "Yellow",
         "White",
     };
-    return QString::fromLatin1(names[static_cast<std::size_t>(((index % 16) + 16) % 16)]);
+    return QString::fromLatin1(names[static_cast<std::size_t>(wrapIndex(index, int(names.size())))]);
 }
 
 const QList<PictureButton> &pictureButtons()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "common/colourtable.h"
 #include "common/retainedsurface.h"
 
 #include <QGuiApplication>
@@ -22,9 +23,9 @@ void TestRetainedSurface::drawsInTwipsAtDeviceResolution()
     RetainedSurface surface;
     surface.resize(QSize(200, 100), ratio);
     QCOMPARE(surface.image().size(), QSize(200 * ratio, 100 * ratio));
-    surface.line(QPointF(150, 750), QPointF(2850, 750), Qt::yellow, 3); // 10..190 px at y 50
-    QCOMPARE(surface.colourAt(QPointF(1500, 750)), QColor(Qt::yellow));
-    QCOMPARE(surface.colourAt(QPointF(1500, 750 + 15)), QColor(Qt::yellow)); // three pixels wide
+    surface.line(QPointF(150, 750), QPointF(2850, 750), Colours::Yellow, 3); // 10..190 px at y 50
+    QCOMPARE(surface.colourAt(QPointF(1500, 750)), Colours::Yellow);
+    QCOMPARE(surface.colourAt(QPointF(1500, 750 + 15)), Colours::Yellow); // three pixels wide
     QCOMPARE(surface.colourAt(QPointF(1500, 750 + 45)).alpha(), 0);
 }
 
@@ -32,9 +33,9 @@ void TestRetainedSurface::keepsDrawingWhenGrown()
 {
     RetainedSurface surface;
     surface.resize(QSize(50, 50));
-    surface.point(QPointF(300, 300), Qt::red);
+    surface.point(QPointF(300, 300), qbColor(12));
     surface.resize(QSize(100, 80));
-    QCOMPARE(surface.colourAt(QPointF(300, 300)), QColor(Qt::red));
+    QCOMPARE(surface.colourAt(QPointF(300, 300)), qbColor(12));
     QCOMPARE(surface.size(), QSize(100, 80));
 }
 
@@ -42,7 +43,7 @@ void TestRetainedSurface::clearLeavesItBlank()
 {
     RetainedSurface surface;
     surface.resize(QSize(60, 60));
-    surface.circle(QPointF(450, 450), 300, Qt::black);
+    surface.circle(QPointF(450, 450), 300, Colours::Black);
     QVERIFY(!surface.isBlank());
     QCOMPARE(surface.clear(), QRect(0, 0, 60, 60));
     QVERIFY(surface.isBlank());
@@ -52,11 +53,11 @@ void TestRetainedSurface::reportsOnlyWhatItTouched()
 {
     RetainedSurface surface;
     surface.resize(QSize(400, 400));
-    const QRect touched = surface.line(QPointF(1500, 1500), QPointF(3000, 1500), Qt::blue, 30);
+    const QRect touched = surface.line(QPointF(1500, 1500), QPointF(3000, 1500), Colours::Blue, 30);
     QVERIFY(touched.contains(QRect(100, 85, 100, 30)));
     QVERIFY(touched.width() < 150 && touched.height() < 60);
     // Drawing off the surface touches nothing and does not fail.
-    QVERIFY(surface.point(QPointF(-3000, -3000), Qt::blue).isEmpty());
+    QVERIFY(surface.point(QPointF(-3000, -3000), Colours::Blue).isEmpty());
 }
 
 QTEST_MAIN(TestRetainedSurface)

@@ -16,9 +16,6 @@
 
 namespace {
 
-const QColor Canvas(49, 135, 215);
-const QColor Yellow(255, 255, 0);
-
 void click(QWidget *control)
 {
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
@@ -81,9 +78,10 @@ private Q_SLOTS:
             QCOMPARE(std::tuple(pad->backgroundColour(),
                                 pad->control<FrameBox>("Frame_landscape")->backColour(),
                                 pad->control<FrameBox>("Frame_portrait")->backColour()),
-                     std::tuple(Canvas, Canvas, Canvas));
+                     std::tuple(Colours::Canvas, Colours::Canvas, Colours::Canvas));
             QVERIFY(pad->drawing().isBlank());
-            QCOMPARE(std::pair(pad->pen().colour(), pad->pen().width()), std::pair(Yellow, PenState::PenWidth));
+            QCOMPARE(std::pair(pad->pen().colour(), pad->pen().width()),
+                     std::pair(Colours::Yellow, PenState::PenWidth));
             // Leave a coloured eraser, a mark and the tall layout behind.
             click(pad->control<Label>("Label1", 4));
             click(pad->control<CommandButton>("Command5"));
@@ -117,10 +115,10 @@ private Q_SLOTS:
         }
         // From swatch 4: Erase, Write gives it back, Erase, Clear gives the yellow pen.
         click(pad->control<Label>(tall ? "Label11" : "Label1", 4));
-        for (const auto &[twins, colour] : {std::pair{"Command5 Command8", Canvas},
+        for (const auto &[twins, colour] : {std::pair{"Command5 Command8", Colours::Canvas},
                                             {"Command2 Command10", qbColor(4)},
-                                            {"Command5 Command8", Canvas},
-                                            {"Command6 Command7", Yellow}}) {
+                                            {"Command5 Command8", Colours::Canvas},
+                                            {"Command6 Command7", Colours::Yellow}}) {
             click(pad->control<CommandButton>(QString::fromLatin1(twins).section(u' ', tall, tall)));
             QCOMPARE(pad->pen().colour(), colour);
         }
@@ -141,7 +139,7 @@ private Q_SLOTS:
         // and then along below it.
         click(pad->control<CommandButton>("Command5"));
         drag(pad, {QPoint(200, 20), QPoint(200, 150), QPoint(300, 150)});
-        QCOMPARE(pad->drawing().colourAt(QPoint(200, 60) * 15), Canvas);
+        QCOMPARE(pad->drawing().colourAt(QPoint(200, 60) * 15), Colours::Canvas);
         QCOMPARE(qRound(coverage(pad->drawing(), QPoint(200, 110), Qt::Horizontal) * 10), PenState::EraserWidth * 10);
         // The turn's outer corner is filled, as round ends and joins do, so a
         // wide stroke leaves no notch where it changes direction.

@@ -19,7 +19,8 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("colour");
         QTest::addColumn<int>("width");
         QTest::addColumn<QColor>("saved");
-        const QColor yellow(255, 255, 0), maroon(128, 0, 0), red(255, 0, 0), black(0, 0, 0), canvas(49, 135, 215);
+        const QColor yellow = Colours::Yellow, maroon = qbColor(4), red = qbColor(12), black = Colours::Black;
+        const QColor canvas = Colours::Canvas;
         QTest::newRow("") << yellow << 3 << yellow;
         QTest::newRow("4 erase") << canvas << 30 << maroon;
         QTest::newRow("4 erase write") << maroon << 3 << maroon;

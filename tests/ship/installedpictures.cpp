@@ -7,7 +7,6 @@
 // read; exits 1 if anything is missing.
 #include "common/picturefile.h"
 #include "common/picturenames.h"
-#include "problems/framesequence.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,20 +24,7 @@ int main(int argc, char *argv[])
     const PictureFolder folder(PictureFolder::rootForExecutable(args.at(1)));
     out << "picture root: " << folder.root() << '\n';
 
-    QStringList names{PictureNames::TitleFallback,
-                      PictureNames::MenuBackground,
-                      PictureNames::Logo,
-                      PictureNames::ExitButton,
-                      PictureNames::NextButton,
-                      PictureNames::AnswerButton,
-                      PictureNames::CheckButton,
-                      PictureNames::JotterButton};
-    for (const FrameSequence &s : {FrameSequences::Title,
-                                   FrameSequences::Triangle,
-                                   FrameSequences::StellatedOctagon,
-                                   FrameSequences::StellatedNonagon,
-                                   FrameSequences::Pentagram})
-        names += s.fileNames();
+    const QStringList names = PictureNames::all();
 
     int missing = 0;
     for (const QString &name : std::as_const(names)) {
@@ -48,7 +34,7 @@ int main(int argc, char *argv[])
         }
     }
     // The title screen's window icon, a PNG the program hands to Qt by path.
-    const QString icon = QStringLiteral("icons\\vertexa-32.png");
+    const QString icon = PictureNames::icon(PictureNames::WindowIconPixels);
     if (folder.resolve(icon).isEmpty()) {
         out << "cannot find " << icon << '\n';
         ++missing;

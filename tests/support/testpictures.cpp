@@ -3,7 +3,6 @@
 #include "support/testpictures.h"
 
 #include "common/picturenames.h"
-#include "problems/framesequence.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -80,21 +79,7 @@ QColor TestPictures::colourFor(const QString &name)
 
 void TestPictures::writeProgramSet()
 {
-    QStringList names{PictureNames::TitleFallback,
-                      PictureNames::MenuBackground,
-                      PictureNames::Logo,
-                      PictureNames::ExitButton,
-                      PictureNames::NextButton,
-                      PictureNames::AnswerButton,
-                      PictureNames::CheckButton,
-                      PictureNames::JotterButton};
-    for (const FrameSequence &s : {FrameSequences::Title,
-                                   FrameSequences::Triangle,
-                                   FrameSequences::StellatedOctagon,
-                                   FrameSequences::StellatedNonagon,
-                                   FrameSequences::Pentagram})
-        names += s.fileNames();
-    for (const QString &name : std::as_const(names))
+    for (const QString &name : PictureNames::all())
         write(name, colourFor(name));
 }
 

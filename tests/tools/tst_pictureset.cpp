@@ -4,15 +4,14 @@
 
 #include "common/picturefile.h"
 #include "common/picturenames.h"
-#include "common/twips.h"
 #include "problems/framesequence.h"
 #include "screens/screen.h"
 #include "screens/screendefinition.h"
-#include "screens/styling.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
 #include <QDirIterator>
+#include <QHash>
 #include <QIcon>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,13 +21,6 @@ Q_DECLARE_METATYPE(FrameSequence)
 namespace {
 
 const QString ProgramDir = QStringLiteral(VERTEXA_PROGRAM_DIR);
-
-// The pixel size of a box of the program's screens.
-QSize boxPixels(const QString &screen, const QString &control)
-{
-    const ControlDefinition *box = screenDefinition(screen).find(control);
-    return box ? twipsToPixels(box->rect.size()) : QSize();
-}
 
 QByteArray fileBytes(const QString &path)
 {
@@ -79,38 +71,17 @@ void TestPictureSet::everyPictureIsThere_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
-
-    const QSize title = boxPixels(ScreenNames::Title, QStringLiteral("Picture1"));
-    const QSize button = twipsToPixels(QSize(Styling::ButtonWidth, Styling::ButtonHeight));
-    const QSize animation = boxPixels(ScreenNames::TriangleProblems, QStringLiteral("Image2"));
-    QCOMPARE(boxPixels(ScreenNames::StellatedProblems, QStringLiteral("Image2")), animation);
-    QList<std::pair<QString, QSize>> pictures{
-        {PictureNames::TitleFallback, title},
-        // Drawn unscaled from the corner of the styled window's client area.
-        {PictureNames::MenuBackground, twipsToPixels(QSize(Styling::WindowWidth, Styling::WindowHeight))},
-        {PictureNames::Logo, boxPixels(ScreenNames::Menu, QStringLiteral("Image2"))},
-        {PictureNames::ExitButton, button},
-        {PictureNames::NextButton, button},
-        {PictureNames::AnswerButton, button},
-        {PictureNames::CheckButton, button},
-        {PictureNames::JotterButton, button},
-    };
-    const QList<std::pair<FrameSequence, QSize>> sequences{
-        {FrameSequences::Title, title},
-        {FrameSequences::Triangle, animation},
-        {FrameSequences::StellatedOctagon, animation},
-        {FrameSequences::StellatedNonagon, animation},
-        {FrameSequences::Pentagram, animation},
-    };
-    for (const auto &[sequence, size] : sequences) {
-        for (const QString &name : sequence.fileNames())
-            pictures.append({name, size});
-    }
-    // Each picture, and its twin twice as fine for high-resolution displays.
-    for (const auto &[name, size] : std::as_const(pictures)) {
-        QTest::newRow(qPrintable(name)) << name << size;
+    // At the sizes the generator drew them, those of the boxes that show them
+    // (the high-resolution test checks the boxes on the screens).
+    QHash<QString, QSize> drawn;
+    for (const PictureJob &job : PictureSet::programPictures())
+        drawn.insert(job.name, job.size);
+    // Each picture the program reads, and its twin twice as fine for
+    // high-resolution displays.
+    for (const QString &name : PictureNames::all()) {
+        QTest::newRow(qPrintable(name)) << name << drawn.value(name);
         const QString twin = PictureFolder::highResolutionName(name);
-        QTest::newRow(qPrintable(twin)) << twin << size * PictureFolder::HighResolutionRatio;
+        QTest::newRow(qPrintable(twin)) << twin << drawn.value(name) * PictureFolder::HighResolutionRatio;
     }
 }
 
@@ -118,7 +89,7 @@ void TestPictureSet::everyPictureIsThere()
 {
     QFETCH(QString, name);
     QFETCH(QSize, size);
-    QVERIFY(size.isValid());
+    QVERIFY2(size.isValid(), "the generator does not draw it");
     const PictureFolder folder(ProgramDir);
     const QString path = folder.resolve(name);
     QVERIFY2(!path.isEmpty(), "no such file");
@@ -145,11 +116,8 @@ void TestPictureSet::imagesIsOneFolder()
 void TestPictureSet::animationsLoop_data()
 {
     QTest::addColumn<FrameSequence>("sequence");
-    QTest::newRow("title") << FrameSequences::Title;
-    QTest::newRow("triangle") << FrameSequences::Triangle;
-    QTest::newRow("stellated octagon") << FrameSequences::StellatedOctagon;
-    QTest::newRow("stellated nonagon") << FrameSequences::StellatedNonagon;
-    QTest::newRow("pentagram") << FrameSequences::Pentagram;
+    for (const FrameSequence &sequence : FrameSequences::all())
+        QTest::newRow(qPrintable(sequence.base)) << sequence;
 }
 
 void TestPictureSet::animationsLoop()
@@ -183,26 +151,36 @@ void TestPictureSet::titleScreenWearsTheIcon()
     const QIcon icon = title->windowIcon();
     QVERIFY(!icon.isNull());
     const QImage expected =
-        QImage(PictureFolder(ProgramDir).resolve(PictureSet::iconName(PictureSet::WindowIconPixels)))
+        QImage(PictureFolder(ProgramDir).resolve(PictureNames::icon(PictureNames::WindowIconPixels)))
             .convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(icon.pixmap(PictureSet::WindowIconPixels).toImage().convertToFormat(QImage::Format_ARGB32), expected);
+    QCOMPARE(icon.pixmap(PictureNames::WindowIconPixels).toImage().convertToFormat(QImage::Format_ARGB32), expected);
 }
 
 void TestPictureSet::generatorGivesTheSameFiles()
 {
     // The build ran the generator in a process of its own; drawing the set
-    // again here must give the same bytes, file for file.
+    // again here must give the same bytes, file for file, and exactly the
+    // files the program reads, their fine twins and the icons.
     QTemporaryDir again;
     QCOMPARE(PictureSet::writeAll(again.path()), QStringList());
-    int compared = 0;
+    QStringList written;
     QDirIterator it(again.path(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QString relative = QDir(again.path()).relativeFilePath(path);
         QVERIFY2(fileBytes(path) == fileBytes(QDir(ProgramDir).filePath(relative)), qPrintable(relative));
-        ++compared;
+        written.append(relative.toLower());
     }
-    QCOMPARE(compared, int(PictureSet::allFiles().size()));
+    QStringList listed;
+    for (const QString &name : PictureNames::all())
+        listed << name << PictureFolder::highResolutionName(name);
+    for (int pixels : PictureSet::iconSizes())
+        listed.append(PictureNames::icon(pixels));
+    for (QString &name : listed)
+        name = name.replace(u'\\', u'/').toLower();
+    written.sort();
+    listed.sort();
+    QCOMPARE(written, listed);
 }
 
 QTEST_MAIN(TestPictureSet)
