@@ -115,12 +115,14 @@ void Label::keyPressEvent(QKeyEvent *event)
 
 void Label::focusInEvent(QFocusEvent *event)
 {
+    m_focusCue.focusIn(event);
     QFrame::focusInEvent(event);
     update();
 }
 
 void Label::focusOutEvent(QFocusEvent *event)
 {
+    m_focusCue.focusOut(event);
     QFrame::focusOutEvent(event);
     update();
 }
@@ -167,7 +169,8 @@ bool Label::isBordered() const
 
 void Label::setBordered(bool bordered)
 {
-    setFrameStyle(bordered ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+    // The frame only keeps the text off the border; paintEvent draws the line.
+    setFrameStyle(bordered ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     setLineWidth(1);
 }
 
@@ -189,8 +192,16 @@ void Label::paintEvent(QPaintEvent *)
         painter.setPen(QColor(128, 128, 128));
         painter.drawText(area, flags, m_text);
     }
-    drawFrame(&painter);
-    if (hasFocus()) {
+    if (isBordered()) {
+        // One line of the window-frame colour, the same on all four sides.
+        const QColor line(Qt::black);
+        const QRect r = rect();
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), line);
+        painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), line);
+        painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), line);
+        painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), line);
+    }
+    if (m_focusCue.isShown(this)) {
         // A dotted ring in the text's colour: visible on every back colour the
         // screens use, and it moves nothing.
         painter.setPen(QPen(m_fore, 1, Qt::DotLine));
@@ -222,6 +233,15 @@ QFont Label::fittedFont(const QRect &area, int flags) const
 void Label::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
+    m_focusCue.mouseUsed();
+    update();
+    event->accept();
+}
+
+void Label::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The first press of a double-click has already clicked; a label has no
+    // double-click of its own, so the second press does nothing.
     event->accept();
 }
 
@@ -346,12 +366,30 @@ void CommandButton::paintEvent(QPaintEvent *event)
         painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(128, 128, 128));
         painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, text());
     }
-    if (hasFocus()) {
+    if (m_focusCue.isShown(this)) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = rect().adjusted(4, 4, -4, -4);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+void CommandButton::mousePressEvent(QMouseEvent *event)
+{
+    m_focusCue.mouseUsed();
+    QPushButton::mousePressEvent(event);
+}
+
+void CommandButton::focusInEvent(QFocusEvent *event)
+{
+    m_focusCue.focusIn(event);
+    QPushButton::focusInEvent(event);
+}
+
+void CommandButton::focusOutEvent(QFocusEvent *event)
+{
+    m_focusCue.focusOut(event);
+    QPushButton::focusOutEvent(event);
 }
 
 // PictureView ---------------------------------------------------------------

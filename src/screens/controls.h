@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "screens/keyboardfocuscue.h"
+
 #include <QFrame>
 #include <QImage>
 #include <QLineEdit>
@@ -52,6 +54,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
@@ -68,6 +71,7 @@ private:
     bool m_pressed = false;
     bool m_activatable = false;
     Qt::Alignment m_alignment = Qt::AlignLeft;
+    KeyboardFocusCue m_focusCue;
 };
 
 // A single-line text box whose typed characters pass a hook first. The hook
@@ -114,11 +118,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     bool m_graphical = false;
     QColor m_face;
     QImage m_picture;
+    KeyboardFocusCue m_focusCue;
 };
 
 // Shows a picture: stretched to the box (image box), or unscaled from the
