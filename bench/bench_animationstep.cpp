@@ -11,7 +11,7 @@
 #include "common/randomsource.h"
 #include "problems/framesequence.h"
 #include "problems/problemspage.h"
-#include "screens/controls.h"
+#include "screens/pictureview.h"
 #include "screens/program.h"
 
 #include <QApplication>

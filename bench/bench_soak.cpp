@@ -9,7 +9,6 @@
 #include "app/vertexaprogram.h"
 #include "common/randomsource.h"
 #include "problems/problemspage.h"
-#include "screens/controls.h"
 
 #include <QApplication>
 #include <QFile>

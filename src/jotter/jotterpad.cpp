@@ -4,7 +4,9 @@
 
 #include "common/colourtable.h"
 #include "screens/accessibility.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/framebox.h"
+#include "screens/label.h"
 #include "screens/program.h"
 #include "screens/twipsgeometry.h"
 

@@ -5,10 +5,14 @@
 #include "common/numbertext.h"
 #include "problems/answercheck.h"
 #include "problems/fullscreenpointer.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/label.h"
 #include "screens/navigation.h"
+#include "screens/pictureview.h"
+#include "screens/playerbar.h"
 #include "screens/program.h"
 #include "screens/styling.h"
+#include "screens/textbox.h"
 
 #include <QTimer>
 

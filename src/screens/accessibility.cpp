@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "screens/accessibility.h"
 
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
 #include "screens/screen.h"
 
 #include <array>

@@ -4,10 +4,16 @@
 
 #include "common/twips.h"
 #include "screens/accessibility.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
 #include "screens/fonts.h"
+#include "screens/framebox.h"
+#include "screens/label.h"
+#include "screens/linecontrol.h"
+#include "screens/pictureview.h"
+#include "screens/playerbar.h"
 #include "screens/program.h"
 #include "screens/screenregistry.h"
+#include "screens/textbox.h"
 #include "screens/twipsgeometry.h"
 
 #include <QApplication>

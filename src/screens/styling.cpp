@@ -5,7 +5,8 @@
 #include "common/colourtable.h"
 #include "common/picturenames.h"
 #include "screens/accessibility.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/pictureview.h"
 #include "screens/screen.h"
 #include "screens/twipsgeometry.h"
 

@@ -4,10 +4,12 @@
 
 #include "common/colourtable.h"
 #include "common/leadingnumber.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/label.h"
 #include "screens/navigation.h"
 #include "screens/program.h"
 #include "screens/styling.h"
+#include "screens/textbox.h"
 #include "stellated/explorerrules.h"
 #include "stellated/starpolygon.h"
 

@@ -4,7 +4,9 @@
 
 #include "common/colourtable.h"
 #include "common/picturenames.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/label.h"
+#include "screens/pictureview.h"
 #include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
 

@@ -4,7 +4,7 @@
 
 #include "common/colourtable.h"
 #include "common/twips.h"
-#include "screens/controls.h"
+#include "screens/label.h"
 #include "support/testprogram.h"
 
 #include <QtTest>
