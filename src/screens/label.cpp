@@ -4,7 +4,6 @@
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
-#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -22,7 +21,15 @@ public:
 
     QAccessible::Role role() const override
     {
-        return label()->isActivatable() ? QAccessible::Button : QAccessible::StaticText;
+        switch (label()->role()) {
+        case LabelRole::Button:
+            return QAccessible::Button;
+        case LabelRole::Link:
+            return QAccessible::Link;
+        case LabelRole::Text:
+            break;
+        }
+        return QAccessible::StaticText;
     }
 
     QString text(QAccessible::Text t) const override
@@ -79,20 +86,17 @@ void Label::activate()
         Q_EMIT clicked();
 }
 
-void Label::connectNotify(const QMetaMethod &signal)
+void Label::setRole(LabelRole role)
 {
+    m_role = role;
     // Mouse behaviour stays as it was: only Tab gives a label the focus.
-    if (signal == QMetaMethod::fromSignal(&Label::clicked) && !m_activatable) {
-        m_activatable = true;
-        setFocusPolicy(Qt::TabFocus);
-    }
-    QFrame::connectNotify(signal);
+    setFocusPolicy(isActivatable() ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void Label::keyPressEvent(QKeyEvent *event)
 {
     const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
-    if (m_activatable && press && event->modifiers() == Qt::NoModifier) {
+    if (isActivatable() && press && event->modifiers() == Qt::NoModifier) {
         event->accept();
         activate();
         return;

@@ -3,21 +3,24 @@
 #pragma once
 
 #include "screens/keyboardfocuscue.h"
+#include "screens/screendefinition.h"
 
 #include <QFrame>
 
 // Static text that can serve as a button or link. A transparent label draws
 // only its text; an opaque one fills its rectangle with its back colour. A
-// disabled label draws greyed text and takes no clicks. A label that anyone
-// listens to for clicks acts as a button: Tab reaches it and Enter or Space
-// clicks it, and assistive technology sees a button.
+// disabled label draws greyed text and takes no clicks. A label whose
+// definition says it acts as a button or link is on the Tab path, Enter or
+// Space clicks it, and assistive technology sees a button or link.
 class Label : public QFrame
 {
     Q_OBJECT
 public:
     explicit Label(QWidget *parent = nullptr);
 
-    bool isActivatable() const { return m_activatable; }
+    LabelRole role() const { return m_role; }
+    void setRole(LabelRole role);
+    bool isActivatable() const { return m_role != LabelRole::Text; }
     // Clicks it as the mouse would, when enabled.
     void activate();
 
@@ -49,7 +52,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-    void connectNotify(const QMetaMethod &signal) override;
 
 private:
     QFont fittedFont(const QRect &area, int flags) const;
@@ -59,7 +61,7 @@ private:
     QColor m_back = Qt::white;
     bool m_transparent = false;
     bool m_pressed = false;
-    bool m_activatable = false;
+    LabelRole m_role = LabelRole::Text;
     Qt::Alignment m_alignment = Qt::AlignLeft;
     KeyboardFocusCue m_focusCue;
 };

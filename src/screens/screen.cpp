@@ -64,7 +64,7 @@ Screen::Screen(const ScreenDefinition &definition, Program &program)
         createControl(c);
     applyTabOrder();
     updateSurfaceSize();
-    Accessibility::describeScreen(*this);
+    Accessibility::describeWindow(*this, definition);
 }
 
 Screen::~Screen() = default;
@@ -95,6 +95,7 @@ QObject *Screen::createControl(const ControlDefinition &d)
         label->setTransparent(d.transparent);
         label->setAlignment(d.alignment);
         label->setBordered(d.bordered);
+        label->setRole(d.role);
         widget = label;
         break;
     }
@@ -163,6 +164,7 @@ QObject *Screen::createControl(const ControlDefinition &d)
             widget->setFont(fontFor(d.font, widget->font()));
         widget->setEnabled(!d.disabled);
         widget->setVisible(!d.hidden);
+        Accessibility::describeControl(*widget, d);
     }
     made->setObjectName(objectNameFor(d.name, d.index));
 

@@ -4,7 +4,6 @@
 
 #include "common/colourtable.h"
 #include "common/picturenames.h"
-#include "screens/accessibility.h"
 #include "screens/commandbutton.h"
 #include "screens/pictureview.h"
 #include "screens/screen.h"
@@ -138,7 +137,6 @@ void setupscreen(Screen &screen)
         if (CommandButton *target = button(screen, face.button))
             target->setPicture(screen.loadPicture(face.picture));
     }
-    Accessibility::describePictureButtons(screen);
 
     for (const PlacementStep &step : Placement)
         place(screen, step);
