@@ -20,7 +20,6 @@ void CommandButton::setGraphical(bool graphical)
 
 void CommandButton::setFaceColour(const QColor &colour)
 {
-    m_face = colour;
     QPalette p = palette();
     p.setColor(QPalette::Button, colour);
     setPalette(p);

@@ -15,9 +15,7 @@ class CommandButton : public QPushButton
 public:
     explicit CommandButton(QWidget *parent = nullptr);
 
-    bool isGraphical() const { return m_graphical; }
     void setGraphical(bool graphical);
-    QColor faceColour() const { return m_face; }
     void setFaceColour(const QColor &colour);
 
     // A null picture changes nothing and returns false.
@@ -32,7 +30,6 @@ protected:
 
 private:
     bool m_graphical = false;
-    QColor m_face;
     QImage m_picture;
     KeyboardFocusCue m_focusCue;
 };

@@ -59,23 +59,21 @@ PlayerBar::PlayerBar(QWidget *parent)
         b->setToolTip(tr(looks[i].name));
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         layout->addWidget(b);
-        const Button which = Buttons[i];
-        connect(b, &QToolButton::clicked, this, [this, which] { Q_EMIT clicked(which); });
         m_buttons[i] = b;
     }
 }
 
-QToolButton *PlayerBar::button(Button which) const
+QToolButton *PlayerBar::button(Control which) const
 {
     return m_buttons[static_cast<std::size_t>(which)];
 }
 
-void PlayerBar::setAvailable(Button which, bool available)
+void PlayerBar::setAvailable(Control which, bool available)
 {
     button(which)->setEnabled(available);
 }
 
-bool PlayerBar::isAvailable(Button which) const
+bool PlayerBar::isAvailable(Control which) const
 {
     return button(which)->isEnabled();
 }

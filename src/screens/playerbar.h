@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "problems/frameplayer.h"
+
 #include <QToolButton>
 #include <QWidget>
 #include <array>
@@ -12,17 +14,18 @@ class PlayerBar : public QWidget
 {
     Q_OBJECT
 public:
-    enum class Button { Play, Pause, StepBack, StepForward };
-    static constexpr std::array<Button, 4> Buttons{Button::Play, Button::Pause, Button::StepBack, Button::StepForward};
+    using Control = FramePlayer::Control;
+    // In the bar's order, left to right.
+    static constexpr std::array<Control, 4> Buttons{Control::Play,
+                                                    Control::Pause,
+                                                    Control::StepBack,
+                                                    Control::StepForward};
 
     explicit PlayerBar(QWidget *parent = nullptr);
 
-    void setAvailable(Button button, bool available);
-    bool isAvailable(Button button) const;
-    QToolButton *button(Button button) const;
-
-Q_SIGNALS:
-    void clicked(PlayerBar::Button button);
+    void setAvailable(Control which, bool available);
+    bool isAvailable(Control which) const;
+    QToolButton *button(Control which) const;
 
 private:
     std::array<QToolButton *, 4> m_buttons{};

@@ -195,7 +195,7 @@ void Screen::applyTabOrder()
     for (const ControlKey &key : std::as_const(order)) {
         QObject *object = m_controls.value(key);
         if (auto *bar = qobject_cast<PlayerBar *>(object)) {
-            for (PlayerBar::Button b : PlayerBar::Buttons)
+            for (FramePlayer::Control b : PlayerBar::Buttons)
                 chain.append(bar->button(b));
         } else {
             chain.append(static_cast<QWidget *>(object));

@@ -16,7 +16,7 @@
 #include <QTimer>
 
 using namespace ScreenNames;
-using Button = PlayerBar::Button;
+using Button = FramePlayer::Control;
 
 namespace {
 
