@@ -26,7 +26,7 @@ constexpr QSize LandscapeOuterSize(10005, 4140);
 } // namespace
 
 JotterPad::JotterPad(Program &program)
-    : Screen(screenDefinition(ScreenNames::Jotter), program)
+    : DrawingScreen(screenDefinition(ScreenNames::Jotter), program)
 {
     m_landscape = control<FrameBox>(QStringLiteral("Frame_landscape"));
     m_portrait = control<FrameBox>(QStringLiteral("Frame_portrait"));

@@ -63,7 +63,6 @@ Screen::Screen(const ScreenDefinition &definition, Program &program)
     for (const ControlDefinition &c : definition.controls)
         createControl(c);
     applyTabOrder();
-    updateSurfaceSize();
     Accessibility::describeWindow(*this, definition);
 }
 
@@ -333,31 +332,6 @@ QColor Screen::foregroundColour() const
     return QApplication::palette().color(QPalette::WindowText);
 }
 
-void Screen::updateSurfaceSize()
-{
-    m_surface.resize(size(), devicePixelRatioF());
-}
-
-void Screen::clearDrawing()
-{
-    update(m_surface.clear());
-}
-
-void Screen::drawLine(QPointF fromTwips, QPointF toTwips, const QColor &colour, int widthPixels)
-{
-    update(m_surface.line(fromTwips, toTwips, colour, widthPixels));
-}
-
-void Screen::drawCircle(QPointF centreTwips, double radiusTwips, const QColor &colour)
-{
-    update(m_surface.circle(centreTwips, radiusTwips, colour));
-}
-
-void Screen::drawPoint(QPointF atTwips, const QColor &colour)
-{
-    update(m_surface.point(atTwips, colour));
-}
-
 void Screen::stopTimers()
 {
     const QList<QTimer *> timers = findChildren<QTimer *>();
@@ -379,17 +353,6 @@ void Screen::paintEvent(QPaintEvent *event)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QPoint(0, 0), m_backgroundPicture);
     }
-    // Only the exposed part of the drawing is copied, so the cost does not
-    // depend on how much has been drawn.
-    const qreal ratio = m_surface.devicePixelRatio();
-    const QRectF source(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio);
-    painter.drawImage(QRectF(area), m_surface.image(), source);
-}
-
-void Screen::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    updateSurfaceSize();
 }
 
 void Screen::showEvent(QShowEvent *event)
@@ -397,7 +360,6 @@ void Screen::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     // The frame is known only once the window is on screen.
     applyOuterSize();
-    updateSurfaceSize();
 }
 
 void Screen::closeEvent(QCloseEvent *event)

@@ -16,7 +16,7 @@
 #include <QKeyEvent>
 
 StarExplorer::StarExplorer(Program &program)
-    : Screen(screenDefinition(ScreenNames::Explorer), program)
+    : DrawingScreen(screenDefinition(ScreenNames::Explorer), program)
 {
     for (int index = 0; index < 2; ++index) {
         TextBox *box = control<TextBox>(QStringLiteral("Text2"), index);

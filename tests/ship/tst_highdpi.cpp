@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/twips.h"
 #include "screens/commandbutton.h"
+#include "screens/drawingscreen.h"
 #include "screens/label.h"
 #include "screens/pictureview.h"
 #include "screens/screen.h"
@@ -166,7 +167,7 @@ void TestHighDpi::drawingsAreAtDeviceResolution()
             sendMouse(shown, QEvent::MouseButtonRelease, {600, top}, Qt::LeftButton, Qt::NoButton);
         }
     }
-    const RetainedSurface &drawing = shown->drawing();
+    const RetainedSurface &drawing = qobject_cast<DrawingScreen *>(shown)->drawing();
     QVERIFY(!drawing.isBlank());
     QCOMPARE(drawing.devicePixelRatio(), displayRatio());
     QCOMPARE(drawing.image().size(), (QSizeF(shown->size()) * displayRatio()).toSize());
