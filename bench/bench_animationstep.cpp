@@ -13,7 +13,7 @@
 #include "handtick.h"
 #include "problems/framesequence.h"
 #include "problems/problemspage.h"
-#include "screens/controls.h"
+#include "screens/pictureview.h"
 #include "screens/program.h"
 
 #include <QApplication>

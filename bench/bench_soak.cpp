@@ -10,7 +10,6 @@
 #include "common/randomsource.h"
 #include "handtick.h"
 #include "problems/problemspage.h"
-#include "screens/controls.h"
 
 #include <QApplication>
 #include <QFile>

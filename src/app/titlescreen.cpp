@@ -4,8 +4,9 @@
 
 #include "common/picturenames.h"
 #include "problems/framesequence.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
 #include "screens/navigation.h"
+#include "screens/pictureview.h"
 #include "screens/program.h"
 #include "screens/styling.h"
 

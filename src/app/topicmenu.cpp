@@ -4,8 +4,10 @@
 
 #include "common/colourtable.h"
 #include "common/picturenames.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/label.h"
 #include "screens/navigation.h"
+#include "screens/pictureview.h"
 #include "screens/program.h"
 #include "screens/styling.h"
 #include "screens/twipsgeometry.h"

@@ -4,7 +4,9 @@
 
 #include "common/colourtable.h"
 #include "screens/accessibility.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/framebox.h"
+#include "screens/label.h"
 #include "screens/program.h"
 #include "screens/twipsgeometry.h"
 
@@ -24,7 +26,7 @@ constexpr QSize LandscapeOuterSize(10005, 4140);
 } // namespace
 
 JotterPad::JotterPad(Program &program)
-    : Screen(screenDefinition(ScreenNames::Jotter), program)
+    : DrawingScreen(screenDefinition(ScreenNames::Jotter), program)
 {
     m_landscape = control<FrameBox>(QStringLiteral("Frame_landscape"));
     m_portrait = control<FrameBox>(QStringLiteral("Frame_portrait"));

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "jotter/penstate.h"
-#include "screens/screen.h"
+#include "screens/drawingscreen.h"
 
 #include <array>
 
@@ -13,7 +13,7 @@ class Label;
 // The Jotter: a scratch pad that floats beside a problems page. The pupil
 // draws freehand on the window itself; two frames, one for the wide layout
 // and one for the tall one, carry twin sets of buttons and palettes.
-class JotterPad : public Screen
+class JotterPad : public DrawingScreen
 {
     Q_OBJECT
 public:

@@ -6,10 +6,14 @@
 #include "common/numbertext.h"
 #include "problems/answercheck.h"
 #include "problems/fullscreenpointer.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/label.h"
 #include "screens/navigation.h"
+#include "screens/pictureview.h"
+#include "screens/playerbar.h"
 #include "screens/program.h"
 #include "screens/styling.h"
+#include "screens/textbox.h"
 
 #include <QTimer>
 
@@ -43,22 +47,11 @@ ProblemsPage::ProblemsPage(const QString &name, Program &program, Lesson lesson)
             &ProblemsPage::cmdexit_Click);
     m_answerBox->setKeyPressHook([this](int code) { return Text1_KeyPress(code); });
     connect(m_timer, &QTimer::timeout, this, &ProblemsPage::Timer1_Timer);
-    connect(m_bar, &PlayerBar::clicked, this, [this](PlayerBar::Button button) {
-        switch (button) {
-        case PlayerBar::Button::Play:
-            MMControl1_PlayClick();
-            break;
-        case PlayerBar::Button::Pause:
-            MMControl1_PauseClick();
-            break;
-        case PlayerBar::Button::StepBack:
-            MMControl1_BackClick();
-            break;
-        case PlayerBar::Button::StepForward:
-            MMControl1_StepClick();
-            break;
-        }
-    });
+    using Control = FramePlayer::Control;
+    connect(m_bar->button(Control::Play), &QToolButton::clicked, this, &ProblemsPage::MMControl1_PlayClick);
+    connect(m_bar->button(Control::Pause), &QToolButton::clicked, this, &ProblemsPage::MMControl1_PauseClick);
+    connect(m_bar->button(Control::StepBack), &QToolButton::clicked, this, &ProblemsPage::MMControl1_BackClick);
+    connect(m_bar->button(Control::StepForward), &QToolButton::clicked, this, &ProblemsPage::MMControl1_StepClick);
 
     coverWithPointer(control<Label>(lesson.fullScreenLabel), fullScreenPointer());
 }
@@ -185,9 +178,6 @@ void ProblemsPage::setTimerRunning(bool running)
 
 void ProblemsPage::followPlayer()
 {
-    using Control = FramePlayer::Control;
-    m_bar->setAvailable(PlayerBar::Button::Play, m_player.isAvailable(Control::Play));
-    m_bar->setAvailable(PlayerBar::Button::Pause, m_player.isAvailable(Control::Pause));
-    m_bar->setAvailable(PlayerBar::Button::StepBack, m_player.isAvailable(Control::StepBack));
-    m_bar->setAvailable(PlayerBar::Button::StepForward, m_player.isAvailable(Control::StepForward));
+    for (FramePlayer::Control control : PlayerBar::Buttons)
+        m_bar->setAvailable(control, m_player.isAvailable(control));
 }

@@ -4,10 +4,16 @@
 
 #include "common/twips.h"
 #include "screens/accessibility.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
 #include "screens/fonts.h"
+#include "screens/framebox.h"
+#include "screens/label.h"
+#include "screens/linecontrol.h"
+#include "screens/pictureview.h"
+#include "screens/playerbar.h"
 #include "screens/program.h"
 #include "screens/screenregistry.h"
+#include "screens/textbox.h"
 #include "screens/twipsgeometry.h"
 
 #include <QApplication>
@@ -57,8 +63,7 @@ Screen::Screen(const ScreenDefinition &definition, Program &program)
     for (const ControlDefinition &c : definition.controls)
         createControl(c);
     applyTabOrder();
-    updateSurfaceSize();
-    Accessibility::describeScreen(*this);
+    Accessibility::describeWindow(*this, definition);
 }
 
 Screen::~Screen() = default;
@@ -89,6 +94,7 @@ QObject *Screen::createControl(const ControlDefinition &d)
         label->setTransparent(d.transparent);
         label->setAlignment(d.alignment);
         label->setBordered(d.bordered);
+        label->setRole(d.role);
         widget = label;
         break;
     }
@@ -157,6 +163,7 @@ QObject *Screen::createControl(const ControlDefinition &d)
             widget->setFont(fontFor(d.font, widget->font()));
         widget->setEnabled(!d.disabled);
         widget->setVisible(!d.hidden);
+        Accessibility::describeControl(*widget, d);
     }
     made->setObjectName(objectNameFor(d.name, d.index));
 
@@ -187,7 +194,7 @@ void Screen::applyTabOrder()
     for (const ControlKey &key : std::as_const(order)) {
         QObject *object = m_controls.value(key);
         if (auto *bar = qobject_cast<PlayerBar *>(object)) {
-            for (PlayerBar::Button b : PlayerBar::Buttons)
+            for (FramePlayer::Control b : PlayerBar::Buttons)
                 chain.append(bar->button(b));
         } else {
             chain.append(static_cast<QWidget *>(object));
@@ -325,31 +332,6 @@ QColor Screen::foregroundColour() const
     return QApplication::palette().color(QPalette::WindowText);
 }
 
-void Screen::updateSurfaceSize()
-{
-    m_surface.resize(size(), devicePixelRatioF());
-}
-
-void Screen::clearDrawing()
-{
-    update(m_surface.clear());
-}
-
-void Screen::drawLine(QPointF fromTwips, QPointF toTwips, const QColor &colour, int widthPixels)
-{
-    update(m_surface.line(fromTwips, toTwips, colour, widthPixels));
-}
-
-void Screen::drawCircle(QPointF centreTwips, double radiusTwips, const QColor &colour)
-{
-    update(m_surface.circle(centreTwips, radiusTwips, colour));
-}
-
-void Screen::drawPoint(QPointF atTwips, const QColor &colour)
-{
-    update(m_surface.point(atTwips, colour));
-}
-
 void Screen::stopTimers()
 {
     const QList<QTimer *> timers = findChildren<QTimer *>();
@@ -371,17 +353,6 @@ void Screen::paintEvent(QPaintEvent *event)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QPoint(0, 0), m_backgroundPicture);
     }
-    // Only the exposed part of the drawing is copied, so the cost does not
-    // depend on how much has been drawn.
-    const qreal ratio = m_surface.devicePixelRatio();
-    const QRectF source(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio);
-    painter.drawImage(QRectF(area), m_surface.image(), source);
-}
-
-void Screen::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    updateSurfaceSize();
 }
 
 void Screen::showEvent(QShowEvent *event)
@@ -389,7 +360,6 @@ void Screen::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     // The frame is known only once the window is on screen.
     applyOuterSize();
-    updateSurfaceSize();
 }
 
 void Screen::closeEvent(QCloseEvent *event)

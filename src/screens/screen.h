@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
-#include "common/retainedsurface.h"
 #include "screens/screendefinition.h"
 
 #include <QHash>
@@ -74,14 +73,6 @@ public:
     // The colour drawing uses when it names none: the system's text colour.
     QColor foregroundColour() const;
 
-    // The client area as a drawing surface, in twips. What is drawn stays
-    // until cleared, also while the window is covered or not yet shown.
-    const RetainedSurface &drawing() const { return m_surface; }
-    void clearDrawing();
-    void drawLine(QPointF fromTwips, QPointF toTwips, const QColor &colour, int widthPixels = 1);
-    void drawCircle(QPointF centreTwips, double radiusTwips, const QColor &colour);
-    void drawPoint(QPointF atTwips, const QColor &colour);
-
     // Stops every timer of the screen; unloading calls it.
     void stopTimers();
 
@@ -94,7 +85,6 @@ protected:
     virtual void Form_MouseMove(Qt::MouseButtons buttons, QPoint twips);
 
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -116,7 +106,6 @@ private:
     void applyTabOrder();
     void applyOuterSize();
     QMargins frameMargins() const;
-    void updateSurfaceSize();
 
     const ScreenDefinition &m_definition;
     Program &m_program;
@@ -128,5 +117,4 @@ private:
     std::optional<QSize> m_outerTwips;
     QColor m_background;
     QImage m_backgroundPicture;
-    RetainedSurface m_surface;
 };

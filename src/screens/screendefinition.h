@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QKeySequence>
 #include <QList>
 #include <QPoint>
 #include <QRect>
@@ -15,6 +16,10 @@
 // rectangles are twips, relative to the parent's client area.
 
 enum class ControlKind { Label, CommandButton, TextBox, ImageBox, PictureBox, Frame, Line, Timer, PlayerBar };
+
+// What a label is to the pupil: words to read, or words that act when
+// clicked. One that acts is on the Tab path and Enter or Space presses it.
+enum class LabelRole { Text, Button, Link };
 
 struct FontSpec
 {
@@ -51,6 +56,11 @@ struct ControlDefinition
     bool disabled = false;
     int maxLength = 0; // text boxes; 0 is no limit
     int tabIndex = -1; // lower first; -1 after all numbered ones, in definition order
+    LabelRole role = LabelRole::Text;
+    // What assistive technology calls a control whose words do not say what it
+    // is (pictures, figures, number boxes); empty: its own words.
+    QString spokenName;
+    QKeySequence shortcutKey; // command buttons
 
     // Fluent setters, so a definition reads like a row of a table.
     ControlDefinition &at(int left, int top, int width, int height)
@@ -148,6 +158,26 @@ struct ControlDefinition
         tabIndex = position;
         return *this;
     }
+    ControlDefinition &actsAsButton()
+    {
+        role = LabelRole::Button;
+        return *this;
+    }
+    ControlDefinition &actsAsLink()
+    {
+        role = LabelRole::Link;
+        return *this;
+    }
+    ControlDefinition &accessibleName(const QString &value)
+    {
+        spokenName = value;
+        return *this;
+    }
+    ControlDefinition &shortcut(const QKeySequence &keys)
+    {
+        shortcutKey = keys;
+        return *this;
+    }
 };
 
 enum class WindowBorder { FixedSingle, FixedDialog };
@@ -161,6 +191,8 @@ struct ScreenDefinition
     QColor background;
     WindowBorder border = WindowBorder::FixedSingle;
     bool hasIcon = false; // a window icon of its own
+    QString spokenName;   // what assistive technology calls the window; empty: its caption
+    QString description;  // what the window is for, and what any drawing on it shows
     QList<ControlDefinition> controls;
 
     const ControlDefinition *find(const QString &controlName, int index = NoIndex) const;

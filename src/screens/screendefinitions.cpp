@@ -69,9 +69,20 @@ ControlDefinition playerBar(const QString &name)
 }
 
 // A lesson screen's picture button; its picture and final place come from styling.
-ControlDefinition pictureButton(const QString &name, int left, int top)
+// It has no words: the spoken name says what it does, and Alt and a letter presses it.
+ControlDefinition pictureButton(const QString &name, int left, int top, const QString &spoken, Qt::Key key)
 {
-    return button(name).at(left, top, 1650, 500).pictureFace();
+    return button(name).at(left, top, 1650, 500).pictureFace().accessibleName(spoken).shortcut(Qt::ALT | key);
+}
+
+ControlDefinition exitButton(const QString &name, int left, int top)
+{
+    return pictureButton(name, left, top, QStringLiteral("Exit"), Qt::Key_X);
+}
+
+ControlDefinition checkButton(int left, int top)
+{
+    return pictureButton(QStringLiteral("cmdcheckit"), left, top, QStringLiteral("Check my answer"), Qt::Key_C);
 }
 
 // Yellow text on the window, the usual lesson label.
@@ -88,7 +99,8 @@ ControlDefinition linkLabel(const QString &name, int index = NoIndex)
         .back(Colours::Blue)
         .withFont(Tahoma, 18, Bold)
         .centred()
-        .withBorder();
+        .withBorder()
+        .actsAsLink();
 }
 
 ControlDefinition fullScreenLabel(const QString &name, int left, int top)
@@ -107,6 +119,7 @@ ControlDefinition fullScreenLabel(const QString &name, int left, int top)
 ControlDefinition numberBox(int index, int left, int top, const QString &text)
 {
     return textBox(QStringLiteral("Text2"), index)
+        .accessibleName(index == 0 ? QStringLiteral("Number of edges") : QStringLiteral("Vertices skipped"))
         .at(left, top, 495, 495)
         .caption(text)
         .fore(Colours::Blue)
@@ -128,15 +141,17 @@ ScreenDefinition lessonScreen(const QString &name, const QString &caption)
 ScreenDefinition titleScreen()
 {
     ScreenDefinition s;
-    s.name = QStringLiteral("Titlefrm");
+    s.name = ScreenNames::Title;
     s.caption = QStringLiteral(" ");
+    s.spokenName = QStringLiteral("Vertexa 1 Demo");
+    s.description = QStringLiteral("Vertexa 1 Demo, title screen");
     s.clientSize = QSize(5460, 6570);
     s.position = QPoint(2640, 1260);
     s.background = Colours::Silver;
     s.hasIcon = true;
     const QString inFrame = QStringLiteral("Frame1");
     s.controls = {
-        frame(inFrame).at(0, -90, 5480, 6660).back(Colours::Silver),
+        frame(inFrame).at(0, -90, 5480, 6660).back(Colours::Silver).accessibleName(QStringLiteral("Title")),
         label(QStringLiteral("Label4"), 0)
             .in(inFrame)
             .at(60, 120, 5355, 735)
@@ -153,7 +168,10 @@ ScreenDefinition titleScreen()
             .seeThrough()
             .withFont(Times, 20.25, Bold)
             .centred(),
-        pictureBox(QStringLiteral("Picture1")).in(inFrame).at(300, 1320, 4800, 3600),
+        pictureBox(QStringLiteral("Picture1"))
+            .in(inFrame)
+            .at(300, 1320, 4800, 3600)
+            .accessibleName(QStringLiteral("Title animation")),
         label(QStringLiteral("Label3"))
             .in(inFrame)
             .at(480, 5370, 4455, 615)
@@ -188,12 +206,13 @@ ScreenDefinition titleScreen()
 ScreenDefinition topicMenu()
 {
     ScreenDefinition s;
-    s.name = QStringLiteral("intro0");
+    s.name = ScreenNames::Menu;
     s.caption = Publisher::Name;
+    s.description = QStringLiteral("Topic menu");
     s.clientSize = QSize(12120, 8655);
     s.background = Colours::LightBlue;
     s.controls = {
-        imageBox(QStringLiteral("Image2")).at(120, 120, 1500, 2085),
+        imageBox(QStringLiteral("Image2")).at(120, 120, 1500, 2085).accessibleName(QStringLiteral("Vertexa logo")),
         yellowLabel(QStringLiteral("Label1"))
             .at(1920, 120, 7980, 900)
             .caption(QStringLiteral("Vertexa 1 Demo"))
@@ -213,7 +232,8 @@ ScreenDefinition topicMenu()
             .withFont(Tahoma, 18, Bold)
             .startHidden()
             .centred()
-            .withBorder(),
+            .withBorder()
+            .actsAsButton(),
         yellowLabel(QStringLiteral("Label5"), 0)
             .at(6240, 2520, 5355, 495)
             .caption(QStringLiteral("Stellated Polygons"))
@@ -221,8 +241,9 @@ ScreenDefinition topicMenu()
             .withFont(Tahoma, 18, Bold)
             .startHidden()
             .centred()
-            .withBorder(),
-        pictureButton(QStringLiteral("Command1"), 9570, 7230),
+            .withBorder()
+            .actsAsButton(),
+        exitButton(QStringLiteral("Command1"), 9570, 7230),
         label(QStringLiteral("Label6"))
             .at(4440, 8040, 3315, 375)
             .caption(Publisher::WebAddress)
@@ -230,7 +251,8 @@ ScreenDefinition topicMenu()
             .back(Colours::Black)
             .withFont(Arial, 12, Bold)
             .centred()
-            .withBorder(),
+            .withBorder()
+            .actsAsLink(),
         yellowLabel(QStringLiteral("Label3"))
             .at(8040, 8145, 3600, 375)
             .caption(Publisher::Notice)
@@ -242,7 +264,8 @@ ScreenDefinition topicMenu()
 
 ScreenDefinition proofScreen()
 {
-    ScreenDefinition s = lessonScreen(QStringLiteral("triproof"), QStringLiteral("The Angles of a Triangle"));
+    ScreenDefinition s = lessonScreen(ScreenNames::Proof, QStringLiteral("The Angles of a Triangle"));
+    s.description = QStringLiteral("A proof that the angles of a triangle add up to 180 degrees");
     const QString lines = QStringLiteral("Line1");
     const QString letters = QStringLiteral("Label4");
     // Listed bottom to top: the black lines lie under the yellow sides, and
@@ -257,11 +280,38 @@ ScreenDefinition proofScreen()
             .at(1920, 1680, 8175, 1335)
             .caption(QStringLiteral("The angles of the triangle below are labelled R, P and Q."))
             .withFont(Tahoma, 15.75),
-        line(lines, 3).from(1800, 6240).to(9840, 6240).fore(Colours::Black).width(3).startHidden(),
-        line(lines, 4).from(1800, 3240).to(9840, 3240).fore(Colours::Black).width(3).startHidden(),
-        line(lines, 0).from(2760, 6240).to(8520, 6240).fore(Colours::Yellow).width(3),
-        line(lines, 1).from(2760, 6240).to(6480, 3240).fore(Colours::Yellow).width(3),
-        line(lines, 2).from(6480, 3240).to(8520, 6240).fore(Colours::Yellow).width(3),
+        line(lines, 3)
+            .from(1800, 6240)
+            .to(9840, 6240)
+            .fore(Colours::Black)
+            .width(3)
+            .startHidden()
+            .accessibleName(QStringLiteral("The base extended")),
+        line(lines, 4)
+            .from(1800, 3240)
+            .to(9840, 3240)
+            .fore(Colours::Black)
+            .width(3)
+            .startHidden()
+            .accessibleName(QStringLiteral("Parallel to the base through the apex")),
+        line(lines, 0)
+            .from(2760, 6240)
+            .to(8520, 6240)
+            .fore(Colours::Yellow)
+            .width(3)
+            .accessibleName(QStringLiteral("Base of the triangle")),
+        line(lines, 1)
+            .from(2760, 6240)
+            .to(6480, 3240)
+            .fore(Colours::Yellow)
+            .width(3)
+            .accessibleName(QStringLiteral("Left side of the triangle")),
+        line(lines, 2)
+            .from(6480, 3240)
+            .to(8520, 6240)
+            .fore(Colours::Yellow)
+            .width(3)
+            .accessibleName(QStringLiteral("Right side of the triangle")),
         yellowLabel(letters, 0).at(6360, 3480, 180, 285).caption(QStringLiteral("R")).withFont(Tahoma, 12, Bold),
         yellowLabel(letters, 1).at(3360, 5880, 165, 285).caption(QStringLiteral("P")).withFont(Tahoma, 12, Bold),
         label(letters, 2)
@@ -279,53 +329,70 @@ ScreenDefinition proofScreen()
             .seeThrough()
             .withFont(Tahoma, 12, Bold)
             .startHidden(),
-        linkLabel(QStringLiteral("Label5")).at(5160, 6720, 1995, 495).caption(QStringLiteral("Next Step")),
+        linkLabel(QStringLiteral("Label5"))
+            .at(5160, 6720, 1995, 495)
+            .caption(QStringLiteral("Next Step"))
+            .actsAsButton(),
         linkLabel(QStringLiteral("Label2")).at(4560, 7920, 3315, 495).caption(QStringLiteral("Problems Page")),
-        pictureButton(QStringLiteral("cmdexit"), 10275, 1125),
+        exitButton(QStringLiteral("cmdexit"), 10275, 1125),
         timer(QStringLiteral("Timer1")).every(50).startDisabled(),
     };
     return s;
+}
+
+// Where the pupil types the answer of a problems page.
+ControlDefinition answerBox()
+{
+    return textBox(QStringLiteral("Text1")).centred().accessibleName(QStringLiteral("Your answer"));
 }
 
 // The controls both problems pages share, at their common places.
 QList<ControlDefinition> problemsPageButtons(const ControlDefinition &checkButton)
 {
     return {
-        pictureButton(QStringLiteral("cmdgo"), 10275, 60),
-        pictureButton(QStringLiteral("cmdsoln"), 10350, 600),
-        pictureButton(QStringLiteral("cmdexit"), 10275, 1125),
+        pictureButton(QStringLiteral("cmdgo"), 10275, 60, QStringLiteral("Next question"), Qt::Key_N),
+        pictureButton(QStringLiteral("cmdsoln"), 10350, 600, QStringLiteral("Show the answer"), Qt::Key_A),
+        exitButton(QStringLiteral("cmdexit"), 10275, 1125),
         checkButton,
-        pictureButton(QStringLiteral("cmdjotter"), 0, 7755),
+        pictureButton(QStringLiteral("cmdjotter"), 0, 7755, QStringLiteral("Open the Jotter"), Qt::Key_J),
         timer(QStringLiteral("Timer1")).every(50).startDisabled(),
     };
 }
 
 ScreenDefinition trianglePage()
 {
-    ScreenDefinition s = lessonScreen(QStringLiteral("angtri"), QStringLiteral("The Angles of a Triangle"));
+    ScreenDefinition s = lessonScreen(ScreenNames::TriangleProblems, QStringLiteral("The Angles of a Triangle"));
+    s.description = QStringLiteral("Problems on the angles of a triangle");
     s.controls = {
-        imageBox(QStringLiteral("Image2")).at(6840, 240, 4860, 3660),
+        imageBox(QStringLiteral("Image2"))
+            .at(6840, 240, 4860, 3660)
+            .accessibleName(QStringLiteral("Triangle animation")),
         yellowLabel(QStringLiteral("Label1"))
             .at(360, 5160, 6855, 2415)
             .caption(QStringLiteral("Label1"))
             .withFont(Tahoma, 24),
-        textBox(QStringLiteral("Text1")).at(7680, 5280, 1695, 1275).withFont(Tahoma, 48).centred().tabAt(1),
+        answerBox().at(7680, 5280, 1695, 1275).withFont(Tahoma, 48).tabAt(1),
         yellowLabel(QStringLiteral("Label4"))
             .at(2760, 7560, 6495, 1095)
             .caption(QStringLiteral("Correct to two decimal places:"))
             .withFont(Tahoma, 36)
             .startHidden()
             .centred(),
-        playerBar(QStringLiteral("MMControl1")).at(7680, 3960, 1590, 330).tabAt(2),
+        playerBar(QStringLiteral("MMControl1"))
+            .accessibleName(QStringLiteral("Animation controls"))
+            .at(7680, 3960, 1590, 330)
+            .tabAt(2),
         fullScreenLabel(QStringLiteral("Label2"), 9360, 3960),
     };
-    s.controls += problemsPageButtons(pictureButton(QStringLiteral("cmdcheckit"), 10200, 4440).tabAt(0));
+    s.controls += problemsPageButtons(checkButton(10200, 4440).tabAt(0));
     return s;
 }
 
 ScreenDefinition explorer()
 {
-    ScreenDefinition s = lessonScreen(QStringLiteral("star2"), QStringLiteral("Stellated Polygons"));
+    ScreenDefinition s = lessonScreen(ScreenNames::Explorer, QStringLiteral("Stellated Polygons"));
+    s.description =
+        QStringLiteral("Draws the star polygon with the number of edges and the vertices skipped typed below");
     s.controls = {
         yellowLabel(QStringLiteral("Label1"))
             .at(240, 240, 11535, 2175)
@@ -351,7 +418,7 @@ ScreenDefinition explorer()
             .withFont(Tahoma, 12),
         numberBox(1, 4920, 4920, QStringLiteral("2")).tabAt(2),
         linkLabel(QStringLiteral("Label2"), 0).at(4560, 7920, 3315, 495).caption(QStringLiteral("Problems Page")),
-        pictureButton(QStringLiteral("cmdexit"), 10275, 1125).tabAt(0),
+        exitButton(QStringLiteral("cmdexit"), 10275, 1125).tabAt(0),
         timer(QStringLiteral("Timer1")).every(50).startDisabled(),
     };
     return s;
@@ -359,9 +426,12 @@ ScreenDefinition explorer()
 
 ScreenDefinition stellatedPage()
 {
-    ScreenDefinition s = lessonScreen(QStringLiteral("star"), QStringLiteral("Stellated Polygons"));
+    ScreenDefinition s = lessonScreen(ScreenNames::StellatedProblems, QStringLiteral("Stellated Polygons"));
+    s.description = QStringLiteral("Problems on stellated polygons");
     s.controls = {
-        imageBox(QStringLiteral("Image2")).at(6960, 120, 4860, 3660),
+        imageBox(QStringLiteral("Image2"))
+            .at(6960, 120, 4860, 3660)
+            .accessibleName(QStringLiteral("Stellated polygon animation")),
         yellowLabel(QStringLiteral("Label5"), 0)
             .at(4800, 240, 1935, 375)
             .caption(QStringLiteral("Number of edges"))
@@ -378,26 +448,30 @@ ScreenDefinition stellatedPage()
             .at(360, 4800, 8895, 3015)
             .caption(QStringLiteral("Label1"))
             .withFont(Tahoma, 20.25),
-        textBox(QStringLiteral("Text1")).at(9480, 5040, 1695, 735).withFont(Tahoma, 24).centred().tabAt(0),
+        answerBox().at(9480, 5040, 1695, 735).withFont(Tahoma, 24).tabAt(0),
         yellowLabel(QStringLiteral("Label4"))
             .at(2760, 7800, 6495, 975)
             .caption(QStringLiteral("Correct to two decimal places:"))
             .withFont(Tahoma, 27.75)
             .startHidden()
             .centred(),
-        playerBar(QStringLiteral("MMControl1")).at(7800, 3840, 1590, 330).tabAt(1),
+        playerBar(QStringLiteral("MMControl1"))
+            .accessibleName(QStringLiteral("Animation controls"))
+            .at(7800, 3840, 1590, 330)
+            .tabAt(1),
         fullScreenLabel(QStringLiteral("Label3"), 9480, 3840),
     };
     // The check button stays hidden: Enter in the answer box checks instead.
-    s.controls += problemsPageButtons(pictureButton(QStringLiteral("cmdcheckit"), 10245, 3825).startHidden());
+    s.controls += problemsPageButtons(checkButton(10245, 3825).startHidden());
     return s;
 }
 
 ScreenDefinition jotter()
 {
     ScreenDefinition s;
-    s.name = QStringLiteral("notepad");
+    s.name = ScreenNames::Jotter;
     s.caption = QStringLiteral("Jotter");
+    s.description = QStringLiteral("Drawing pad: draw with the left mouse button held down");
     s.clientSize = QSize(9915, 3660);
     s.position = QPoint(150, 540);
     s.border = WindowBorder::FixedDialog;
@@ -421,8 +495,8 @@ ScreenDefinition jotter()
     };
     const QColor exitFace(255, 224, 192), writeFace(255, 255, 192), eraseFace(192, 192, 0), clearFace(255, 192, 128);
     s.controls = {
-        frame(landscape).at(0, 2910, 9920, 750),
-        frame(portrait).at(3165, 0, 1035, 5250).startHidden(),
+        frame(landscape).at(0, 2910, 9920, 750).accessibleName(QStringLiteral("Pen and colours")),
+        frame(portrait).at(3165, 0, 1035, 5250).startHidden().accessibleName(QStringLiteral("Pen and colours")),
         padButton(QStringLiteral("Command1"), landscape, 60, 180, 930, QStringLiteral("Exit"), exitFace),
         padButton(QStringLiteral("Command2"), landscape, 1120, 180, 930, QStringLiteral("Write"), writeFace),
         padButton(QStringLiteral("Command5"), landscape, 2180, 180, 930, QStringLiteral("Erase"), eraseFace),
@@ -434,12 +508,19 @@ ScreenDefinition jotter()
         padButton(QStringLiteral("Command7"), portrait, 60, 1755, 930, QStringLiteral("Clear"), clearFace),
         padButton(QStringLiteral("Command4"), portrait, 60, 2280, 930, QStringLiteral("Flip"), Colours::LightBlue),
     };
-    // The swatches; the pad lays out elements 1 to 15 and colours them all at load.
+    // The swatches pick the pen's colour; the pad lays out elements 1 to 15,
+    // and colours and names them all at load.
     for (int i = 0; i < 16; ++i) {
-        s.controls.append(
-            label(QStringLiteral("Label1"), i).in(landscape).at(5010, 285, 240, 240).back(Colours::Yellow));
-        s.controls.append(
-            label(QStringLiteral("Label11"), i).in(portrait).at(180, 2820, 240, 240).back(Colours::Yellow));
+        s.controls.append(label(QStringLiteral("Label1"), i)
+                              .in(landscape)
+                              .at(5010, 285, 240, 240)
+                              .back(Colours::Yellow)
+                              .actsAsButton());
+        s.controls.append(label(QStringLiteral("Label11"), i)
+                              .in(portrait)
+                              .at(180, 2820, 240, 240)
+                              .back(Colours::Yellow)
+                              .actsAsButton());
     }
     return s;
 }

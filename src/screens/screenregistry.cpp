@@ -71,7 +71,6 @@ void ScreenRegistry::unload(const QString &name)
         return;
     m_loaded.remove(name);
     dispose(target);
-    Q_EMIT screenUnloaded(name);
     if (loadedNames().isEmpty() && !m_ended)
         Q_EMIT lastScreenUnloaded();
 }

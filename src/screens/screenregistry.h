@@ -52,7 +52,6 @@ public:
 
 Q_SIGNALS:
     void screenLoaded(const QString &name);
-    void screenUnloaded(const QString &name);
     // No screen is left: the program has nothing more to do.
     void lastScreenUnloaded();
     void endRequested();

@@ -4,8 +4,8 @@
 
 #include "common/colourtable.h"
 #include "common/picturenames.h"
-#include "screens/accessibility.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/pictureview.h"
 #include "screens/screen.h"
 #include "screens/twipsgeometry.h"
 
@@ -137,7 +137,6 @@ void setupscreen(Screen &screen)
         if (CommandButton *target = button(screen, face.button))
             target->setPicture(screen.loadPicture(face.picture));
     }
-    Accessibility::describePictureButtons(screen);
 
     for (const PlacementStep &step : Placement)
         place(screen, step);

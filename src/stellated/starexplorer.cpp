@@ -5,17 +5,19 @@
 #include "common/colourtable.h"
 #include "common/keycodes.h"
 #include "common/leadingnumber.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/label.h"
 #include "screens/navigation.h"
 #include "screens/program.h"
 #include "screens/styling.h"
+#include "screens/textbox.h"
 #include "stellated/explorerrules.h"
 #include "stellated/starpolygon.h"
 
 #include <QKeyEvent>
 
 StarExplorer::StarExplorer(Program &program)
-    : Screen(screenDefinition(ScreenNames::Explorer), program)
+    : DrawingScreen(screenDefinition(ScreenNames::Explorer), program)
 {
     for (int index = 0; index < 2; ++index) {
         TextBox *box = control<TextBox>(QStringLiteral("Text2"), index);

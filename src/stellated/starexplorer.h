@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
-#include "screens/screen.h"
+#include "screens/drawingscreen.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ class TextBox;
 // number of edges in Text2(0) and the step in Text2(1). The figure lies on
 // the window's own retained drawing, so it is there when the page is first
 // shown and survives being covered.
-class StarExplorer : public Screen
+class StarExplorer : public DrawingScreen
 {
     Q_OBJECT
 public:

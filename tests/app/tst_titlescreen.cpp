@@ -4,7 +4,7 @@
 #include "common/colourtable.h"
 #include "common/picturenames.h"
 #include "problems/framesequence.h"
-#include "screens/controls.h"
+#include "screens/pictureview.h"
 #include "support/testprogram.h"
 
 #include <QScreen>

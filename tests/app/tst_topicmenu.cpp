@@ -4,7 +4,9 @@
 
 #include "common/colourtable.h"
 #include "common/picturenames.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/label.h"
+#include "screens/pictureview.h"
 #include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
 
@@ -149,26 +151,37 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("opens"); // the lesson, or empty where the menu stays
-        QTest::newRow("The Angles of a Triangle") << "Label2(0)" << ScreenNames::Proof;
-        QTest::newRow("Stellated Polygons") << "Label5(0)" << ScreenNames::Explorer;
-        QTest::newRow("greyed left entry") << "Label2(3)" << QString();
-        QTest::newRow("greyed right entry") << "Label5(5)" << QString();
-        QTest::newRow("web link") << "Label6" << QString(); // opens the address, nothing more
+        QTest::addColumn<bool>("twice");    // a double-click: still one action
+        QTest::newRow("The Angles of a Triangle") << "Label2(0)" << ScreenNames::Proof << false;
+        QTest::newRow("Stellated Polygons") << "Label5(0)" << ScreenNames::Explorer << false;
+        QTest::newRow("greyed left entry") << "Label2(3)" << QString() << false;
+        QTest::newRow("greyed right entry") << "Label5(5)" << QString() << false;
+        QTest::newRow("web link") << "Label6" << QString() << false; // opens the address, nothing more
+        QTest::newRow("Stellated Polygons, double-click") << "Label5(0)" << ScreenNames::Explorer << true;
+        QTest::newRow("web link, double-click") << "Label6" << QString() << true;
     }
     void clicks()
     {
         QFETCH(QString, target);
         QFETCH(QString, opens);
+        QFETCH(bool, twice);
         TopicMenu *first = openMenu();
         QVERIFY(first);
         const QImage firstShot = first->grab().toImage();
         QCOMPARE(first->childAt(pointFor(first, target)), labelNamed(first, target));
-        QVERIFY(opens.isEmpty() ||
+        QVERIFY(opens.isEmpty() || twice ||
                 labelNamed(first, target)->text() == QTest::currentDataTag()); // a topic reads as its lesson
         moveTo(target);
         QCOMPARE(lit(first).isEmpty(), opens.isEmpty()); // only a topic lights up
-        QTest::mouseClick(first->windowHandle(), Qt::LeftButton, {}, pointFor(first, target));
+        Label *label = labelNamed(first, target);
+        QSignalSpy clicks(label, &Label::clicked);
+        const bool enabled = label->isEnabled();
+        if (twice)
+            QTest::mouseDClick(first->windowHandle(), Qt::LeftButton, {}, pointFor(first, target));
+        else
+            QTest::mouseClick(first->windowHandle(), Qt::LeftButton, {}, pointFor(first, target));
         TestProgram::settle();
+        QCOMPARE(clicks.size(), enabled ? 1 : 0);
         QCOMPARE(m_program->openedUrls(), target == u"Label6" ? QList<QUrl>{QUrl(Publisher::WebUrl)} : QList<QUrl>{});
         QCOMPARE(m_program->screens().loadedNames(), QStringList{opens.isEmpty() ? ScreenNames::Menu : opens});
         if (opens.isEmpty()) { // the menu stays, the same window, as it was

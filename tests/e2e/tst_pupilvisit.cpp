@@ -4,7 +4,10 @@
 #include "common/randomsource.h"
 #include "problems/problemspage.h"
 #include "pupil.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/label.h"
+#include "screens/pictureview.h"
+#include "screens/textbox.h"
 
 #include <QTemporaryDir>
 

@@ -5,7 +5,9 @@
 #include "common/numbertext.h"
 #include "common/randomsource.h"
 #include "pupil.h"
-#include "screens/controls.h"
+#include "screens/label.h"
+#include "screens/linecontrol.h"
+#include "screens/textbox.h"
 
 #include <QClipboard>
 #include <QKeySequence>

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/colourtable.h"
 #include "jotter/jotterpad.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/framebox.h"
+#include "screens/label.h"
 #include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
 

@@ -4,7 +4,11 @@
 // widgets in tst_problemrules, and the question sets in their own folders.
 #include "common/programvalues.h"
 #include "problems/problemspage.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/label.h"
+#include "screens/pictureview.h"
+#include "screens/playerbar.h"
+#include "screens/textbox.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -12,7 +16,7 @@
 #include <QTimer>
 
 using namespace ScreenNames;
-using Button = PlayerBar::Button;
+using Button = FramePlayer::Control;
 
 namespace {
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/label.h"
 #include "screens/screen.h"
+#include "screens/textbox.h"
 #include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
 

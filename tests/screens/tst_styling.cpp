@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/colourtable.h"
 #include "common/picturenames.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
 #include "screens/screen.h"
 #include "screens/twipsgeometry.h"
 #include "support/testprogram.h"

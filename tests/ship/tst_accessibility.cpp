@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/colourtable.h"
 #include "screens/accessibility.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/label.h"
 #include "screens/screen.h"
 #include "support/testprogram.h"
 
@@ -22,6 +23,7 @@ private Q_SLOTS:
     void pictureButtonsAnswerTheirShortcuts_data();
     void pictureButtonsAnswerTheirShortcuts();
     void swatchesAreNamedByTheirColour();
+    void listeningDoesNotMakeAButton();
     void keyboardOnlyTour();
 
 private:
@@ -162,6 +164,17 @@ void TestAccessibility::swatchesAreNamedByTheirColour()
             QCOMPARE(nameOf(swatch), Accessibility::colourName(colour));
         }
     }
+}
+
+// Whether words act is their definition's to say, not whoever listens for clicks.
+void TestAccessibility::listeningDoesNotMakeAButton()
+{
+    Screen *proof = m_program->open(ScreenNames::Proof);
+    auto *text = proof->control<Label>(QStringLiteral("Label3"));
+    connect(text, &Label::clicked, this, [] { });
+    QVERIFY(!(text->focusPolicy() & Qt::TabFocus));
+    QCOMPARE(faceOf(text)->role(), QAccessible::StaticText);
+    QCOMPARE(faceOf(proof->control<Label>(QStringLiteral("Label2")))->role(), QAccessible::Link);
 }
 
 // The way through every screen that the README gives, without a mouse: each

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/twips.h"
-#include "screens/controls.h"
+#include "screens/commandbutton.h"
+#include "screens/drawingscreen.h"
+#include "screens/label.h"
+#include "screens/pictureview.h"
 #include "screens/screen.h"
 #include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
@@ -164,7 +167,7 @@ void TestHighDpi::drawingsAreAtDeviceResolution()
             sendMouse(shown, QEvent::MouseButtonRelease, {600, top}, Qt::LeftButton, Qt::NoButton);
         }
     }
-    const RetainedSurface &drawing = shown->drawing();
+    const RetainedSurface &drawing = qobject_cast<DrawingScreen *>(shown)->drawing();
     QVERIFY(!drawing.isBlank());
     QCOMPARE(drawing.devicePixelRatio(), displayRatio());
     QCOMPARE(drawing.image().size(), (QSizeF(shown->size()) * displayRatio()).toSize());

@@ -4,7 +4,7 @@
 
 #include "common/colourtable.h"
 #include "common/twips.h"
-#include "screens/controls.h"
+#include "screens/label.h"
 #include "support/testprogram.h"
 
 #include <QtTest>
@@ -54,6 +54,17 @@ bool showsColour(const QImage &shot, const QWidget *control, const QColor &colou
             return true;
     }
     return false;
+}
+
+// How many pixels of the focus ring's left edge (two pixels in, where no text
+// reaches) show the label's text colour.
+int ringPixels(Label *label)
+{
+    const QImage shot = label->grab().toImage();
+    int count = 0;
+    for (int y = 2; y < shot.height() - 2; ++y)
+        count += sameColour(shot.pixelColor(2, y), label->foreColour(), 16);
+    return count;
 }
 
 ProofScreen *openProof(TestProgram &program)
@@ -130,6 +141,40 @@ private Q_SLOTS:
         QCOMPARE(textOf(proof, "Label3"), QString::fromUtf8(Texts[0]));
         clickOn(proof, "Label5");
         QCOMPARE(textOf(proof, "Label3"), QString::fromUtf8(Texts[1]));
+    }
+
+    // A double-click is one click and a label has no double-click of its own:
+    // one step. The ring shows only where the keyboard brought the focus.
+    void mouseAndKeyboardOnTheLinks()
+    {
+        TestProgram program;
+        ProofScreen *proof = openProof(program);
+        QVERIFY(proof);
+        auto *step = proof->control<Label>(QStringLiteral("Label5"));
+        QVERIFY(step->hasFocus()); // given by the window coming up, not by the keyboard
+        QCOMPARE(ringPixels(step), 0);
+        // A single line of one colour all round.
+        const QImage shot = step->grab().toImage();
+        const int w = shot.width(), h = shot.height();
+        for (int i = 0; i < 2 * (w + h); ++i) {
+            const QPoint at = i < w           ? QPoint(i, 0)
+                              : i < 2 * w     ? QPoint(i - w, h - 1)
+                              : i < 2 * w + h ? QPoint(0, i - 2 * w)
+                                              : QPoint(w - 1, i - 2 * w - h);
+            QCOMPARE(std::pair(at, shot.pixelColor(at)), std::pair(at, QColor(Qt::black)));
+        }
+
+        QTest::mouseDClick(proof->windowHandle(), Qt::LeftButton, {}, centreOf(proof, "Label5"));
+        QCOMPARE(proof->proofstep, qint16(1));
+        QCOMPARE(ringPixels(step), 0);
+
+        QTest::keyClick(proof, Qt::Key_Tab);
+        auto *link = proof->control<Label>(QStringLiteral("Label2"));
+        QVERIFY(link->hasFocus());
+        QVERIFY(ringPixels(link) > 0);
+        QTest::keyClick(link, Qt::Key_Backtab);
+        QVERIFY(ringPixels(step) > 0);
+        QCOMPARE(ringPixels(link), 0);
     }
 };
 

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#pragma once
+
+#include "common/retainedsurface.h"
+#include "screens/screen.h"
+
+// A screen that draws on its own client area: the star explorer and the
+// Jotter. What is drawn is kept in a surface of the window's size, so it
+// stays until cleared, also while the window is covered or not yet shown.
+class DrawingScreen : public Screen
+{
+    Q_OBJECT
+public:
+    DrawingScreen(const ScreenDefinition &definition, Program &program);
+
+    // The client area as a drawing surface, in twips.
+    const RetainedSurface &drawing() const { return m_surface; }
+    void clearDrawing();
+    void drawLine(QPointF fromTwips, QPointF toTwips, const QColor &colour, int widthPixels = 1);
+    void drawCircle(QPointF centreTwips, double radiusTwips, const QColor &colour);
+    void drawPoint(QPointF atTwips, const QColor &colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void updateSurfaceSize();
+
+    RetainedSurface m_surface;
+};

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#pragma once
+
+#include <QWidget>
+
+// A straight line between two points in twips of its parent. It takes no
+// mouse input, so whatever lies beneath still gets the clicks.
+class LineControl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit LineControl(QWidget *parent = nullptr);
+
+    QPoint from() const { return m_from; }
+    QPoint to() const { return m_to; }
+    void setEnds(const QPoint &fromTwips, const QPoint &toTwips);
+    QColor colour() const { return m_colour; }
+    void setColour(const QColor &colour);
+    int lineWidth() const { return m_width; }
+    void setLineWidth(int pixels);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void place();
+
+    QPoint m_from, m_to;
+    QColor m_colour = Qt::black;
+    int m_width = 1;
+};
