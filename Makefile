@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Vertexa developers
 # Vertexa: `make run` starts the program, `make test` runs every test,
 # `make package` builds the Debian package in the build folder.
 SHELL := /bin/bash
@@ -11,7 +13,7 @@ CMAKE_FLAGS ?=
 
 PACKAGES = cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libqt6gui6 libgif-dev \
            xvfb xauth fonts-liberation2 fonts-dejavu-core fonts-wine libgl-dev \
-           dpkg-dev file desktop-file-utils appstream xdotool x11-apps
+           dpkg-dev file desktop-file-utils appstream xdotool x11-apps lintian
 
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 

@@ -7,6 +7,8 @@
 #   share/icons/hicolor/<n>x<n>/apps/<id>.png
 #   share/applications/<id>.desktop
 #   share/metainfo/<id>.metainfo.xml
+#   share/doc/vertexa/copyright, changelog.gz
+#   share/man/man1/vertexa.1.gz
 include(GNUInstallDirs)
 
 set(VERTEXA_APP_ID org.example.Vertexa)
@@ -19,6 +21,13 @@ set(VERTEXA_ICON_SIZES 32 48 128 256)
 # Qt comes from the system: no run path to set.
 set_target_properties(vertexa PROPERTIES INSTALL_RPATH "")
 install(TARGETS vertexa RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A stripping install (CPack's) also drops the compiler's notes, as dh_strip
+# does for Debian's own packages.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP AND NOT \"${CMAKE_OBJCOPY}\" STREQUAL \"\")
+        execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/vertexa\" COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
 
 # The picture generator writes these folders during the build; OPTIONAL keeps
 # an install from a tree that has none of them working.
@@ -36,6 +45,24 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/${VERTEXA_APP_ID}.desktop DESTINAT
 configure_file(${PROJECT_SOURCE_DIR}/packaging/${VERTEXA_APP_ID}.metainfo.xml
     ${PROJECT_BINARY_DIR}/packaging/${VERTEXA_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/${VERTEXA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The licence and change history where Debian keeps them, and the manual page
+# (section 1: a program in bin for any user, not a game in games). gzip -n
+# keeps the build time out of the files, so a rebuild gives the same package.
+find_program(VERTEXA_GZIP gzip REQUIRED)
+set(VERTEXA_GZIPPED ${PROJECT_BINARY_DIR}/packaging/changelog.gz ${PROJECT_BINARY_DIR}/packaging/vertexa.1.gz)
+foreach(gzipped IN LISTS VERTEXA_GZIPPED)
+    get_filename_component(name ${gzipped} NAME_WLE)
+    add_custom_command(OUTPUT ${gzipped}
+        COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/${name} ${PROJECT_BINARY_DIR}/packaging/${name}
+        COMMAND ${VERTEXA_GZIP} -9 -n -f ${PROJECT_BINARY_DIR}/packaging/${name}
+        DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${name}
+        COMMENT "Compressing ${name}" VERBATIM)
+endforeach()
+add_custom_target(vertexa_docs ALL DEPENDS ${VERTEXA_GZIPPED})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vertexa)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/vertexa.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # Debian package. dpkg-shlibdeps finds the libraries the program links; what
 # Qt loads at run time it cannot see: the platform plugins (xcb, wayland) and

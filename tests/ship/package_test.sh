@@ -4,8 +4,8 @@
 #
 # package_test.sh <cpack> <build dir> <installedpictures>
 # Builds the Debian package from the build tree, unpacks it into a scratch
-# root, validates its desktop integration files and starts the unpacked
-# program headless.
+# root, checks it with lintian (no error, no warning), validates its desktop
+# integration files and starts the unpacked program headless.
 set -euo pipefail
 cpack=$1 build=$2 checker=$3
 app_id=org.example.Vertexa
@@ -29,11 +29,26 @@ for needed in libqt6gui6 fonts-liberation2 fonts-dejavu-core libqt6widgets6; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 
+# Debian's own checks: copyright, changelog, manual page, hardening, file
+# placement. Errors, warnings and hardening tags fail; other tags are printed.
+command -v lintian >/dev/null || fail "lintian is not installed (make deps)"
+status=0
+lintian --fail-on error,warning --display-level '>=pedantic' --tag-display-limit 0 "$deb" \
+    >"$scratch/lintian.log" 2>&1 || status=$?
+cat "$scratch/lintian.log"
+[ "$status" -eq 0 ] || fail "lintian found errors or warnings, or did not run (status $status)"
+# Lintian rates a lost -z now or unfortified calls only as info: fail on those too.
+! grep -q ' hardening-' "$scratch/lintian.log" || fail "the program is not fully hardened"
+
 root=$scratch/root
 dpkg -x "$deb" "$root"
 bin=$root/usr/bin
 share=$root/usr/share
 [ -x "$bin/vertexa" ] || fail "no executable in usr/bin"
+
+# The newest changelog entry is this version, so the history is kept up.
+version=$(gzip -dc "$share/doc/vertexa/changelog.gz" | sed -n '1s/^vertexa (\([^)]*\)).*/\1/p')
+[ "$version" = "$(field Version)" ] || fail "changelog starts at '$version', the package is $(field Version)"
 
 desktop=$share/applications/$app_id.desktop
 metainfo=$share/metainfo/$app_id.metainfo.xml

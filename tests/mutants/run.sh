@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Vertexa developers
+#
+# Planted faults: how many of them the test suite catches.
+#
+#   tests/mutants/run.sh [LIST] [ID...]
+#
+# LIST (default tests/mutants/mutants.txt) holds one fault a line, four fields
+# separated by tabs: an id, a file relative to the tree, a perl expression that
+# `perl -0pi -e` applies to the file (it must change it), and what the fault
+# breaks. Lines starting with '#' are comments. With IDs, only those run.
+#
+# The tree is copied to a scratch folder with a build folder of its own
+# (MUTANTS_DIR, default /tmp/vertexa-mutants), so an interrupted run leaves the
+# working tree untouched. For each fault: apply it, rebuild incrementally, run
+# the suite until its first failure, put the file back. A fault in the picture
+# generator also empties the generated picture folders first, or a file the
+# faulty generator no longer writes would survive from the build before.
+# Prints one line per fault and the score; exits 0 unless the unchanged tree
+# fails to build or to pass.
+set -u -o pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+list=${1:-$top/tests/mutants/mutants.txt}
+[ $# -gt 0 ] && shift
+[ -f "$list" ] || list=$top/$list
+want=" $* "
+scratch=${MUTANTS_DIR:-/tmp/vertexa-mutants}
+tree=$scratch/tree
+build=$tree/build
+logs=$scratch/logs
+mkdir -p "$tree" "$logs"
+
+# The tree as it is now, committed or not, without build folders.
+find "$tree" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
+(cd "$top" && git ls-files -z --cached --others --exclude-standard | xargs -0 -r ls -d 2>/dev/null | tar -cf - -T -) |
+    tar -xf - -C "$tree"
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >"$logs/configure.log" 2>&1 ||
+    { echo "the tree does not configure: $logs/configure.log"; exit 2; }
+
+suite() { ctest --test-dir "$build" -j2 --stop-on-failure --timeout 300 >"$1" 2>&1; }
+fresh_pictures() {
+    rm -f "$build/tools/pictures.stamp"
+    find "$build/program" -mindepth 1 -maxdepth 1 -type d -exec rm -rf {} +
+}
+
+fresh_pictures
+cmake --build "$build" >"$logs/base-build.log" 2>&1 || { echo "the tree does not build: $logs/base-build.log"; exit 2; }
+suite "$logs/base-test.log" || { echo "the unchanged suite fails: $logs/base-test.log"; exit 2; }
+
+killed=0 survived=0 tried=0
+survivors=()
+while IFS=$'\t' read -r id file expr what; do
+    case "$id" in '' | \#*) continue ;; esac
+    [ "$want" = "  " ] || [[ "$want" == *" $id "* ]] || continue
+    target=$tree/$file
+    if [ ! -f "$target" ]; then
+        echo "$id NOAPPLY (no file $file)"
+        continue
+    fi
+    cp -p "$target" "$logs/original"
+    perl -0pi -e "$expr" "$target"
+    if cmp -s "$target" "$logs/original"; then
+        echo "$id NOAPPLY ($what)"
+        cp -p "$logs/original" "$target"
+        continue
+    fi
+    touch "$target"
+    [[ "$file" == tools/* ]] && fresh_pictures
+    if ! cmake --build "$build" >"$logs/$id-build.log" 2>&1; then
+        echo "$id NOCOMPILE ($what)"
+    else
+        tried=$((tried + 1))
+        start=$(date +%s)
+        if suite "$logs/$id-test.log"; then
+            survived=$((survived + 1))
+            survivors+=("$id")
+            echo "$id SURVIVED ($what) $(($(date +%s) - start)) s"
+        else
+            killed=$((killed + 1))
+            by=$(grep -oE 'tst_[A-Za-z0-9_@.]+ \.+\**(Failed|Exception|Timeout|Subprocess aborted)' "$logs/$id-test.log" |
+                head -1 | cut -d' ' -f1)
+            echo "$id killed by ${by:-?} ($what) $(($(date +%s) - start)) s"
+        fi
+    fi
+    cp -p "$logs/original" "$target"
+    touch "$target"
+    [[ "$file" == tools/* ]] && fresh_pictures
+done <"$list"
+cmake --build "$build" >"$logs/final-build.log" 2>&1
+echo "killed=$killed survived=$survived tried=$tried score=$killed/$tried survivors=${survivors[*]:-none} logs=$logs"
