@@ -2,6 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "xsession.h"
 
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -91,6 +95,45 @@ private Q_SLOTS:
         QVERIFY2(stack.contains(page) && stack.indexOf(jotter) > stack.indexOf(page), qPrintable(stack.join(u' ')));
     }
 
+    // In a Wayland session with XWayland the program goes through X, where
+    // it can place its windows: its title screen is an X window.
+    void waylandSessionUsesXWayland()
+    {
+        for (const char *tool : {"weston", "Xwayland", "xdotool"})
+            QVERIFY2(!QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty(),
+                     qPrintable(QStringLiteral("%1 is missing: make deps").arg(tool)));
+        QTemporaryDir runtime;
+        QVERIFY(runtime.isValid());
+        QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        QProcess weston, vertexa;
+        weston.setProcessChannelMode(QProcess::MergedChannels);
+        weston.start(QStringLiteral("weston"),
+                     {"--backend=headless-backend.so", "--xwayland", "--socket=wayland-vertexa", "--idle-time=0"});
+        // Weston names the X display it serves once it listens on it.
+        QString log;
+        const QRegularExpression listening(QStringLiteral("xserver listening on display (:\\d+)"));
+        QTRY_VERIFY_WITH_TIMEOUT((log += QString::fromLocal8Bit(weston.readAll())).contains(listening), 20000);
+        qputenv("DISPLAY", listening.match(log).captured(1).toLocal8Bit());
+        qputenv("WAYLAND_DISPLAY", "wayland-vertexa");
+        qputenv("XDG_SESSION_TYPE", "wayland");
+        qunsetenv("QT_QPA_PLATFORM");
+
+        XSession::startProgram(vertexa);
+        const QString title = XSession::xdotool({"search",
+                                                 "--sync",
+                                                 "--all",
+                                                 "--onlyvisible",
+                                                 "--pid",
+                                                 QString::number(vertexa.processId()),
+                                                 "--name",
+                                                 "^ $"});
+        vertexa.kill();
+        vertexa.waitForFinished();
+        weston.terminate();
+        weston.waitForFinished();
+        QVERIFY2(!title.isEmpty(), "the title screen is no X window");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestWindowManager)
