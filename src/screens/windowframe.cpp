@@ -145,11 +145,20 @@ QMargins WindowFrame::margins(QWidget *window)
         std::optional<QMargins> extents;
         if (window->internalWinId())
             extents = frameExtents(c, xcb_window_t(window->internalWinId()));
-        // The window must exist, unmapped, for the manager to measure it.
-        if (!extents && managerAnswersRequests(c))
+        // The window must exist, unmapped, for the manager to measure it. A
+        // window is asked once: a late answer arrives as a change.
+        if (!extents && !m_asked.contains(window->internalWinId()) && managerAnswersRequests(c)) {
+            m_asked.insert(window->winId());
             extents = requestFrameExtents(c, xcb_window_t(window->winId()));
-        if (extents)
-            m_lastKnown = *extents;
+        }
+        if (extents) {
+            // The manager counts device pixels, the program scaled ones.
+            const qreal ratio = window->devicePixelRatioF();
+            m_lastKnown = QMargins(qRound(extents->left() / ratio),
+                                   qRound(extents->top() / ratio),
+                                   qRound(extents->right() / ratio),
+                                   qRound(extents->bottom() / ratio));
+        }
         return m_lastKnown;
     }
 #endif

@@ -5,6 +5,8 @@
 #include <QAbstractNativeEventFilter>
 #include <QMargins>
 #include <QObject>
+#include <QSet>
+#include <QWindow>
 
 class QWidget;
 
@@ -37,4 +39,5 @@ private:
     ~WindowFrame() override;
 
     QMargins m_lastKnown;
+    QSet<WId> m_asked;
 };
