@@ -13,7 +13,8 @@ CMAKE_FLAGS ?=
 
 PACKAGES = cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libqt6gui6 libgif-dev \
            xvfb xauth fonts-liberation2 fonts-dejavu-core fonts-wine libgl-dev \
-           dpkg-dev file desktop-file-utils appstream xdotool x11-apps lintian
+           dpkg-dev file desktop-file-utils appstream xdotool x11-apps lintian \
+           libxcb1-dev openbox weston xwayland qt6-wayland
 
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 

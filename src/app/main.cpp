@@ -1,13 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/vertexaprogram.h"
+#include "common/platformchoice.h"
 #include "common/randomsource.h"
 
 #include <QApplication>
+#include <vector>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // Qt reads the platform once, when the application is made. It is passed
+    // as an argument, not through the environment, so that programs started
+    // from here (the browser) choose their own.
+    QByteArray platform = choosePlatform(SessionEnvironment::fromProcess(argc, argv), x11ServerReachable).toLocal8Bit();
+    std::vector<char *> arguments(argv, argv + argc);
+    char platformOption[] = "-platform";
+    if (!platform.isEmpty()) {
+        arguments.push_back(platformOption);
+        arguments.push_back(platform.data());
+    }
+    int count = int(arguments.size());
+    arguments.push_back(nullptr);
+
+    QApplication app(count, arguments.data());
     ClockSeededRandom random;
     return runVertexa(app, random);
 }

@@ -35,9 +35,7 @@ TitleScreen::TitleScreen(Program &program)
 
 void TitleScreen::Form_Load()
 {
-    const QSize display = displaySizeTwips();
-    setTopTwips(display.height() / 2.0 - outerHeightTwips() / 2.0);
-    setLeftTwips(display.width() / 2.0 - outerWidthTwips() / 2.0);
+    centreOnDisplay();
     program().values().frameno = 0;
     if (!m_picture->setPicture(loadPicture(FrameSequences::Title.fileName(0)))) {
         // Without the first frame the screen takes the lesson screens' look

@@ -15,6 +15,7 @@
 #include "screens/screenregistry.h"
 #include "screens/textbox.h"
 #include "screens/twipsgeometry.h"
+#include "screens/windowframe.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -54,11 +55,17 @@ Screen::Screen(const ScreenDefinition &definition, Program &program)
     setMouseTracking(true);
     setFixedSize(twipsToPixels(definition.clientSize));
 
-    const QSize display = Screen::displaySizeTwips();
-    const QPoint place = definition.position.value_or(QPoint((display.width() - definition.clientSize.width()) / 2,
-                                                             (display.height() - definition.clientSize.height()) / 2));
-    setLeftTwips(place.x());
-    setTopTwips(place.y());
+    if (definition.position) {
+        setLeftTwips(definition.position->x());
+        setTopTwips(definition.position->y());
+    } else {
+        centreOnDisplay();
+    }
+    // A window manager may tell the frame only once the window is on screen.
+    connect(&WindowFrame::instance(), &WindowFrame::changed, this, [this](QWidget *window) {
+        if (window == this)
+            refitFrame();
+    });
 
     for (const ControlDefinition &c : definition.controls)
         createControl(c);
@@ -250,23 +257,37 @@ QWidget *Screen::loadControl(const QString &name, int newIndex)
 
 void Screen::setLeftTwips(double twips)
 {
+    m_centred = false;
     m_leftTwips = twips;
-    move(twipsToPixels(m_leftTwips), twipsToPixels(m_topTwips));
+    applyGeometry();
 }
 
 void Screen::setTopTwips(double twips)
 {
+    m_centred = false;
     m_topTwips = twips;
-    move(twipsToPixels(m_leftTwips), twipsToPixels(m_topTwips));
+    applyGeometry();
 }
 
-QMargins Screen::frameMargins() const
+void Screen::centreOnDisplay()
 {
-    const QWindow *window = windowHandle();
-    return window ? window->frameMargins() : QMargins();
+    const QSize display = displaySizeTwips();
+    setTopTwips(display.height() / 2.0 - outerHeightTwips() / 2.0);
+    setLeftTwips(display.width() / 2.0 - outerWidthTwips() / 2.0);
+    m_centred = true;
 }
 
-int Screen::outerWidthTwips() const
+QMargins Screen::frameMargins()
+{
+    // A window created after a move() has its frame, not its client area,
+    // put at that place, and keeps that rule; the client rectangle given
+    // here instead keeps the rule that applyGeometry() counts on.
+    if (!testAttribute(Qt::WA_WState_Created))
+        setGeometry(geometry());
+    return WindowFrame::instance().margins(this);
+}
+
+int Screen::outerWidthTwips()
 {
     if (m_outerTwips)
         return m_outerTwips->width();
@@ -274,7 +295,7 @@ int Screen::outerWidthTwips() const
     return (width() + m.left() + m.right()) * TwipsPerPixel;
 }
 
-int Screen::outerHeightTwips() const
+int Screen::outerHeightTwips()
 {
     if (m_outerTwips)
         return m_outerTwips->height();
@@ -285,16 +306,29 @@ int Screen::outerHeightTwips() const
 void Screen::setOuterSizeTwips(int width, int height)
 {
     m_outerTwips = QSize(width, height);
-    applyOuterSize();
+    applyGeometry();
 }
 
-void Screen::applyOuterSize()
+// The program's place and outer size are those of the whole window, frame
+// included; the window system is given the client area inside the frame.
+void Screen::applyGeometry()
 {
-    if (!m_outerTwips)
-        return;
     const QMargins m = frameMargins();
-    const QSize client = twipsToPixels(*m_outerTwips) - QSize(m.left() + m.right(), m.top() + m.bottom());
-    setFixedSize(client.expandedTo(QSize(1, 1)));
+    QSize client = size();
+    if (m_outerTwips) {
+        client =
+            (twipsToPixels(*m_outerTwips) - QSize(m.left() + m.right(), m.top() + m.bottom())).expandedTo(QSize(1, 1));
+        setFixedSize(client);
+    }
+    setGeometry(QRect(QPoint(twipsToPixels(m_leftTwips) + m.left(), twipsToPixels(m_topTwips) + m.top()), client));
+}
+
+void Screen::refitFrame()
+{
+    if (m_centred)
+        centreOnDisplay();
+    else
+        applyGeometry();
 }
 
 QSize Screen::clientSizeTwips() const
@@ -355,11 +389,19 @@ void Screen::paintEvent(QPaintEvent *event)
     }
 }
 
+void Screen::setVisible(bool visible)
+{
+    // Placed by its client rectangle before the window system first sees it.
+    if (visible && !testAttribute(Qt::WA_WState_Created))
+        refitFrame();
+    QWidget::setVisible(visible);
+}
+
 void Screen::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    // The frame is known only once the window is on screen.
-    applyOuterSize();
+    // Some platforms know the frame only once the window exists.
+    refitFrame();
 }
 
 void Screen::closeEvent(QCloseEvent *event)

@@ -25,6 +25,8 @@ public:
     Screen(const ScreenDefinition &definition, Program &program);
     ~Screen() override;
 
+    void setVisible(bool visible) override;
+
     QString screenName() const { return m_definition.name; }
     const ScreenDefinition &definition() const { return m_definition; }
     Program &program() const { return m_program; }
@@ -50,12 +52,18 @@ public:
     QWidget *loadControl(const QString &name, int newIndex);
 
     // Window geometry in twips.
+    // Place and outer size are the whole window's, frame included; they are
+    // kept right when the window manager tells the frame late.
     double leftTwips() const { return m_leftTwips; }
     double topTwips() const { return m_topTwips; }
     void setLeftTwips(double twips);
     void setTopTwips(double twips);
-    int outerWidthTwips() const;
-    int outerHeightTwips() const;
+    // Sets the top, then the left, so that the outer window is centred on the
+    // display; it stays centred when the frame becomes known.
+    void centreOnDisplay();
+    // Asking for the frame may create the native window.
+    int outerWidthTwips();
+    int outerHeightTwips();
     void setOuterSizeTwips(int width, int height);
     QSize clientSizeTwips() const;
 
@@ -104,8 +112,9 @@ private:
 
     QObject *createControl(const ControlDefinition &definition);
     void applyTabOrder();
-    void applyOuterSize();
-    QMargins frameMargins() const;
+    void applyGeometry();
+    void refitFrame();
+    QMargins frameMargins();
 
     const ScreenDefinition &m_definition;
     Program &m_program;
@@ -115,6 +124,7 @@ private:
     double m_leftTwips = 0;
     double m_topTwips = 0;
     std::optional<QSize> m_outerTwips;
+    bool m_centred = false;
     QColor m_background;
     QImage m_backgroundPicture;
 };

@@ -126,11 +126,9 @@ void setupscreen(Screen &screen)
 
     screen.setOuterSizeTwips(WindowWidth, WindowHeight);
     // The client area's unit is always twips here; nothing to switch.
-    const QSize display = Screen::displaySizeTwips();
     {
         const BusyPointer busy;
-        screen.setTopTwips(display.height() / 2.0 - screen.outerHeightTwips() / 2.0);
-        screen.setLeftTwips(display.width() / 2.0 - screen.outerWidthTwips() / 2.0);
+        screen.centreOnDisplay();
     }
 
     for (const ButtonFace &face : ButtonFaces) {

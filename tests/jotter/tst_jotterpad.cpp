@@ -180,8 +180,12 @@ private Q_SLOTS:
                      std::pair(!tall, tall));
             if (tall) // the tall frame sits by the right edge
                 QCOMPARE(TwipsGeometry::rect(pad->control<FrameBox>("Frame_portrait")), QRect(2885, 0, 1035, 5250));
+            // The outer size is the whole window's, frame included; the place stays.
             if (size.isValid())
                 QCOMPARE(QSize(pad->outerWidthTwips(), pad->outerHeightTwips()), size);
+            QCOMPARE(pad->frameGeometry().topLeft(), QPoint(150, 540) / 15);
+            if (size.isValid())
+                QCOMPARE(pad->frameGeometry().size(), size / 15);
             QCOMPARE(pad->minimumSize(), pad->maximumSize());
         }
     }
