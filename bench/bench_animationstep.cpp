@@ -14,7 +14,7 @@
 #include "problems/framesequence.h"
 #include "problems/problemspage.h"
 #include "screens/pictureview.h"
-#include "screens/program.h"
+#include "screens/screencontext.h"
 
 #include <QApplication>
 #include <QDir>
@@ -94,10 +94,10 @@ int main(int argc, char **argv)
     const PictureFolder pictures(root);
 
     ClockSeededRandom random;
-    Program program(random, pictures);
-    registerProgramScreens(program.screens());
-    program.screens().show(QStringLiteral("angtri"));
-    auto *page = program.screens().screenAs<ProblemsPage>(QStringLiteral("angtri"));
+    ScreenContext context(random, pictures);
+    registerProgramScreens(context.screens());
+    context.screens().show(QStringLiteral("angtri"));
+    auto *page = context.screens().screenAs<ProblemsPage>(QStringLiteral("angtri"));
     if (!page) {
         std::fprintf(stderr, "the triangle problems page did not open\n");
         return 0;
@@ -124,7 +124,7 @@ int main(int argc, char **argv)
         box->repaint();
         step.push_back(clock.nsecsElapsed() / 1000.0);
 
-        const int frame = program.values().frameno;
+        const int frame = context.values().frameno;
         clock.start();
         const QImage decoded = decodePicture(bytes[std::size_t(frame)]);
         decode.push_back(clock.nsecsElapsed() / 1000.0);

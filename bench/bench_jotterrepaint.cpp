@@ -7,7 +7,7 @@
 #include "app/screenset.h"
 #include "common/randomsource.h"
 #include "jotter/jotterpad.h"
-#include "screens/program.h"
+#include "screens/screencontext.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -88,10 +88,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
 
     ClockSeededRandom random;
-    Program program(random);
-    registerProgramScreens(program.screens());
-    program.screens().show(ScreenNames::Jotter);
-    auto *pad = qobject_cast<JotterPad *>(program.screens().loaded(ScreenNames::Jotter));
+    ScreenContext context(random);
+    registerProgramScreens(context.screens());
+    context.screens().show(ScreenNames::Jotter);
+    auto *pad = qobject_cast<JotterPad *>(context.screens().loaded(ScreenNames::Jotter));
     if (!pad || !QTest::qWaitForWindowExposed(pad)) {
         std::printf("the Jotter could not be shown\n");
         return 0;

@@ -6,7 +6,7 @@
 // decodes, shows and paints one frame). Prints the CPU time per tick and the
 // resident memory before and after; never fails.
 #include "app/titlescreen.h"
-#include "app/vertexaprogram.h"
+#include "app/vertexaapp.h"
 #include "common/randomsource.h"
 #include "handtick.h"
 #include "problems/problemspage.h"
@@ -72,7 +72,7 @@ int main(int argc, char **argv)
     // A clock that moves on a fixed step at each reading: every run draws the
     // same questions, and every question gets its turn.
     ClockSeededRandom random([reading = 0.0]() mutable { return reading += 0.37; });
-    VertexaProgram vertexa(random, PictureFolder(QStringLiteral(VERTEXA_PROGRAM_DIR)));
+    VertexaApp vertexa(random, PictureFolder(QStringLiteral(VERTEXA_PROGRAM_DIR)));
     ScreenRegistry &screens = vertexa.screens();
     std::printf("Soak with the pictures in %s\n", VERTEXA_PROGRAM_DIR);
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "app/vertexaprogram.h"
+#include "app/vertexaapp.h"
 #include "common/platformchoice.h"
 #include "common/randomsource.h"
 

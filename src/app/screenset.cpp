@@ -15,26 +15,26 @@
 
 void registerProgramScreens(ScreenRegistry &screens)
 {
-    screens.registerScreen(ScreenNames::Title, [](Program &p) { return new TitleScreen(p); });
-    screens.registerScreen(ScreenNames::Menu, [](Program &p) { return new TopicMenu(p); });
-    screens.registerScreen(ScreenNames::Proof, [](Program &p) { return new ProofScreen(p); });
+    screens.registerScreen(ScreenNames::Title, [](ScreenContext &p) { return new TitleScreen(p); });
+    screens.registerScreen(ScreenNames::Menu, [](ScreenContext &p) { return new TopicMenu(p); });
+    screens.registerScreen(ScreenNames::Proof, [](ScreenContext &p) { return new ProofScreen(p); });
 
     // The triangle questions, beside one animation of the page's own.
-    screens.registerScreen(ScreenNames::TriangleProblems, [](Program &p) {
+    screens.registerScreen(ScreenNames::TriangleProblems, [](ScreenContext &p) {
         return new ProblemsPage(
             ScreenNames::TriangleProblems,
             p,
             {std::make_unique<TriangleQuestions>(), QStringLiteral("Label2"), FrameSequences::Triangle});
     });
 
-    screens.registerScreen(ScreenNames::Explorer, [](Program &p) { return new StarExplorer(p); });
+    screens.registerScreen(ScreenNames::Explorer, [](ScreenContext &p) { return new StarExplorer(p); });
 
     // The stellated polygon questions, each with an animation of its own.
-    screens.registerScreen(ScreenNames::StellatedProblems, [](Program &p) {
+    screens.registerScreen(ScreenNames::StellatedProblems, [](ScreenContext &p) {
         return new ProblemsPage(ScreenNames::StellatedProblems,
                                 p,
                                 {std::make_unique<StarQuestions>(), QStringLiteral("Label3"), std::nullopt});
     });
 
-    screens.registerScreen(ScreenNames::Jotter, [](Program &p) { return new JotterPad(p); });
+    screens.registerScreen(ScreenNames::Jotter, [](ScreenContext &p) { return new JotterPad(p); });
 }

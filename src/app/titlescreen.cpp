@@ -7,14 +7,14 @@
 #include "screens/commandbutton.h"
 #include "screens/navigation.h"
 #include "screens/pictureview.h"
-#include "screens/program.h"
+#include "screens/screencontext.h"
 #include "screens/styling.h"
 
 #include <QIcon>
 #include <QTimer>
 
-TitleScreen::TitleScreen(Program &program)
-    : Screen(screenDefinition(ScreenNames::Title), program)
+TitleScreen::TitleScreen(ScreenContext &context)
+    : Screen(screenDefinition(ScreenNames::Title), context)
     , m_picture(control<PictureBox>(QStringLiteral("Picture1")))
     , m_timer(control<QTimer>(QStringLiteral("Timer1")))
 {
@@ -28,7 +28,7 @@ TitleScreen::TitleScreen(Program &program)
             this,
             &TitleScreen::Command2_Click);
     // The program's icon; without the file the window keeps the system's.
-    const QString icon = program.pictures().resolve(PictureNames::icon(PictureNames::WindowIconPixels));
+    const QString icon = context.pictures().resolve(PictureNames::icon(PictureNames::WindowIconPixels));
     if (!icon.isEmpty())
         setWindowIcon(QIcon(icon));
 }
@@ -36,7 +36,7 @@ TitleScreen::TitleScreen(Program &program)
 void TitleScreen::Form_Load()
 {
     centreOnDisplay();
-    program().values().frameno = 0;
+    context().values().frameno = 0;
     if (!m_picture->setPicture(loadPicture(FrameSequences::Title.fileName(0)))) {
         // Without the first frame the screen takes the lesson screens' look
         // and shows the spare opening picture instead.
@@ -48,7 +48,7 @@ void TitleScreen::Form_Load()
 
 void TitleScreen::Timer1_Timer()
 {
-    qint16 &frameno = program().values().frameno;
+    qint16 &frameno = context().values().frameno;
     frameno = static_cast<qint16>(nextFrame(frameno, FrameSequences::Title.count));
     // A frame that cannot be read leaves the previous one on show.
     m_picture->setPicture(loadPicture(FrameSequences::Title.fileName(frameno)));
@@ -61,5 +61,5 @@ void TitleScreen::Command1_Click()
 
 void TitleScreen::Command2_Click()
 {
-    program().screens().end();
+    context().screens().end();
 }

@@ -14,7 +14,7 @@ class TitleScreen : public Screen
 {
     Q_OBJECT
 public:
-    explicit TitleScreen(Program &program);
+    explicit TitleScreen(ScreenContext &context);
 
     void Form_Load() override;
 

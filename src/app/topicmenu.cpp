@@ -8,7 +8,7 @@
 #include "screens/label.h"
 #include "screens/navigation.h"
 #include "screens/pictureview.h"
-#include "screens/program.h"
+#include "screens/screencontext.h"
 #include "screens/styling.h"
 #include "screens/twipsgeometry.h"
 
@@ -50,8 +50,8 @@ const std::array<Column, 2> Columns{
 
 } // namespace
 
-TopicMenu::TopicMenu(Program &program)
-    : Screen(screenDefinition(ScreenNames::Menu), program)
+TopicMenu::TopicMenu(ScreenContext &context)
+    : Screen(screenDefinition(ScreenNames::Menu), context)
 {
     connect(control<Label>(QStringLiteral("Label1")), &Label::mouseMoved, this, &TopicMenu::Label1_MouseMove);
     connect(control<Label>(QStringLiteral("Label6")), &Label::clicked, this, &TopicMenu::Label6_Click);
@@ -171,14 +171,14 @@ void TopicMenu::Label5_Click(int index)
 void TopicMenu::Label6_Click()
 {
     // Whether a browser opened is not our concern: the menu stays as it is.
-    program().openUrl(QUrl(Publisher::WebUrl));
+    context().openUrl(QUrl(Publisher::WebUrl));
 }
 
 void TopicMenu::Command1_Click()
 {
     // Referring to the title screen re-creates it; its load runs before the
     // caption changes.
-    if (Screen *title = program().screens().screen(ScreenNames::Title))
+    if (Screen *title = context().screens().screen(ScreenNames::Title))
         title->control<CommandButton>(QStringLiteral("Command1"))->setText(QStringLiteral("Cancel"));
     Navigation::moveOn(*this, ScreenNames::Title);
 }

@@ -19,7 +19,7 @@ public:
     // Tops of neighbouring entries lie this far apart, in twips.
     static constexpr int EntrySpacing = 750;
 
-    explicit TopicMenu(Program &program);
+    explicit TopicMenu(ScreenContext &context);
 
     void Form_Load() override;
 

@@ -7,7 +7,7 @@
 #include "screens/commandbutton.h"
 #include "screens/framebox.h"
 #include "screens/label.h"
-#include "screens/program.h"
+#include "screens/screencontext.h"
 #include "screens/twipsgeometry.h"
 
 namespace {
@@ -25,8 +25,8 @@ constexpr QSize LandscapeOuterSize(10005, 4140);
 
 } // namespace
 
-JotterPad::JotterPad(Program &program)
-    : DrawingScreen(screenDefinition(ScreenNames::Jotter), program)
+JotterPad::JotterPad(ScreenContext &context)
+    : DrawingScreen(screenDefinition(ScreenNames::Jotter), context)
 {
     m_landscape = control<FrameBox>(QStringLiteral("Frame_landscape"));
     m_portrait = control<FrameBox>(QStringLiteral("Frame_portrait"));
@@ -116,7 +116,7 @@ void JotterPad::Form_MouseMove(Qt::MouseButtons buttons, QPoint twips)
 
 void JotterPad::Exit_Click()
 {
-    program().screens().unload(this);
+    context().screens().unload(this);
 }
 
 void JotterPad::Write_Click()

@@ -19,7 +19,7 @@ class JotterPad : public DrawingScreen
 public:
     static constexpr int PaletteSize = 16;
 
-    explicit JotterPad(Program &program);
+    explicit JotterPad(ScreenContext &context);
 
     void Form_Load() override;
 

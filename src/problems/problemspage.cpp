@@ -11,16 +11,16 @@
 #include "screens/navigation.h"
 #include "screens/pictureview.h"
 #include "screens/playerbar.h"
-#include "screens/program.h"
+#include "screens/screencontext.h"
 #include "screens/styling.h"
 #include "screens/textbox.h"
 
 #include <QTimer>
 
-ProblemsPage::ProblemsPage(const QString &name, Program &program, Lesson lesson)
-    : Screen(screenDefinition(name), program)
+ProblemsPage::ProblemsPage(const QString &name, ScreenContext &context, Lesson lesson)
+    : Screen(screenDefinition(name), context)
     , m_questions(std::move(lesson.questions))
-    , m_player(program.values(), lesson.animation)
+    , m_player(context.values(), lesson.animation)
     , m_question(control<Label>(QStringLiteral("Label1")))
     , m_answerBox(control<TextBox>(QStringLiteral("Text1")))
     , m_feedback(control<Label>(QStringLiteral("Label4")))
@@ -83,8 +83,8 @@ void ProblemsPage::calculate()
         m_question->setText(QString());
         return;
     }
-    ProgramValues &values = program().values();
-    const Question question = m_questions->draw(program().random(), values);
+    ProgramValues &values = context().values();
+    const Question question = m_questions->draw(context().random(), values);
     m_question->setText(question.text);
     values.answer = question.answer;
     if (!m_player.hasFixedSequence() && question.animation) {
@@ -104,20 +104,20 @@ void ProblemsPage::cmdgo_Click()
 
 void ProblemsPage::cmdcheckit_Click()
 {
-    const AnswerCheck::Verdict verdict = AnswerCheck::judge(m_answerBox->text(), program().values().answer);
+    const AnswerCheck::Verdict verdict = AnswerCheck::judge(m_answerBox->text(), context().values().answer);
     m_feedback->setText(AnswerCheck::feedback(verdict));
     m_feedback->show();
 }
 
 void ProblemsPage::cmdsoln_Click()
 {
-    m_feedback->setText(plainNumber(program().values().answer));
+    m_feedback->setText(plainNumber(context().values().answer));
     m_feedback->show();
 }
 
 void ProblemsPage::cmdjotter_Click()
 {
-    program().screens().show(ScreenNames::Jotter);
+    context().screens().show(ScreenNames::Jotter);
 }
 
 void ProblemsPage::cmdexit_Click()

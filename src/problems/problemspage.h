@@ -34,7 +34,7 @@ public:
         std::optional<FrameSequence> animation;
     };
 
-    ProblemsPage(const QString &name, Program &program, Lesson lesson);
+    ProblemsPage(const QString &name, ScreenContext &context, Lesson lesson);
     ~ProblemsPage() override;
 
     void Form_Load() override;

@@ -5,8 +5,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-DrawingScreen::DrawingScreen(const ScreenDefinition &definition, Program &program)
-    : Screen(definition, program)
+DrawingScreen::DrawingScreen(const ScreenDefinition &definition, ScreenContext &context)
+    : Screen(definition, context)
 {
     updateSurfaceSize();
 }

@@ -12,7 +12,7 @@ class DrawingScreen : public Screen
 {
     Q_OBJECT
 public:
-    DrawingScreen(const ScreenDefinition &definition, Program &program);
+    DrawingScreen(const ScreenDefinition &definition, ScreenContext &context);
 
     // The client area as a drawing surface, in twips.
     const RetainedSurface &drawing() const { return m_surface; }

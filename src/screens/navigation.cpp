@@ -2,21 +2,21 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "screens/navigation.h"
 
-#include "screens/program.h"
 #include "screens/screen.h"
+#include "screens/screencontext.h"
 
 namespace Navigation {
 
 void moveOn(Screen &from, const QString &to)
 {
-    ScreenRegistry &screens = from.program().screens();
+    ScreenRegistry &screens = from.context().screens();
     screens.show(to);
     screens.unload(&from);
 }
 
 void backToMenu(Screen &from)
 {
-    from.program().screens().unload(ScreenNames::Jotter);
+    from.context().screens().unload(ScreenNames::Jotter);
     moveOn(from, ScreenNames::Menu);
 }
 

@@ -11,7 +11,7 @@
 #include "screens/linecontrol.h"
 #include "screens/pictureview.h"
 #include "screens/playerbar.h"
-#include "screens/program.h"
+#include "screens/screencontext.h"
 #include "screens/screenregistry.h"
 #include "screens/textbox.h"
 #include "screens/twipsgeometry.h"
@@ -44,10 +44,10 @@ QString objectNameFor(const QString &name, int index)
 
 } // namespace
 
-Screen::Screen(const ScreenDefinition &definition, Program &program)
+Screen::Screen(const ScreenDefinition &definition, ScreenContext &context)
     : QWidget(nullptr, flagsFor(definition.border))
     , m_definition(definition)
-    , m_program(program)
+    , m_context(context)
     , m_background(definition.background)
 {
     setObjectName(definition.name);
@@ -358,7 +358,7 @@ bool Screen::setBackgroundPicture(const QImage &picture)
 
 QImage Screen::loadPicture(const QString &name) const
 {
-    return m_program.pictures().load(name, devicePixelRatioF());
+    return m_context.pictures().load(name, devicePixelRatioF());
 }
 
 QColor Screen::foregroundColour() const
@@ -407,7 +407,7 @@ void Screen::showEvent(QShowEvent *event)
 void Screen::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    m_program.screens().unload(this);
+    m_context.screens().unload(this);
 }
 
 void Screen::mousePressEvent(QMouseEvent *event)

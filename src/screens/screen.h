@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <optional>
 
-class Program;
+class ScreenContext;
 class QTimer;
 
 // A top-level window built from its definition: caption, client size and
@@ -22,14 +22,14 @@ class Screen : public QWidget
 {
     Q_OBJECT
 public:
-    Screen(const ScreenDefinition &definition, Program &program);
+    Screen(const ScreenDefinition &definition, ScreenContext &context);
     ~Screen() override;
 
     void setVisible(bool visible) override;
 
     QString screenName() const { return m_definition.name; }
     const ScreenDefinition &definition() const { return m_definition; }
-    Program &program() const { return m_program; }
+    ScreenContext &context() const { return m_context; }
 
     // Runs once, right after creation and before anything else happens to
     // the screen.
@@ -117,7 +117,7 @@ private:
     QMargins frameMargins();
 
     const ScreenDefinition &m_definition;
-    Program &m_program;
+    ScreenContext &m_context;
     QHash<ControlKey, QPointer<QObject>> m_controls;
     QHash<ControlKey, ControlDefinition> m_controlDefinitions;
     QList<ControlKey> m_creationOrder;

@@ -4,8 +4,8 @@
 
 #include "screens/screen.h"
 
-ScreenRegistry::ScreenRegistry(Program &program)
-    : m_program(program)
+ScreenRegistry::ScreenRegistry(ScreenContext &context)
+    : m_context(context)
 {
 }
 
@@ -29,7 +29,7 @@ Screen *ScreenRegistry::screen(const QString &name)
     const auto factory = m_factories.constFind(name);
     if (factory == m_factories.constEnd())
         return nullptr;
-    Screen *created = (*factory)(m_program);
+    Screen *created = (*factory)(m_context);
     // Known before its load handler runs, so the handler can refer to it.
     m_loaded.insert(name, created);
     created->Form_Load();

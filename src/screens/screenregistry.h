@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <functional>
 
-class Program;
+class ScreenContext;
 class Screen;
 
 // Knows the program's screens by name and holds at most one live instance of
@@ -19,9 +19,9 @@ class ScreenRegistry : public QObject
 {
     Q_OBJECT
 public:
-    using Factory = std::function<Screen *(Program &)>;
+    using Factory = std::function<Screen *(ScreenContext &)>;
 
-    explicit ScreenRegistry(Program &program);
+    explicit ScreenRegistry(ScreenContext &context);
     ~ScreenRegistry() override;
 
     void registerScreen(const QString &name, Factory factory);
@@ -59,7 +59,7 @@ Q_SIGNALS:
 private:
     void dispose(Screen *screen);
 
-    Program &m_program;
+    ScreenContext &m_context;
     QHash<QString, Factory> m_factories;
     QHash<QString, QPointer<Screen>> m_loaded;
     bool m_ended = false;

@@ -8,7 +8,7 @@
 #include "screens/commandbutton.h"
 #include "screens/label.h"
 #include "screens/navigation.h"
-#include "screens/program.h"
+#include "screens/screencontext.h"
 #include "screens/styling.h"
 #include "screens/textbox.h"
 #include "stellated/explorerrules.h"
@@ -16,8 +16,8 @@
 
 #include <QKeyEvent>
 
-StarExplorer::StarExplorer(Program &program)
-    : DrawingScreen(screenDefinition(ScreenNames::Explorer), program)
+StarExplorer::StarExplorer(ScreenContext &context)
+    : DrawingScreen(screenDefinition(ScreenNames::Explorer), context)
 {
     for (int index = 0; index < 2; ++index) {
         TextBox *box = control<TextBox>(QStringLiteral("Text2"), index);
@@ -38,7 +38,7 @@ void StarExplorer::Form_Load()
 {
     setupscreen(*this);
     // The page never re-seeds: the first figure of a run is always the same.
-    const StarBoxes boxes = ExplorerRules::startingPair(program().random());
+    const StarBoxes boxes = ExplorerRules::startingPair(context().random());
     m_text2[0]->setText(boxes.edges);
     m_text2[1]->setText(boxes.step);
     drawstell();

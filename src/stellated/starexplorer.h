@@ -16,7 +16,7 @@ class StarExplorer : public DrawingScreen
 {
     Q_OBJECT
 public:
-    explicit StarExplorer(Program &program);
+    explicit StarExplorer(ScreenContext &context);
 
     void Form_Load() override;
 

@@ -7,8 +7,8 @@
 #include "screens/navigation.h"
 #include "screens/styling.h"
 
-ProofScreen::ProofScreen(Program &program)
-    : Screen(screenDefinition(ScreenNames::Proof), program)
+ProofScreen::ProofScreen(ScreenContext &context)
+    : Screen(screenDefinition(ScreenNames::Proof), context)
     , m_explanation(control<Label>(QStringLiteral("Label3")))
     , m_stepButton(control<Label>(QStringLiteral("Label5")))
 {

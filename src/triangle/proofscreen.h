@@ -13,7 +13,7 @@ class ProofScreen : public Screen
 {
     Q_OBJECT
 public:
-    explicit ProofScreen(Program &program);
+    explicit ProofScreen(ScreenContext &context);
 
     void Form_Load() override;
 

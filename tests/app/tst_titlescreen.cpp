@@ -61,7 +61,7 @@ private Q_SLOTS:
         for (int tick = 1, onShow = 0; tick <= 31; ++tick) {
             QVERIFY(TestProgram::tick(title->control<QTimer>("Timer1")));
             const int frame = tick % 15;
-            QCOMPARE(t.program().values().frameno, qint16(frame));
+            QCOMPARE(t.context().values().frameno, qint16(frame));
             onShow = unreadable.contains(frame) ? onShow : frame;
             QCOMPARE(shown(), TestPictures::colourFor(FrameSequences::Title.fileName(onShow)));
         }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "app/vertexaprogram.h"
+#include "app/vertexaapp.h"
 #include "common/randomsource.h"
 #include "problems/problemspage.h"
 #include "pupil.h"
@@ -35,7 +35,7 @@ private Q_SLOTS:
         QTemporaryDir folder;
         // The generator's clock is scripted so that the run repeats itself.
         ClockSeededRandom random([clock = 1000.0]() mutable { return clock += 1.37; });
-        VertexaProgram vertexa(random, PictureFolder(readable ? Pupil::pictureRoot() : folder.path()));
+        VertexaApp vertexa(random, PictureFolder(readable ? Pupil::pictureRoot() : folder.path()));
         vertexa.start();
 
         // Missing pictures show nothing rather than a grey picture.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "app/vertexaprogram.h"
+#include "app/vertexaapp.h"
 #include "common/leadingnumber.h"
 #include "common/numbertext.h"
 #include "common/randomsource.h"
@@ -94,8 +94,8 @@ private Q_SLOTS:
                 cleanup();
                 m_random = std::make_unique<ClockSeededRandom>(
                     [clock = m_dice.bounded(86400.0)]() mutable { return clock += 0.731; });
-                m_vertexa = std::make_unique<VertexaProgram>(*m_random, PictureFolder(Pupil::pictureRoot()));
-                m_vertexa->program().setUrlOpener([](const QUrl &) { return true; });
+                m_vertexa = std::make_unique<VertexaApp>(*m_random, PictureFolder(Pupil::pictureRoot()));
+                m_vertexa->context().setUrlOpener([](const QUrl &) { return true; });
                 m_vertexa->start();
                 note(QStringLiteral("start %1").arg(++starts));
             }
@@ -240,7 +240,7 @@ private:
             const QStringList sayable{{},
                                       "Correct, Well Done!",
                                       "Wrong, Try Again",
-                                      plainNumber(m_vertexa->program().values().answer)};
+                                      plainNumber(m_vertexa->context().values().answer)};
             rule(sayable.contains(said) && (feedback->isVisible() || !page->isVisible() || said.isEmpty()),
                  name + QStringLiteral(" feedback reads ") + quoted(said));
             rule(!question.isEmpty() && question != QStringLiteral("Label1"),
@@ -262,7 +262,7 @@ private:
 
     QRandomGenerator m_dice;
     std::unique_ptr<ClockSeededRandom> m_random;
-    std::unique_ptr<VertexaProgram> m_vertexa;
+    std::unique_ptr<VertexaApp> m_vertexa;
     QStringList m_recent; // the last 30 events
     // What the last events were, for the rules that depend on them.
     bool m_enterInExplorer = false;

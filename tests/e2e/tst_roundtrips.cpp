@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "app/vertexaprogram.h"
+#include "app/vertexaapp.h"
 #include "common/randomsource.h"
 #include "pupil.h"
 
@@ -41,7 +41,7 @@ private Q_SLOTS:
     void visitsLeaveNothingBehind()
     {
         ClockSeededRandom random([clock = 0.0]() mutable { return clock += 0.37; });
-        VertexaProgram vertexa(random, PictureFolder(Pupil::pictureRoot()));
+        VertexaApp vertexa(random, PictureFolder(Pupil::pictureRoot()));
         vertexa.start();
         Pupil::walk({{Title, "Command1", Menu}});
         // Qt's pixmap cache keeps what the style drew, up to its limit: a small

@@ -37,7 +37,7 @@ XSession::XSession(QSize screen)
 
 XSession::~XSession()
 {
-    for (QProcess *process : {&m_program, &m_manager, &m_server}) {
+    for (QProcess *process : {&m_context, &m_manager, &m_server}) {
         if (process->state() == QProcess::NotRunning)
             continue;
         process->terminate();
@@ -65,8 +65,8 @@ bool XSession::startWindowManager(const QString &program)
 
 QProcess &XSession::startProgram()
 {
-    startProgram(m_program);
-    return m_program;
+    startProgram(m_context);
+    return m_context;
 }
 
 void XSession::startProgram(QProcess &program)
@@ -94,7 +94,7 @@ QString XSession::window(const QString &titlePattern) const
                     "--all",
                     "--onlyvisible",
                     "--pid",
-                    QString::number(m_program.processId()),
+                    QString::number(m_context.processId()),
                     "--name",
                     titlePattern})
         .section(u'\n', 0, 0);

@@ -41,6 +41,6 @@ public:
 private:
     QProcess m_server;
     QProcess m_manager;
-    QProcess m_program;
+    QProcess m_context;
     QString m_fault;
 };

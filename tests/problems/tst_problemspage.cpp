@@ -179,7 +179,7 @@ private:
     {
         return m_page->control<T>(QString::fromLatin1(name));
     }
-    ProgramValues &values() { return m_t->program().values(); }
+    ProgramValues &values() { return m_t->context().values(); }
     QString feedback() const { return control<Label>("Label4")->text(); }
     bool shows(const FrameSequence &sequence, int frame) const
     {

@@ -28,7 +28,7 @@ private Q_SLOTS:
         QFETCH(QString, screen);
         const ScreenDefinition &definition = screenDefinition(screen);
         TestProgram t;
-        Screen built(definition, t.program());
+        Screen built(definition, t.context());
         QCOMPARE(built.windowTitle(), definition.caption);
         QCOMPARE(built.clientSizeTwips(), definition.clientSize);
         built.show();
@@ -72,13 +72,13 @@ private Q_SLOTS:
     void controlArraysAreAddressedByIndex()
     {
         TestProgram t;
-        Screen proof(screenDefinition(Proof), t.program());
+        Screen proof(screenDefinition(Proof), t.context());
         QVERIFY(proof.control<Label>("Label4", 4));
         QVERIFY(!proof.control<Label>("Label4"));    // the array needs an index
         QVERIFY(!proof.control<Label>("Label4", 5)); // beyond the array
         QVERIFY(!proof.control<TextBox>("Label3"));  // of another kind
         // A new element copies element 0 as it is now, and starts hidden.
-        Screen menu(screenDefinition(Menu), t.program());
+        Screen menu(screenDefinition(Menu), t.context());
         auto *first = menu.control<Label>("Label2", 0);
         TwipsGeometry::setTop(first, 3000);
         first->setFont(QFont(first->font().family(), 30));

@@ -119,13 +119,13 @@ private Q_SLOTS:
         QCOMPARE(t.screens().loaded(Title)->control<CommandButton>("Command1")->text(), QStringLiteral("OK"));
         QVERIFY(act(t, QStringLiteral("Titlefrm.Command1")));
         TestProgram::settle();
-        t.program().values().frameno = 9;
+        t.context().values().frameno = 9;
         QVERIFY(act(t, QStringLiteral("intro0.Command1")));
         Screen *title = t.screens().loaded(Title);
         QVERIFY(title && title->isVisible());
         // Its load ran again, so the animation starts over, and then the caption changed.
         QCOMPARE(std::tuple(title->control<CommandButton>("Command1")->text(),
-                            t.program().values().frameno,
+                            t.context().values().frameno,
                             title->control<QTimer>("Timer1")->isActive()),
                  std::tuple(QStringLiteral("Cancel"), qint16(0), true));
     }
@@ -134,10 +134,10 @@ private Q_SLOTS:
     {
         TestProgram t;
         QSignalSpy loadedSpy(&t.screens(), &ScreenRegistry::screenLoaded);
-        t.program().values().frameno = 5;
+        t.context().values().frameno = 5;
         Screen *title = t.screens().screen(Title);
         QVERIFY(title && !title->isVisible());
-        QCOMPARE(t.program().values().frameno, qint16(0)); // its load handler ran
+        QCOMPARE(t.context().values().frameno, qint16(0)); // its load handler ran
         QCOMPARE(t.screens().screen(Title), title);        // and only once
         QCOMPARE(loadedSpy.count(), 1);
         QVERIFY(!t.screens().screen("nosuchscreen"));

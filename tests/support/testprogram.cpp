@@ -15,17 +15,17 @@ TestProgram::TestProgram()
     // The faces the program itself adds at start-up.
     registerBundledFonts();
     m_pictures.writeProgramSet();
-    m_program = std::make_unique<Program>(m_random, PictureFolder(m_pictures.root()));
-    m_program->setUrlOpener([this](const QUrl &url) {
+    m_context = std::make_unique<ScreenContext>(m_random, PictureFolder(m_pictures.root()));
+    m_context->setUrlOpener([this](const QUrl &url) {
         m_openedUrls.append(url);
         return true;
     });
-    registerProgramScreens(m_program->screens());
+    registerProgramScreens(m_context->screens());
 }
 
 TestProgram::~TestProgram()
 {
-    m_program.reset();
+    m_context.reset();
     settle();
 }
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
-#include "screens/program.h"
+#include "screens/screencontext.h"
 #include "support/scriptedrandom.h"
 #include "support/testpictures.h"
 
@@ -22,8 +22,8 @@ public:
     TestProgram();
     ~TestProgram();
 
-    Program &program() { return *m_program; }
-    ScreenRegistry &screens() { return m_program->screens(); }
+    ScreenContext &context() { return *m_context; }
+    ScreenRegistry &screens() { return m_context->screens(); }
     ScriptedRandom &random() { return m_random; }
     TestPictures &pictures() { return m_pictures; }
     const QList<QUrl> &openedUrls() const { return m_openedUrls; }
@@ -57,5 +57,5 @@ private:
     ScriptedRandom m_random;
     TestPictures m_pictures;
     QList<QUrl> m_openedUrls;
-    std::unique_ptr<Program> m_program;
+    std::unique_ptr<ScreenContext> m_context;
 };

@@ -144,7 +144,7 @@ void TestPictureSet::animationsLoop()
 void TestPictureSet::titleScreenWearsTheIcon()
 {
     TestProgram test;
-    test.program().setPictures(PictureFolder(ProgramDir));
+    test.context().setPictures(PictureFolder(ProgramDir));
     test.screens().show(ScreenNames::Title);
     Screen *title = test.screens().loaded(ScreenNames::Title);
     QVERIFY(title);

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
-#include "screens/program.h"
+#include "screens/screencontext.h"
 
 #include <QObject>
 
@@ -12,15 +12,15 @@ class QApplication;
 // title screen first, and finished once "Exit" is pressed or the last screen
 // has been closed. Tests start this same object with their own random source
 // and picture folder.
-class VertexaProgram : public QObject
+class VertexaApp : public QObject
 {
     Q_OBJECT
 public:
-    explicit VertexaProgram(RandomSource &random, PictureFolder pictures = PictureFolder());
-    ~VertexaProgram() override;
+    explicit VertexaApp(RandomSource &random, PictureFolder pictures = PictureFolder());
+    ~VertexaApp() override;
 
-    Program &program() { return m_program; }
-    ScreenRegistry &screens() { return m_program.screens(); }
+    ScreenContext &context() { return m_context; }
+    ScreenRegistry &screens() { return m_context.screens(); }
     bool isFinished() const { return m_finished; }
 
     // Shows the title screen.
@@ -33,7 +33,7 @@ Q_SIGNALS:
 private:
     void finish();
 
-    Program m_program;
+    ScreenContext m_context;
     bool m_finished = false;
 };
 

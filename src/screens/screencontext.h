@@ -12,15 +12,15 @@
 
 // What every screen shares: the program-wide values, the one random source,
 // the picture folder, the screens themselves and the way out to the desktop.
-class Program
+class ScreenContext
 {
 public:
     // Hands an address to the desktop; false when nothing could open it.
     using UrlOpener = std::function<bool(const QUrl &)>;
 
-    explicit Program(RandomSource &random, PictureFolder pictures = PictureFolder());
-    Program(const Program &) = delete;
-    Program &operator=(const Program &) = delete;
+    explicit ScreenContext(RandomSource &random, PictureFolder pictures = PictureFolder());
+    ScreenContext(const ScreenContext &) = delete;
+    ScreenContext &operator=(const ScreenContext &) = delete;
 
     ProgramValues &values() { return m_values; }
     RandomSource &random() { return m_random; }

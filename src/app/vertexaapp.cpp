@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "app/vertexaprogram.h"
+#include "app/vertexaapp.h"
 
 #include "app/screenset.h"
 #include "screens/fonts.h"
@@ -8,8 +8,8 @@
 
 #include <QApplication>
 
-VertexaProgram::VertexaProgram(RandomSource &random, PictureFolder pictures)
-    : m_program(random, std::move(pictures))
+VertexaApp::VertexaApp(RandomSource &random, PictureFolder pictures)
+    : m_context(random, std::move(pictures))
 {
     QApplication::setApplicationName(QStringLiteral("Vertexa"));
     // The desktop takes the program's name and icon from the installed
@@ -22,25 +22,25 @@ VertexaProgram::VertexaProgram(RandomSource &random, PictureFolder pictures)
     // between hiding one screen and showing the next there may be none.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    registerProgramScreens(m_program.screens());
-    connect(&m_program.screens(), &ScreenRegistry::endRequested, this, &VertexaProgram::finish);
-    connect(&m_program.screens(), &ScreenRegistry::lastScreenUnloaded, this, &VertexaProgram::finish);
+    registerProgramScreens(m_context.screens());
+    connect(&m_context.screens(), &ScreenRegistry::endRequested, this, &VertexaApp::finish);
+    connect(&m_context.screens(), &ScreenRegistry::lastScreenUnloaded, this, &VertexaApp::finish);
 }
 
-VertexaProgram::~VertexaProgram()
+VertexaApp::~VertexaApp()
 {
     // Screens unloaded last are still waiting for their deferred deletion.
-    disconnect(&m_program.screens(), nullptr, this, nullptr);
-    m_program.screens().end();
+    disconnect(&m_context.screens(), nullptr, this, nullptr);
+    m_context.screens().end();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void VertexaProgram::start()
+void VertexaApp::start()
 {
-    m_program.screens().show(ScreenNames::Title);
+    m_context.screens().show(ScreenNames::Title);
 }
 
-void VertexaProgram::finish()
+void VertexaApp::finish()
 {
     if (m_finished)
         return;
@@ -50,8 +50,8 @@ void VertexaProgram::finish()
 
 int runVertexa(QApplication &app, RandomSource &random, PictureFolder pictures)
 {
-    VertexaProgram vertexa(random, std::move(pictures));
-    QObject::connect(&vertexa, &VertexaProgram::finished, &app, &QApplication::quit, Qt::QueuedConnection);
+    VertexaApp vertexa(random, std::move(pictures));
+    QObject::connect(&vertexa, &VertexaApp::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     vertexa.start();
     return app.exec();
 }
