@@ -102,6 +102,12 @@ int main(int argc, char **argv)
     screens.unload(ScreenNames::Title);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     triangle->stopTimers();
+    // The whole page's repaint, which every tick below includes.
+    soak(
+        "triangle page, repaint alone",
+        triangle,
+        [] {},
+        ticks);
     soak(
         "triangle page (15 JPEGs)",
         triangle,
