@@ -4,12 +4,15 @@
 // A long run of the animations with the real pictures: the title screen and
 // both problems pages, each for a fixed number of ticks (every tick reads,
 // decodes, shows and paints one frame). Prints the CPU time per tick and the
-// resident memory before and after; never fails.
+// resident memory before and after, set against a bare Qt window of the title
+// screen's size repainted as often; never fails.
 #include "app/titlescreen.h"
 #include "app/vertexaapp.h"
 #include "common/randomsource.h"
+#include "common/twips.h"
 #include "handtick.h"
 #include "problems/problemspage.h"
+#include "screens/screendefinition.h"
 
 #include <QApplication>
 #include <QFile>
@@ -38,9 +41,9 @@ qint64 residentKilobytes()
     return fields.size() > 1 ? fields.at(1).toLongLong() * (sysconf(_SC_PAGESIZE) / 1024) : -1;
 }
 
-// Runs `ticks` ticks of one screen's animation, painting after each as the
+// Runs `ticks` ticks of one window's animation, painting after each as the
 // event loop would, and prints what they cost.
-void soak(const char *what, Screen *screen, const std::function<void()> &tick, int ticks)
+void soak(const char *what, QWidget *screen, const std::function<void()> &tick, int ticks)
 {
     QCoreApplication::processEvents();
     const qint64 before = residentKilobytes();
@@ -69,6 +72,18 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int ticks = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : DefaultTicks;
 
+    // The floor: a window that only repaints, with nothing of ours loaded.
+    QWidget bare;
+    bare.resize(twipsToPixels(screenDefinition(ScreenNames::Title).clientSize));
+    bare.show();
+    soak(
+        "bare Qt window",
+        &bare,
+        [] {},
+        ticks);
+    const qint64 bareResident = residentKilobytes();
+    bare.hide();
+
     // A clock that moves on a fixed step at each reading: every run draws the
     // same questions, and every question gets its turn.
     ClockSeededRandom random([reading = 0.0]() mutable { return reading += 0.37; });
@@ -92,6 +107,12 @@ int main(int argc, char **argv)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     auto *triangleTimer = triangle->control<QTimer>(QStringLiteral("Timer1"));
     HandTick::holdBack(triangleTimer);
+    // The whole page's repaint, which every tick below includes.
+    soak(
+        "triangle page, repaint alone",
+        triangle,
+        [] {},
+        ticks);
     soak(
         "triangle page (15 JPEGs)",
         triangle,
@@ -116,5 +137,6 @@ int main(int argc, char **argv)
             HandTick::tick(stellatedTimer);
         },
         ticks);
+    std::printf("resident at the end: %.2fx the bare window's\n", double(residentKilobytes()) / double(bareResident));
     return 0;
 }

@@ -37,7 +37,7 @@ void TitleScreen::Form_Load()
 {
     centreOnDisplay();
     context().values().frameno = 0;
-    if (!m_picture->setPicture(loadPicture(FrameSequences::Title.fileName(0)))) {
+    if (!m_picture->setPicture(loadFrame(0))) {
         // Without the first frame the screen takes the lesson screens' look
         // and shows the spare opening picture instead.
         setupscreen(*this);
@@ -51,7 +51,12 @@ void TitleScreen::Timer1_Timer()
     qint16 &frameno = context().values().frameno;
     frameno = static_cast<qint16>(nextFrame(frameno, FrameSequences::Title.count));
     // A frame that cannot be read leaves the previous one on show.
-    m_picture->setPicture(loadPicture(FrameSequences::Title.fileName(frameno)));
+    m_picture->setPicture(loadFrame(frameno));
+}
+
+QImage TitleScreen::loadFrame(int frame)
+{
+    return m_frames.frame(context().pictures(), FrameSequences::Title.fileName(frame), devicePixelRatioF());
 }
 
 void TitleScreen::Command1_Click()

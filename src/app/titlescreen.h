@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "common/framecache.h"
 #include "screens/screen.h"
 
 class CommandButton;
@@ -23,6 +24,10 @@ private:
     void Command1_Click();
     void Command2_Click();
 
+    // One frame of the animation, kept after it was first read.
+    QImage loadFrame(int frame);
+
     PictureBox *m_picture;
     QTimer *m_timer;
+    FrameCache m_frames;
 };

@@ -163,8 +163,14 @@ void ProblemsPage::MMControl1_StepClick()
 
 void ProblemsPage::showFrame(const QString &file)
 {
+    // Only one sequence's frames are kept: a question that brings another
+    // animation lets the old one go.
+    if (!(m_player.sequence() == m_framesOf)) {
+        m_frames.clear();
+        m_framesOf = m_player.sequence();
+    }
     // A frame that cannot be read leaves the previous one on show.
-    m_picture->setPicture(loadPicture(file));
+    m_picture->setPicture(m_frames.frame(context().pictures(), file, devicePixelRatioF()));
 }
 
 void ProblemsPage::setTimerRunning(bool running)

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "common/framecache.h"
 #include "problems/frameplayer.h"
 #include "problems/questionset.h"
 #include "screens/screen.h"
@@ -65,6 +66,9 @@ private:
 
     std::unique_ptr<QuestionSet> m_questions;
     FramePlayer m_player;
+    // The frames of the sequence m_framesOf, kept after their first showing.
+    FrameCache m_frames;
+    FrameSequence m_framesOf;
     Label *m_question;
     TextBox *m_answerBox;
     Label *m_feedback;

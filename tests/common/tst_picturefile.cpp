@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "common/framecache.h"
 #include "common/picturefile.h"
 #include "support/testpictures.h"
 
@@ -19,6 +20,8 @@ private Q_SLOTS:
     void readsAfreshEveryTime();
     void fineTwinOnFineDisplays_data();
     void fineTwinOnFineDisplays();
+    void framesAreKeptWithinTheirBudget_data();
+    void framesAreKeptWithinTheirBudget();
 };
 
 void TestPictureFile::resolvesNamesWithoutRegardToCase_data()
@@ -177,6 +180,71 @@ void TestPictureFile::fineTwinOnFineDisplays()
     QCOMPARE(loaded.deviceIndependentSize(), QSizeF(size));
     QCOMPARE(loaded.devicePixelRatio(), fine ? qreal(PictureFolder::HighResolutionRatio) : 1.0);
     QVERIFY(sameColour(loaded.pixelColor(10, 10), fine ? twinColour : plainColour));
+}
+
+void TestPictureFile::framesAreKeptWithinTheirBudget_data()
+{
+    QTest::addColumn<QString>("first");     // the frame file at its first showing: good, missing or damaged
+    QTest::addColumn<qsizetype>("budget");  // in frames of 8 by 8
+    QTest::addColumn<qreal>("secondRatio"); // the display's ratio at the second showing
+    QTest::addColumn<QString>("shownThen"); // red (the kept frame), blue (read again) or none
+    QTest::addColumn<int>("kept");
+    QTest::newRow("kept") << "good" << qsizetype(2) << 1.0 << "red" << 1;
+    QTest::newRow("beyond the budget") << "good" << qsizetype(0) << 1.0 << "blue" << 0;
+    QTest::newRow("exactly the budget") << "good" << qsizetype(1) << 1.0 << "red" << 1;
+    QTest::newRow("fine display as well") << "good" << qsizetype(2) << 2.0 << "blue" << 2;
+    QTest::newRow("ratio between") << "good" << qsizetype(2) << 1.5 << "blue" << 2;
+    // What could not be read is tried again, so a mended file shows at its next turn.
+    QTest::newRow("missing, then written") << "missing" << qsizetype(2) << 1.0 << "blue" << 1;
+    QTest::newRow("damaged, then mended") << "damaged" << qsizetype(2) << 1.0 << "blue" << 1;
+    QTest::newRow("missing both times") << "missing" << qsizetype(2) << 1.0 << "none" << 0;
+}
+
+void TestPictureFile::framesAreKeptWithinTheirBudget()
+{
+    QFETCH(QString, first);
+    QFETCH(qsizetype, budget);
+    QFETCH(qreal, secondRatio);
+    QFETCH(QString, shownThen);
+    QFETCH(int, kept);
+    const QString name = QStringLiteral("seq\\frame01.gif");
+    TestPictures pictures;
+    const PictureFolder folder(pictures.root());
+    const qsizetype frameBytes = 4; // the test GIFs' one pixel, 32 bits once ready to paint
+    FrameCache cache(budget * frameBytes);
+    if (first == u"good")
+        pictures.write(name, Qt::red);
+    else if (first == u"damaged")
+        pictures.writeBytes(name, TestPictures::gifBytes(Qt::red).chopped(1));
+    QCOMPARE(cache.frame(folder, name, 1).isNull(), first != u"good");
+
+    // Whether the second showing reads the file again: it has changed meanwhile.
+    if (shownThen == u"none")
+        pictures.remove(name);
+    else
+        pictures.write(name, Qt::blue);
+    const QImage shown = cache.frame(folder, name, secondRatio);
+    if (shownThen == u"none")
+        QVERIFY(shown.isNull());
+    else
+        QVERIFY(sameColour(shown.pixelColor(0, 0), shownThen == u"red" ? Qt::red : Qt::blue, 0));
+    QCOMPARE(cache.count(), kept);
+    QCOMPARE(cache.bytes(), kept * frameBytes);
+    // A frame beyond the budget is shown, not kept, and pushes out nothing.
+    const QString next = QStringLiteral("seq\\frame02.gif");
+    pictures.write(next, Qt::green);
+    QVERIFY(!cache.frame(folder, next, 1).isNull());
+    QCOMPARE(cache.count(), std::min(kept + 1, int(budget)));
+
+    // Another picture folder, or another sequence, starts afresh.
+    cache.clear();
+    QCOMPARE(std::pair(cache.count(), cache.bytes()), std::pair(0, qsizetype(0)));
+    TestPictures other;
+    other.write(name, Qt::green);
+    if (kept > 0) {
+        cache.frame(folder, name, 1);
+        QVERIFY(sameColour(cache.frame(PictureFolder(other.root()), name, 1).pixelColor(0, 0), Qt::green, 0));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPictureFile)

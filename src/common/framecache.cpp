@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "common/framecache.h"
+
+FrameCache::FrameCache(qsizetype budgetBytes)
+    : m_budget(budgetBytes)
+{
+}
+
+QImage FrameCache::frame(const PictureFolder &folder, const QString &name, qreal devicePixelRatio)
+{
+    if (folder.root() != m_root) {
+        clear();
+        m_root = folder.root();
+    }
+    const std::pair<QString, bool> key(name, devicePixelRatio > 1);
+    const auto kept = m_frames.constFind(key);
+    if (kept != m_frames.cend())
+        return *kept;
+
+    const QImage loaded = folder.load(name, devicePixelRatio);
+    if (loaded.isNull())
+        return loaded;
+    // The raster painter blends these two straight; any other format would be
+    // converted on every paint.
+    QImage ready =
+        loaded.convertToFormat(loaded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    if (m_bytes + ready.sizeInBytes() <= m_budget) {
+        m_bytes += ready.sizeInBytes();
+        m_frames.insert(key, ready);
+    }
+    return ready;
+}
+
+void FrameCache::clear()
+{
+    m_frames.clear();
+    m_bytes = 0;
+}
