@@ -12,6 +12,7 @@
 #include "common/twips.h"
 #include "handtick.h"
 #include "problems/problemspage.h"
+#include "screens/commandbutton.h"
 #include "screens/screendefinition.h"
 
 #include <QApplication>

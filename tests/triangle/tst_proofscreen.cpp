@@ -165,7 +165,7 @@ private Q_SLOTS:
         }
 
         QTest::mouseDClick(proof->windowHandle(), Qt::LeftButton, {}, centreOf(proof, "Label5"));
-        QCOMPARE(proof->proofstep, qint16(1));
+        QCOMPARE(textOf(proof, "Label3"), QString::fromUtf8(Texts[1])); // one view on, not two
         QCOMPARE(ringPixels(step), 0);
 
         QTest::keyClick(proof, Qt::Key_Tab);
