@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "screens/textbox.h"
 
+#include "common/keycodes.h"
+
 #include <QKeyEvent>
 
 TextBox::TextBox(QWidget *parent)
@@ -21,11 +23,11 @@ int TextBox::characterCode(const QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return KeyCode::Enter;
     case Qt::Key_Backspace:
-        return 8;
+        return KeyCode::Backspace;
     case Qt::Key_Escape:
-        return 27;
+        return KeyCode::Escape;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Delete:
