@@ -126,7 +126,10 @@ WindowFrame::WindowFrame(QObject *parent)
 
 WindowFrame::~WindowFrame()
 {
-    QCoreApplication::instance()->removeNativeEventFilter(this);
+    // The application deletes it among its children, when instance() is
+    // already gone; the filter's own destructor then takes it off the list.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->removeNativeEventFilter(this);
 }
 
 WindowFrame &WindowFrame::instance()
