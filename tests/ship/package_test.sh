@@ -37,8 +37,10 @@ lintian --fail-on error,warning --display-level '>=pedantic' --tag-display-limit
     >"$scratch/lintian.log" 2>&1 || status=$?
 cat "$scratch/lintian.log"
 [ "$status" -eq 0 ] || fail "lintian found errors or warnings, or did not run (status $status)"
-# Lintian rates a lost -z now or unfortified calls only as info: fail on those too.
-! grep -q ' hardening-' "$scratch/lintian.log" || fail "the program is not fully hardened"
+# Lintian rates a lost -z now or unfortified calls only as info: fail on those
+# too, in the builds that are hardened (the sanitizer and fuzz builds are not).
+[ "${VERTEXA_UNHARDENED:-}" = 1 ] || ! grep -q ' hardening-' "$scratch/lintian.log" ||
+    fail "the program is not fully hardened"
 
 root=$scratch/root
 dpkg -x "$deb" "$root"
