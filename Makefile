@@ -14,14 +14,15 @@ CMAKE_FLAGS ?=
 PACKAGES = cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libqt6gui6 libgif-dev \
            xvfb xauth fonts-liberation2 fonts-dejavu-core fonts-wine libgl-dev \
            dpkg-dev file desktop-file-utils appstream xdotool x11-apps lintian \
-           libxcb1-dev openbox weston xwayland qt6-wayland
+           libxcb1-dev openbox weston xwayland qt6-wayland \
+           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 
-.PHONY: all deps deps-fuzz configure build run test test-sanitize fuzz package explore leaks soak clean
+.PHONY: all deps deps-fuzz configure build run test test-sanitize fuzz package explore leaks soak translations clean
 
 all: build
 
@@ -52,6 +53,11 @@ test: build
 
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# Brings translations/*.ts up to date with the texts in src/ and tools/: new
+# texts arrive unfinished, translations are kept, texts gone are dropped.
+translations: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target vertexa_core_lupdate
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize: deps

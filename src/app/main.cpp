@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/vertexaapp.h"
+#include "common/language.h"
 #include "common/platformchoice.h"
 #include "common/randomsource.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char *argv[])
     arguments.push_back(nullptr);
 
     QApplication app(count, arguments.data());
+    // Before any screen is made: the screens take their words as they are built.
+    Language::install(Language::fromEnvironment());
     ClockSeededRandom random;
     return runVertexa(app, random);
 }

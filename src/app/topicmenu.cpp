@@ -26,7 +26,7 @@ struct Column
     QString name;
     // Captions of elements 1 onwards; an element without one stays a hidden
     // copy of element 0.
-    QStringList comingSoon;
+    QList<const char *> comingSoon;
     // The row of the column's last element, counted in entry spacings from
     // element 0: the right-hand one sits one empty row below the others.
     int lastRow;
@@ -34,17 +34,17 @@ struct Column
 
 const std::array<Column, 2> Columns{
     Column{LeftColumn,
-           {QStringLiteral("Regular Polygons"),
-            QStringLiteral("Angles of Regular Polygons"),
-            QStringLiteral("Circumcircles and Incircles"),
-            QStringLiteral("Area of Regular Polygons")},
+           {QT_TRANSLATE_NOOP("TopicMenu", "Regular Polygons"),
+            QT_TRANSLATE_NOOP("TopicMenu", "Angles of Regular Polygons"),
+            QT_TRANSLATE_NOOP("TopicMenu", "Circumcircles and Incircles"),
+            QT_TRANSLATE_NOOP("TopicMenu", "Area of Regular Polygons")},
            TopicMenu::EntryCount - 1},
     Column{RightColumn,
-           {QStringLiteral("Archimedes' Estimate of Pi"),
-            QStringLiteral("The Regular Tessellations"),
-            QStringLiteral("Semi-regular Tessellations"),
-            QStringLiteral("Dual Tessellations"),
-            QStringLiteral("Animation Sequence")},
+           {QT_TRANSLATE_NOOP("TopicMenu", "Archimedes' Estimate of Pi"),
+            QT_TRANSLATE_NOOP("TopicMenu", "The Regular Tessellations"),
+            QT_TRANSLATE_NOOP("TopicMenu", "Semi-regular Tessellations"),
+            QT_TRANSLATE_NOOP("TopicMenu", "Dual Tessellations"),
+            QT_TRANSLATE_NOOP("TopicMenu", "Animation Sequence")},
            TopicMenu::EntryCount},
 };
 
@@ -116,7 +116,7 @@ void TopicMenu::addEntries()
             TwipsGeometry::setTop(made, from.top() + row * EntrySpacing);
             if (i > column.comingSoon.size())
                 continue;
-            made->setText(column.comingSoon.at(i - 1));
+            made->setText(tr(column.comingSoon.at(i - 1)));
             made->setEnabled(false);
             made->show();
         }
@@ -179,6 +179,9 @@ void TopicMenu::Command1_Click()
     // Referring to the title screen re-creates it; its load runs before the
     // caption changes.
     if (Screen *title = context().screens().screen(ScreenNames::Title))
-        title->control<CommandButton>(QStringLiteral("Command1"))->setText(QStringLiteral("Cancel"));
+        title->control<CommandButton>(QStringLiteral("Command1"))
+            ->setText(
+                //: The title screen's OK button when the title is reached from the menu: it goes back to the menu.
+                tr("Cancel"));
     Navigation::moveOn(*this, ScreenNames::Title);
 }

@@ -4,6 +4,8 @@
 
 #include "common/leadingnumber.h"
 
+#include <QCoreApplication>
+
 namespace AnswerCheck {
 
 Verdict judge(QStringView typed, double answer)
@@ -16,7 +18,8 @@ Verdict judge(QStringView typed, double answer)
 
 QString feedback(Verdict verdict)
 {
-    return verdict == Verdict::Correct ? QStringLiteral("Correct, Well Done!") : QStringLiteral("Wrong, Try Again");
+    return verdict == Verdict::Correct ? QCoreApplication::translate("AnswerCheck", "Correct, Well Done!")
+                                       : QCoreApplication::translate("AnswerCheck", "Wrong, Try Again");
 }
 
 } // namespace AnswerCheck

@@ -51,7 +51,7 @@ Screen::Screen(const ScreenDefinition &definition, ScreenContext &context)
     , m_background(definition.background)
 {
     setObjectName(definition.name);
-    setWindowTitle(definition.caption);
+    setWindowTitle(shownText(definition.caption));
     setMouseTracking(true);
     setFixedSize(twipsToPixels(definition.clientSize));
 
@@ -95,7 +95,7 @@ QObject *Screen::createControl(const ControlDefinition &d)
     switch (d.kind) {
     case ControlKind::Label: {
         auto *label = new Label(parent);
-        label->setText(d.text);
+        label->setText(shownText(d.text, d.textDisambiguation));
         label->setForeColour(d.foreColour.value_or(QColor(Qt::black)));
         label->setBackColour(d.backColour.value_or(palette().color(QPalette::Window)));
         label->setTransparent(d.transparent);
@@ -107,7 +107,7 @@ QObject *Screen::createControl(const ControlDefinition &d)
     }
     case ControlKind::CommandButton: {
         auto *button = new CommandButton(parent);
-        button->setText(d.text);
+        button->setText(shownText(d.text, d.textDisambiguation));
         button->setGraphical(d.graphical);
         if (d.backColour)
             button->setFaceColour(*d.backColour);
@@ -116,7 +116,7 @@ QObject *Screen::createControl(const ControlDefinition &d)
     }
     case ControlKind::TextBox: {
         auto *box = new TextBox(parent);
-        box->setText(d.text);
+        box->setText(shownText(d.text, d.textDisambiguation));
         box->setAlignment(d.alignment | Qt::AlignVCenter);
         if (d.maxLength > 0)
             box->setMaxLength(d.maxLength);

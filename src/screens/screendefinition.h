@@ -44,7 +44,8 @@ struct ControlDefinition
     int lineWidth = 1;       // lines, in pixels
     int interval = 0;        // timers, in milliseconds
 
-    QString text;
+    QString text;                             // English; shown through shownText()
+    const char *textDisambiguation = nullptr; // tells apart two meanings of one English text
     std::optional<QColor> foreColour;
     std::optional<QColor> backColour;
     bool transparent = false; // labels: draw only the text
@@ -96,6 +97,19 @@ struct ControlDefinition
     ControlDefinition &caption(const QString &value)
     {
         text = value;
+        return *this;
+    }
+    // A caption marked with QT_TRANSLATE_NOOP3: the English text and what
+    // tells it apart from the same text elsewhere.
+    struct MarkedText
+    {
+        const char *source;
+        const char *disambiguation;
+    };
+    ControlDefinition &caption(const MarkedText &marked)
+    {
+        text = QString::fromUtf8(marked.source);
+        textDisambiguation = marked.disambiguation;
         return *this;
     }
     ControlDefinition &fore(const QColor &colour)
@@ -211,6 +225,10 @@ inline const QString Jotter = QStringLiteral("notepad");
 
 const ScreenDefinition &screenDefinition(const QString &name);
 QStringList screenNames();
+
+// The English texts of the definitions (captions, spoken names, descriptions)
+// in the running language; a text without translation stays as it is.
+QString shownText(const QString &english, const char *disambiguation = nullptr);
 
 // The publisher's details, shown on the title screen and the menu.
 namespace Publisher {

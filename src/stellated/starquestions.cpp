@@ -4,27 +4,35 @@
 
 #include "common/randomsource.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
 
-const QString Edges = QStringLiteral("How many edges does the stellated polygon in the animation have?");
-const QString Pentagram = QStringLiteral(
+const char *const Edges =
+    QT_TRANSLATE_NOOP("StarQuestions", "How many edges does the stellated polygon in the animation have?");
+const char *const Pentagram = QT_TRANSLATE_NOOP(
+    "StarQuestions",
     "In degrees, what is the smallest angle through which a pentagram can be rotated, so that it looks the same after "
     "rotation as it did prior to rotation?");
-const QString David = QStringLiteral(
+const char *const David = QT_TRANSLATE_NOOP(
+    "StarQuestions",
     "In degrees, what is the smallest angle through which a Star of David can be rotated, so that it looks unaltered "
     "after rotation to how it looked prior to rotation?");
-const QString Octagon = QStringLiteral(
+const char *const Octagon = QT_TRANSLATE_NOOP(
+    "StarQuestions",
     "A regular stellated octagon is symmetrical under rotations around its centre through certain angles. In other "
     "words, after performing these rotations the stellated octagon looks unaltered. In degrees, what is the smallest "
     "of "
     "these angles?");
-const QString Dodecagon = QStringLiteral(
+const char *const Dodecagon = QT_TRANSLATE_NOOP(
+    "StarQuestions",
     "A regular stellated dodecagon is symmetrical under rotations around its centre through certain angles. Each of "
     "these angles is a multiple of the smallest. In degrees, what is the smallest angle through which a regular "
     "stellated dodecagon can be rotated if it is to appear unaltered?");
-const QString Nonagon = QStringLiteral(
+const char *const Nonagon = QT_TRANSLATE_NOOP(
+    "StarQuestions",
     "The stellated nonagon in the animation is a compound polygon. How many component polygons does it have?");
 
 struct Row
@@ -55,7 +63,15 @@ const std::array<Row, StarQuestions::TypeCount> &rows()
 
 std::array<QString, StarQuestions::TypeCount> StarQuestions::questions()
 {
-    return {Edges, Edges, Edges, Pentagram, David, Octagon, Dodecagon, Nonagon};
+    const auto shown = [](const char *text) { return QCoreApplication::translate("StarQuestions", text); };
+    return {shown(Edges),
+            shown(Edges),
+            shown(Edges),
+            shown(Pentagram),
+            shown(David),
+            shown(Octagon),
+            shown(Dodecagon),
+            shown(Nonagon)};
 }
 
 Question StarQuestions::question(int type)

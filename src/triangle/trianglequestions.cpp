@@ -5,6 +5,7 @@
 #include "common/numbertext.h"
 #include "common/randomsource.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -18,28 +19,36 @@ int wholePart(double r, int n)
     return std::min(static_cast<int>(r * n), n - 1);
 }
 
-// A number in a question reads with one blank before it and the degree sign after.
-QString degrees(int value)
-{
-    return blankLedNumber(value) + u'°';
-}
-
 } // namespace
 
-const QStringList &TriangleQuestions::questions()
+QStringList TriangleQuestions::questions()
 {
-    static const QStringList texts{
-        QStringLiteral("In degrees, what is the sum of the angles of a right-angled triangle?"),
-        QStringLiteral("In degrees, what is the sum of the angles of an isosceles triangle?"),
-        QStringLiteral("If one of the angles of an isosceles triangle is"),
-        QStringLiteral(
+    //: %1 is the given angle with a blank before it, e.g. " 120"; keep it glued to the word before and ° after it.
+    const char *isosceles = QT_TRANSLATE_NOOP("TriangleQuestions",
+                                              "If one of the angles of an isosceles triangle is%1\u00B0, what is the "
+                                              "size of each of the other two angles in degrees?");
+    //: %1 and %2 are the given angles, each with a blank before it, e.g. " 30" and " 45"; keep each glued to the
+    //: word before and ° after it.
+    const char *twoAngles = QT_TRANSLATE_NOOP(
+        "TriangleQuestions",
+        "If a triangle has angles of%1\u00B0 and%2\u00B0, what is the size of the other angle in degrees?");
+    const char *texts[] = {
+        QT_TRANSLATE_NOOP("TriangleQuestions", "In degrees, what is the sum of the angles of a right-angled triangle?"),
+        QT_TRANSLATE_NOOP("TriangleQuestions", "In degrees, what is the sum of the angles of an isosceles triangle?"),
+        isosceles,
+        QT_TRANSLATE_NOOP(
+            "TriangleQuestions",
             "In degrees, what is the size of each of the smaller angles of a right-angled isosceles triangle?"),
-        QStringLiteral("If a triangle has angles of"),
-        QStringLiteral("In degrees, what is the size of each angle of an equilateral triangle?"),
-        QStringLiteral("If a triangle has angles of"),
-        QStringLiteral("If a triangle has angles of"),
+        twoAngles,
+        QT_TRANSLATE_NOOP("TriangleQuestions",
+                          "In degrees, what is the size of each angle of an equilateral triangle?"),
+        twoAngles,
+        twoAngles,
     };
-    return texts;
+    QStringList translated;
+    for (const char *text : texts)
+        translated.append(QCoreApplication::translate("TriangleQuestions", text));
+    return translated;
 }
 
 Question TriangleQuestions::draw(RandomSource &random, ProgramValues &values)
@@ -50,27 +59,26 @@ Question TriangleQuestions::draw(RandomSource &random, ProgramValues &values)
     int a = wholePart(random.next(), 9);
     int b = wholePart(random.next(), 90);
 
-    const QString &opening = questions().at(q.type);
+    const QString question = questions().at(q.type);
     switch (q.type) {
     case 0:
     case 1:
-        q.text = opening;
+        q.text = question;
         q.answer = 180;
         break;
     case 2: {
         // At least 90°, so it is always the apex angle.
         const int g = 90 + 10 * a;
-        q.text =
-            opening + degrees(g) + QStringLiteral(", what is the size of each of the other two angles in degrees?");
+        q.text = question.arg(blankLedNumber(g));
         q.answer = (180 - g) / 2;
         break;
     }
     case 3:
-        q.text = opening;
+        q.text = question;
         q.answer = 45;
         break;
     case 5:
-        q.text = opening;
+        q.text = question;
         q.answer = 60;
         break;
     default: {
@@ -80,8 +88,7 @@ Question TriangleQuestions::draw(RandomSource &random, ProgramValues &values)
         if (b == 0)
             b = 1;
         const int p = 10 * a;
-        q.text = opening + degrees(p) + QStringLiteral(" and") + degrees(b) +
-                 QStringLiteral(", what is the size of the other angle in degrees?");
+        q.text = question.arg(blankLedNumber(p), blankLedNumber(b));
         q.answer = 180 - p - b;
         break;
     }

@@ -17,7 +17,8 @@ public:
     // in this order: the type, a multiplier 0..8 and an angle 0..89.
     Question draw(RandomSource &random, ProgramValues &values) override;
 
-    // The opening words of each type's question; the types that give numbers
-    // carry on after them.
-    static const QStringList &questions();
+    // Each type's question in the running language; the types that give
+    // angles (2, 4, 6 and 7) are templates with the angles as %1 and %2,
+    // each written with its blank before it.
+    static QStringList questions();
 };

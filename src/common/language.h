@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+// The language the program speaks: English, its source language, or one of
+// the translations compiled into it, chosen from the desktop's settings.
+namespace Language {
+
+// The languages the program speaks besides English (its source language).
+QStringList translated();
+
+// The language to speak, from LANGUAGE, LC_ALL, LC_MESSAGES, LANG in that order
+// (LANGUAGE is a colon-separated list; it counts only when the locale is not C/POSIX);
+// "" (English) when none of them names a translated language.
+QString fromEnvironment(const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
+
+// Installs on the running application the program's own translation for `language`
+// (from :/i18n) and Qt's, replacing any installed before; "" or "en" removes them.
+// Returns false when the program has no translation for it (then English stays).
+bool install(const QString &language);
+
+// The language installed now; "" for English.
+QString current();
+
+} // namespace Language
