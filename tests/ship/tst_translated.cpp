@@ -147,6 +147,7 @@ void TestTranslated::everyScreenShowsOnlyTranslatedWords()
         QVERIFY2(screen, qPrintable(page));
         auto *answerBox = screen->control<TextBox>(QStringLiteral("Text1"));
         auto *feedback = screen->control<Label>(QStringLiteral("Label4"));
+        QVERIFY(answerBox && feedback);
         QSet<int> types;
         for (int question = 0; question < script.size() / (page == TriangleProblems ? 3 : 1); ++question) {
             const ProgramValues &values = program.context().values();
