@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "screens/commandbutton.h"
 
+#include "screens/fittedfont.h"
+
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -35,13 +37,33 @@ bool CommandButton::setPicture(const QImage &picture)
     return true;
 }
 
-void CommandButton::paintEvent(QPaintEvent *event)
+QRect CommandButton::captionArea() const
 {
+    if (m_graphical)
+        return rect().adjusted(2, 2, -2, -2);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+int CommandButton::captionFlags() const
+{
+    return m_graphical ? Qt::AlignCenter | Qt::TextWordWrap : Qt::AlignCenter | Qt::TextShowMnemonic;
+}
+
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    const QFont caption = fittedFont(font(), captionArea(), captionFlags(), text());
     if (!m_graphical) {
-        QPushButton::paintEvent(event);
+        // What QPushButton draws, with the caption's font.
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.fontMetrics = QFontMetrics(caption);
+        painter.setFont(caption);
+        painter.drawControl(QStyle::CE_PushButton, option);
         return;
     }
-    QStylePainter painter(this);
     // A plain raised panel in the face colour. The style's own bevel would
     // be cached under this button's palette, which is new for every button,
     // and the cache's keys outlive the buttons: every Jotter opened would
@@ -49,7 +71,7 @@ void CommandButton::paintEvent(QPaintEvent *event)
     const QBrush face = palette().brush(QPalette::Button);
     qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
 
-    QRect inner = rect().adjusted(2, 2, -2, -2);
+    QRect inner = captionArea();
     if (isDown())
         inner.translate(1, 1);
     if (!m_picture.isNull()) {
@@ -63,7 +85,8 @@ void CommandButton::paintEvent(QPaintEvent *event)
     }
     if (!text().isEmpty()) {
         painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(128, 128, 128));
-        painter.drawText(inner, Qt::AlignCenter | Qt::TextWordWrap, text());
+        painter.setFont(caption);
+        painter.drawText(inner, captionFlags(), text());
     }
     if (m_focusCue.isShown(this)) {
         QStyleOptionFocusRect focus;

@@ -22,6 +22,11 @@ public:
     bool setPicture(const QImage &picture);
     QImage picture() const { return m_picture; }
 
+    // Where the caption is drawn and how it is laid out there; it is drawn a
+    // little smaller when it does not fit at the button's size, as labels are.
+    QRect captionArea() const;
+    int captionFlags() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "screens/label.h"
 
+#include "screens/fittedfont.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -172,7 +174,7 @@ void Label::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), m_back);
     const int flags = int(m_alignment & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextWordWrap;
     const QRect area = contentsRect();
-    painter.setFont(fittedFont(area, flags));
+    painter.setFont(fittedFont(font(), area, flags, m_text));
     if (isEnabled()) {
         painter.setPen(m_fore);
         painter.drawText(area, flags, m_text);
@@ -199,26 +201,6 @@ void Label::paintEvent(QPaintEvent *)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(area.adjusted(1, 1, -2, -2));
     }
-}
-
-QFont Label::fittedFont(const QRect &area, int flags) const
-{
-    // A stand-in face may be wider than the one asked for (DejaVu Sans for
-    // Tahoma); rather than lose words off the edge, the text is drawn a
-    // little smaller until it fits, down to a floor.
-    QFont fitted = font();
-    const qreal asked = fitted.pointSizeF();
-    if (asked <= 0 || m_text.isEmpty())
-        return fitted;
-    constexpr qreal Floor = 0.6;
-    constexpr qreal Step = 0.95;
-    for (qreal size = asked; size >= asked * Floor; size *= Step) {
-        fitted.setPointSizeF(size);
-        const QRect needed = QFontMetrics(fitted).boundingRect(area, flags, m_text);
-        if (needed.width() <= area.width() && needed.height() <= area.height())
-            break;
-    }
-    return fitted;
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

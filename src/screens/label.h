@@ -54,8 +54,6 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    QFont fittedFont(const QRect &area, int flags) const;
-
     QString m_text;
     QColor m_fore = Qt::black;
     QColor m_back = Qt::white;

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "common/language.h"
 #include "common/numbertext.h"
 #include "common/programvalues.h"
 #include "problems/answercheck.h"
 #include "screens/commandbutton.h"
+#include "screens/fittedfont.h"
 #include "screens/fonts.h"
 #include "screens/label.h"
 #include "screens/screen.h"
@@ -20,10 +22,11 @@
 #include <QTest>
 #include <functional>
 
-// Every text the program can show fits the rectangle of the control that
-// shows it, at the size the screen asks for, with the face the machine
+// Every text the program can show, in every language it speaks, fits the
+// rectangle of the control that shows it, with the face the machine
 // resolves: the Tahoma-metric one where it is installed and the fallbacks
-// where it is not.
+// where it is not. Labels and command buttons may draw a text a little
+// smaller than the screen asks for, down to a floor; the answer boxes may not.
 class TestTextFit : public QObject
 {
     Q_OBJECT
@@ -38,6 +41,7 @@ private Q_SLOTS:
 
 private:
     static bool useRowFaces();
+    static QStringList languages();
 };
 
 namespace {
@@ -46,12 +50,14 @@ const QString TahomaMetric = QStringLiteral("Tahoma-metric face");
 const QString Fallback = QStringLiteral("fallback faces");
 
 // The space a control gives its text, in device-independent pixels, the
-// flags it lays the text out with, and the text it shows now.
+// flags it lays the text out with, the text it shows now and whether it
+// shrinks a text that does not fit.
 struct TextArea
 {
     QRect rect;
     int flags = 0;
     QString text;
+    bool shrinks = true;
 };
 
 TextArea areaOf(const QWidget *control)
@@ -60,14 +66,8 @@ TextArea areaOf(const QWidget *control)
         return {label->contentsRect(),
                 int(label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextWordWrap,
                 label->text()};
-    if (const auto *button = qobject_cast<const CommandButton *>(control)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        return {button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button),
-                Qt::AlignCenter | Qt::TextWordWrap,
-                button->text()};
-    }
+    if (const auto *button = qobject_cast<const CommandButton *>(control))
+        return {button->captionArea(), button->captionFlags(), button->text()};
     if (const auto *box = qobject_cast<const TextBox *>(control)) {
         QStyleOptionFrame option;
         option.initFrom(box);
@@ -75,7 +75,7 @@ TextArea areaOf(const QWidget *control)
         QRect inner = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
         // The line edit keeps two pixels clear on either side of its text.
         inner.adjust(2, 0, -2, 0);
-        return {inner, int(box->alignment()), box->text()};
+        return {inner, int(box->alignment()), box->text(), false};
     }
     return {};
 }
@@ -84,17 +84,18 @@ TextArea areaOf(const QWidget *control)
 QString misfit(const QWidget *control, const QString &text)
 {
     const TextArea area = areaOf(control);
-    // The size the screen asked for, not the shrunken one a label may fall
-    // back to. Glyph advances are fractional here; a fraction of a pixel
-    // beyond the edge is side bearing, not ink, so the layout's size is
-    // rounded to whole pixels as whole-pixel advances would give it.
-    const QFontMetricsF metrics(control->font());
+    // At the size the control draws it in. Glyph advances are fractional
+    // here; a fraction of a pixel beyond the edge is side bearing, not ink,
+    // so the layout's size is rounded to whole pixels as whole-pixel
+    // advances would give it.
+    const QFont font = area.shrinks ? fittedFont(control->font(), area.rect, area.flags, text) : control->font();
+    const QFontMetricsF metrics(font);
     const QRectF needed = metrics.boundingRect(QRectF(area.rect), area.flags, text);
     if (qRound(needed.width()) <= area.rect.width() && qRound(needed.height()) <= area.rect.height())
         return {};
     return QStringLiteral("%1 (%2, %3 pt): needs %4x%5 px, has %6x%7: \"%8\"")
-        .arg(control->objectName(), QFontInfo(control->font()).family())
-        .arg(control->font().pointSizeF())
+        .arg(control->objectName(), QFontInfo(font).family())
+        .arg(font.pointSizeF())
         .arg(needed.width(), 0, 'f', 1)
         .arg(needed.height(), 0, 'f', 1)
         .arg(area.rect.width())
@@ -144,16 +145,20 @@ QStringList feedbackTexts(const QList<Question> &questions)
     return texts;
 }
 
-QStringList proofTexts(bool captions)
+// The explanations or the step button's captions, as the proof shows them
+// in turn.
+QStringList proofTexts(const QString &control)
 {
+    TestProgram program;
+    program.screens().show(ScreenNames::Proof);
     QStringList texts;
-    for (int view = ProofSteps::FirstView; view <= ProofSteps::LastView; ++view)
-        texts += captions ? ProofSteps::view(view).caption : ProofSteps::view(view).text;
-    texts.removeAll(QString());
-    // At 18 pt bold "Restart Proof" is wider than the step button in any
-    // Tahoma-like face (160 px against 131); the label draws it a little
-    // smaller rather than lose the second word.
-    texts.removeAll(QStringLiteral("Restart Proof"));
+    // Round to the first view again: the last click's caption too.
+    for (int view = ProofSteps::FirstView; view <= ProofSteps::LastView + 1; ++view) {
+        Screen *proof = program.screen(ScreenNames::Proof);
+        texts += proof->control<Label>(control)->text();
+        proof->control<Label>(QStringLiteral("Label5"))->activate();
+    }
+    texts.removeDuplicates();
     return texts;
 }
 
@@ -161,6 +166,7 @@ QStringList proofTexts(bool captions)
 
 void TestTextFit::cleanup()
 {
+    Language::install(QString());
     for (QWidget *window : QApplication::topLevelWidgets())
         window->close();
     TestProgram::settle();
@@ -178,6 +184,17 @@ bool TestTextFit::useRowFaces()
     }
     return !registerBundledFonts().isEmpty() || QFontInfo(QFont(QStringLiteral("Tahoma"))).family() == u"Tahoma";
 }
+
+// English, the language the program is written in, and every other it speaks.
+QStringList TestTextFit::languages()
+{
+    return QStringList{QStringLiteral("en")} + Language::translated();
+}
+
+// Takes the row's language: the screens made after speak it.
+#define USE_ROW_LANGUAGE()     \
+    QFETCH(QString, language); \
+    QVERIFY(Language::install(language))
 
 #define USE_ROW_FACES() \
     if (!useRowFaces()) \
@@ -209,11 +226,15 @@ void TestTextFit::facesResolve()
 
 void TestTextFit::screenTextsFit_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("faces");
     QTest::addColumn<QString>("screen");
-    for (const QString &faces : {TahomaMetric, Fallback}) {
-        for (const QString &screen : screenNames())
-            QTest::addRow("%s, %s", qPrintable(screen), qPrintable(faces)) << faces << screen;
+    for (const QString &language : languages()) {
+        for (const QString &faces : {TahomaMetric, Fallback}) {
+            for (const QString &screen : screenNames())
+                QTest::addRow("%s, %s, %s", qPrintable(language), qPrintable(screen), qPrintable(faces))
+                    << language << faces << screen;
+        }
     }
 }
 
@@ -222,6 +243,7 @@ void TestTextFit::screenTextsFit_data()
 void TestTextFit::screenTextsFit()
 {
     QFETCH(QString, screen);
+    USE_ROW_LANGUAGE();
     TestProgram program;
     USE_ROW_FACES();
     program.screens().show(screen);
@@ -243,39 +265,50 @@ void TestTextFit::screenTextsFit()
 
 void TestTextFit::textsFit_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("faces");
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("index");
     QTest::addColumn<QStringList>("texts");
-    TriangleQuestions triangleSet;
-    StarQuestions starSet;
-    const QList<Question> triangle = allQuestions(triangleSet, {8, 9, 90});
-    const QList<Question> star = allQuestions(starSet, {8});
     // The boxes hold at most two characters: the widest numbers they can show.
     const QStringList numbers{QStringLiteral("20"), QStringLiteral("88"), QStringLiteral(" 9"), QStringLiteral("-1")};
-    const struct
-    {
-        const char *what;
-        QString screen;
-        const char *control;
-        int index;
-        QStringList texts;
-    } rows[] = {
-        {"triangle questions", ScreenNames::TriangleProblems, "Label1", NoIndex, questionTexts(triangle)},
-        {"triangle feedback", ScreenNames::TriangleProblems, "Label4", NoIndex, feedbackTexts(triangle)},
-        {"stellated questions", ScreenNames::StellatedProblems, "Label1", NoIndex, questionTexts(star)},
-        {"stellated feedback", ScreenNames::StellatedProblems, "Label4", NoIndex, feedbackTexts(star)},
-        {"proof explanations", ScreenNames::Proof, "Label3", NoIndex, proofTexts(false)},
-        {"proof step button", ScreenNames::Proof, "Label5", NoIndex, proofTexts(true)},
-        {"explorer edges", ScreenNames::Explorer, "Text2", 0, numbers},
-        {"explorer step", ScreenNames::Explorer, "Text2", 1, numbers},
-    };
-    for (const QString &faces : {TahomaMetric, Fallback}) {
-        for (const auto &row : rows)
-            QTest::addRow("%s, %s", row.what, qPrintable(faces))
-                << faces << row.screen << row.control << row.index << row.texts;
+    for (const QString &language : languages()) {
+        // The texts as the language words them.
+        QVERIFY(Language::install(language));
+        TriangleQuestions triangleSet;
+        StarQuestions starSet;
+        const QList<Question> triangle = allQuestions(triangleSet, {8, 9, 90});
+        const QList<Question> star = allQuestions(starSet, {8});
+        const struct
+        {
+            const char *what;
+            QString screen;
+            const char *control;
+            int index;
+            QStringList texts;
+        } rows[] = {
+            {"triangle questions", ScreenNames::TriangleProblems, "Label1", NoIndex, questionTexts(triangle)},
+            {"triangle feedback", ScreenNames::TriangleProblems, "Label4", NoIndex, feedbackTexts(triangle)},
+            {"stellated questions", ScreenNames::StellatedProblems, "Label1", NoIndex, questionTexts(star)},
+            {"stellated feedback", ScreenNames::StellatedProblems, "Label4", NoIndex, feedbackTexts(star)},
+            {"proof explanations", ScreenNames::Proof, "Label3", NoIndex, proofTexts(QStringLiteral("Label3"))},
+            {"proof step button", ScreenNames::Proof, "Label5", NoIndex, proofTexts(QStringLiteral("Label5"))},
+            {"title button, back from the menu",
+             ScreenNames::Title,
+             "Command1",
+             NoIndex,
+             {QCoreApplication::translate("TopicMenu", "Cancel")}},
+            {"explorer edges", ScreenNames::Explorer, "Text2", 0, numbers},
+            {"explorer step", ScreenNames::Explorer, "Text2", 1, numbers},
+        };
+        for (const QString &faces : {TahomaMetric, Fallback}) {
+            for (const auto &row : rows)
+                QTest::addRow("%s, %s, %s", qPrintable(language), row.what, qPrintable(faces))
+                    << language << faces << row.screen << row.control << row.index << row.texts;
+        }
     }
+    Language::install(QString());
 }
 
 void TestTextFit::textsFit()
@@ -287,6 +320,7 @@ void TestTextFit::textsFit()
     // The question sets are walked through every value they can draw: a
     // page's eight types, the triangle's with every number it can state.
     QVERIFY(!texts.isEmpty());
+    USE_ROW_LANGUAGE();
     TestProgram program;
     USE_ROW_FACES();
     program.screens().show(screen);
