@@ -5,6 +5,7 @@
 #include "common/colourtable.h"
 #include "common/twips.h"
 
+#include <QFontMetricsF>
 #include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
@@ -60,13 +61,15 @@ double thereAndBack(int frame, int count)
     return s * s * (3 - 2 * s);
 }
 
-// Text with a dark shadow, centred on a point.
+// Text with a dark shadow, centred in a box. Never clipped to the box: a
+// word cut off is worse than one that runs over.
 void shadowedText(QPainter &p, const QRectF &box, const QString &text, const QColor &colour, double offset)
 {
+    const int flags = Qt::AlignCenter | Qt::TextDontClip;
     p.setPen(Shadow);
-    p.drawText(box.translated(offset, offset), Qt::AlignCenter, text);
+    p.drawText(box.translated(offset, offset), flags, text);
     p.setPen(colour);
-    p.drawText(box, Qt::AlignCenter, text);
+    p.drawText(box, flags, text);
 }
 
 // The closed polygons a star is made of: one for {n/k} with n and k
@@ -430,7 +433,31 @@ QImage icon(int pixels)
     return image;
 }
 
-QImage buttonFace(ButtonFace face, QSize pixels, qreal ratio)
+const char *buttonWord(ButtonFace face)
+{
+    switch (face) {
+    // The words are drawn into the button pictures (84 x 33 pixels beside a
+    // symbol), one set of pictures per language.
+    case ButtonFace::Exit:
+        //: Leaves the screen (on the menu: back to the title screen), on its picture button.
+        return QT_TRANSLATE_NOOP("PictureButtons", "Exit");
+    case ButtonFace::Next:
+        //: Gives the next question, on its picture button.
+        return QT_TRANSLATE_NOOP("PictureButtons", "Next");
+    case ButtonFace::Answer:
+        //: Shows the answer to the question, on its picture button.
+        return QT_TRANSLATE_NOOP("PictureButtons", "Answer");
+    case ButtonFace::Check:
+        //: Checks the typed answer, on its picture button.
+        return QT_TRANSLATE_NOOP("PictureButtons", "Check");
+    case ButtonFace::Jotter:
+        //: The drawing pad's name, on its picture button; keep it short.
+        return QT_TRANSLATE_NOOP("PictureButtons", "Jotter");
+    }
+    return "";
+}
+
+QImage buttonFace(ButtonFace face, const QString &word, QSize pixels, qreal ratio)
 {
     QImage image = canvas(pixels, Field, ratio);
     QPainter p(&image);
@@ -451,20 +478,16 @@ QImage buttonFace(ButtonFace face, QSize pixels, qreal ratio)
     QPen stroke(Colours::White, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(stroke);
     p.setBrush(Qt::NoBrush);
-    QString word;
     switch (face) {
     case ButtonFace::Exit:
-        word = QStringLiteral("Exit");
         p.drawLine(QPointF(18, 10), QPointF(3, 10));
         p.drawPolyline(QPolygonF{QPointF(9, 3.5), QPointF(2.5, 10), QPointF(9, 16.5)});
         break;
     case ButtonFace::Next:
-        word = QStringLiteral("Next");
         p.drawLine(QPointF(2, 10), QPointF(17, 10));
         p.drawPolyline(QPolygonF{QPointF(11, 3.5), QPointF(17.5, 10), QPointF(11, 16.5)});
         break;
     case ButtonFace::Answer:
-        word = QStringLiteral("Answer");
         // A light bulb: the answer comes to light.
         p.setPen(QPen(Colours::White, 2));
         p.setBrush(Colours::Yellow);
@@ -473,12 +496,10 @@ QImage buttonFace(ButtonFace face, QSize pixels, qreal ratio)
         p.drawRect(QRectF(7, 14.5, 6, 4));
         break;
     case ButtonFace::Check:
-        word = QStringLiteral("Check");
         p.setPen(QPen(QColor(120, 255, 120), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(QPolygonF{QPointF(2.5, 10.5), QPointF(8, 16), QPointF(18, 3.5)});
         break;
     case ButtonFace::Jotter:
-        word = QStringLiteral("Jotter");
         // A pencil, writing downwards to the left.
         p.translate(10, 10);
         p.rotate(45);
@@ -493,8 +514,20 @@ QImage buttonFace(ButtonFace face, QSize pixels, qreal ratio)
     }
     p.restore();
 
+    // A longer word, as some languages have, is drawn smaller rather than
+    // run over the symbol or the rim: scaled about the middle of its area
+    // until it fits.
+    const QRectF textArea(30, 0, 84, 33);
+    const double shadowOffset = 1.2;
     p.setFont(boldFont(16));
-    shadowedText(p, QRectF(30, 0, 84, 33), word, Colours::Yellow, 1.2);
+    const double width = QFontMetricsF(p.font(), p.device()).horizontalAdvance(word) + shadowOffset;
+    if (width > textArea.width()) {
+        const double scale = std::max(textArea.width() / width, MinimumWordScale);
+        p.translate(textArea.center());
+        p.scale(scale, scale);
+        p.translate(-textArea.center());
+    }
+    shadowedText(p, textArea, word, Colours::Yellow, shadowOffset);
     return image;
 }
 

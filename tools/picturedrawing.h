@@ -41,7 +41,13 @@ QImage menuBackground(QSize pixels, qreal ratio = 1);
 QImage logo(QSize pixels, qreal ratio = 1);
 QImage icon(int pixels);
 
+// The picture buttons: a symbol and a word. The word is drawn at 16 pixels,
+// scaled down when it would not fit beside the symbol (never below
+// MinimumWordScale). buttonWord gives the English word, marked for
+// translation in the context "PictureButtons".
 enum class ButtonFace { Exit, Next, Answer, Check, Jotter };
-QImage buttonFace(ButtonFace face, QSize pixels, qreal ratio = 1);
+constexpr double MinimumWordScale = 0.5;
+const char *buttonWord(ButtonFace face);
+QImage buttonFace(ButtonFace face, const QString &word, QSize pixels, qreal ratio = 1);
 
 } // namespace PictureDrawing

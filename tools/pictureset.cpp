@@ -6,6 +6,7 @@
 #include "picturedrawing.h"
 
 #include "common/colourtable.h"
+#include "common/language.h"
 #include "common/picturefile.h"
 #include "common/picturenames.h"
 #include "common/twips.h"
@@ -14,6 +15,7 @@
 #include "screens/styling.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageWriter>
@@ -56,18 +58,46 @@ QSize titlePixels()
     return boxPixels(ScreenNames::Title, QStringLiteral("Picture1"));
 }
 
-std::optional<StillDrawing> stillDrawing(const QString &name)
+// The word a button face carries in a language, from the program's own
+// translation, as every other text; the language installed before is put
+// back. None when the program has no translation for the language: a face
+// in English under a language's name would hide that.
+std::optional<QString> faceWord(ButtonFace face, const QString &language)
 {
-    const QSize button = twipsToPixels(QSize(Styling::ButtonWidth, Styling::ButtonHeight));
+    const QString before = Language::current();
+    const bool installed = Language::install(language);
+    const QString word = QCoreApplication::translate("PictureButtons", buttonWord(face));
+    Language::install(before);
+    if (!installed)
+        return std::nullopt;
+    return word;
+}
+
+std::optional<StillDrawing> faceDrawing(const QString &name)
+{
     const QList<std::pair<QString, ButtonFace>> faces{{PictureNames::ExitButton, ButtonFace::Exit},
                                                       {PictureNames::NextButton, ButtonFace::Next},
                                                       {PictureNames::AnswerButton, ButtonFace::Answer},
                                                       {PictureNames::CheckButton, ButtonFace::Check},
                                                       {PictureNames::JotterButton, ButtonFace::Jotter}};
-    for (const auto &[faceName, face] : faces) {
-        if (name == faceName)
-            return StillDrawing{button, [face = face](QSize s, qreal r) { return buttonFace(face, s, r); }};
+    for (const QString &language : QStringList{QString()} + Language::translated()) {
+        for (const auto &[faceName, face] : faces) {
+            if (name != PictureNames::forLanguage(faceName, language))
+                continue;
+            const std::optional<QString> word = faceWord(face, language);
+            if (!word)
+                return std::nullopt;
+            return StillDrawing{twipsToPixels(QSize(Styling::ButtonWidth, Styling::ButtonHeight)),
+                                [face = face, word = *word](QSize s, qreal r) { return buttonFace(face, word, s, r); }};
+        }
     }
+    return std::nullopt;
+}
+
+std::optional<StillDrawing> stillDrawing(const QString &name)
+{
+    if (std::optional<StillDrawing> face = faceDrawing(name))
+        return face;
     if (name == PictureNames::Logo)
         return StillDrawing{boxPixels(ScreenNames::Menu, QStringLiteral("Image2")), logo};
     // Shown unscaled from the corner of the styled window, whose client area is no larger.
@@ -146,7 +176,7 @@ private:
 QList<PictureJob> programPictures(int ratio)
 {
     JobList jobs(ratio);
-    for (const QString &name : PictureNames::stills())
+    for (const QString &name : PictureNames::stills() + PictureNames::languageFaces())
         jobs.add(name, stillDrawing(name));
     for (const FrameSequence &sequence : FrameSequences::all())
         jobs.addSequence(sequence, sequenceDrawing(sequence));

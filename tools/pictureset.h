@@ -21,7 +21,8 @@ struct PictureJob
 // Everything the program reads from the folders beside it, and its icons.
 namespace PictureSet {
 
-// Every picture the program reads (PictureNames::all(), in its order), drawn
+// Every picture the program reads (PictureNames::all(), in its order, with
+// each language's button faces in that language's words), drawn
 // ratio times as fine as the box that shows it: at 1 under the names the
 // program reads, at PictureFolder::HighResolutionRatio under their fine
 // twins' names. A name the generator has no drawing for gets a job with no

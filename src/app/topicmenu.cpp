@@ -3,6 +3,7 @@
 #include "app/topicmenu.h"
 
 #include "common/colourtable.h"
+#include "common/language.h"
 #include "common/picturenames.h"
 #include "screens/commandbutton.h"
 #include "screens/label.h"
@@ -90,7 +91,8 @@ void TopicMenu::Form_Load()
     if (auto *logo = control<ImageBox>(QStringLiteral("Image2")))
         logo->setPicture(loadPicture(PictureNames::Logo));
     if (auto *exit = control<CommandButton>(QStringLiteral("Command1"))) {
-        exit->setPicture(loadPicture(PictureNames::ExitButton));
+        const QImage face = loadPicture(PictureNames::forLanguage(PictureNames::ExitButton, Language::current()));
+        exit->setPicture(face.isNull() ? loadPicture(PictureNames::ExitButton) : face);
         TwipsGeometry::setWidth(exit, Styling::ButtonWidth);
         TwipsGeometry::setHeight(exit, Styling::ButtonHeight);
         TwipsGeometry::setLeft(exit, Styling::ExitButtonLeft);

@@ -23,8 +23,18 @@ inline const QString JotterButton = QStringLiteral("images\\jotter.jpg");
 // The single pictures above. "Images" comes before "images", so a folder
 // made in this order gets the first spelling.
 QStringList stills();
-// Every picture the program reads: the single ones, then every frame of
-// every sequence it plays.
+// The five button faces, which carry a word.
+QStringList buttonFaces();
+
+// A language's variant of a still picture: its own folder inside the
+// picture's folder ("Images\exit.jpg" gives "Images\de\exit.jpg"), so the
+// picture folders stay the same. For "" (English), the name itself.
+QString forLanguage(const QString &name, const QString &language);
+// Every button face in every translated language (Language::translated()).
+QStringList languageFaces();
+
+// Every picture the program reads: the single ones, the language faces,
+// then every frame of every sequence it plays.
 QStringList all();
 
 // The program's icon, a square PNG the given number of pixels wide; the

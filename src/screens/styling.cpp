@@ -3,6 +3,7 @@
 #include "screens/styling.h"
 
 #include "common/colourtable.h"
+#include "common/language.h"
 #include "common/picturenames.h"
 #include "screens/commandbutton.h"
 #include "screens/pictureview.h"
@@ -131,9 +132,12 @@ void setupscreen(Screen &screen)
         screen.centreOnDisplay();
     }
 
+    // The face in the running language's words where there is one.
     for (const ButtonFace &face : ButtonFaces) {
-        if (CommandButton *target = button(screen, face.button))
-            target->setPicture(screen.loadPicture(face.picture));
+        if (CommandButton *target = button(screen, face.button)) {
+            const QImage picture = screen.loadPicture(PictureNames::forLanguage(face.picture, Language::current()));
+            target->setPicture(picture.isNull() ? screen.loadPicture(face.picture) : picture);
+        }
     }
 
     for (const PlacementStep &step : Placement)

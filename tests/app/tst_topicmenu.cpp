@@ -3,6 +3,7 @@
 #include "app/topicmenu.h"
 
 #include "common/colourtable.h"
+#include "common/language.h"
 #include "common/picturenames.h"
 #include "screens/commandbutton.h"
 #include "screens/label.h"
@@ -74,13 +75,19 @@ private Q_SLOTS:
     void loadLaysOutTheMenu_data()
     {
         QTest::addColumn<bool>("background");
-        QTest::newRow("all pictures") << true;
+        QTest::addColumn<QString>("language");
+        QTest::newRow("all pictures") << true << QString();
         // Without it the rest of the load still happens; the window's colour shows instead.
-        QTest::newRow("background missing") << false;
+        QTest::newRow("background missing") << false << QString();
+        // The exit face in the language's own words.
+        QTest::newRow("in German") << true << QStringLiteral("de");
     }
     void loadLaysOutTheMenu()
     {
         QFETCH(bool, background);
+        QFETCH(QString, language);
+        QVERIFY(Language::install(language));
+        const auto english = qScopeGuard([] { Language::install({}); });
         if (!background)
             m_context->pictures().remove(PictureNames::MenuBackground);
         QVERIFY(openMenu());
@@ -92,7 +99,8 @@ private Q_SLOTS:
         QVERIFY(sameColour(menu()->control<ImageBox>("Image2")->picture().pixelColor(0, 0),
                            TestPictures::colourFor(PictureNames::Logo)));
         const auto *exit = menu()->control<CommandButton>("Command1");
-        QVERIFY(sameColour(exit->picture().pixelColor(0, 0), TestPictures::colourFor(PictureNames::ExitButton)));
+        QVERIFY(sameColour(exit->picture().pixelColor(0, 0),
+                           TestPictures::colourFor(PictureNames::forLanguage(PictureNames::ExitButton, language))));
         QCOMPARE(TwipsGeometry::rect(exit), QRect(90, 7950, 1785, 495));
 
         QSet<QString> captions;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/colourtable.h"
+#include "common/language.h"
 #include "common/picturenames.h"
 #include "screens/commandbutton.h"
 #include "screens/screen.h"
@@ -21,19 +22,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<int>("buttons"); // how many picture buttons it has, counted from the exit button
         QTest::addColumn<QString>("unreadable");
-        QTest::newRow("topic menu") << Menu << 0 << QString();
-        QTest::newRow("proof") << Proof << 1 << QString();
-        QTest::newRow("explorer") << Explorer << 1 << QString();
-        QTest::newRow("triangle problems") << TriangleProblems << 5 << QString();
-        QTest::newRow("stellated problems") << StellatedProblems << 5 << QString();
+        QTest::addColumn<QString>("language");
+        QTest::newRow("topic menu") << Menu << 0 << QString() << QString();
+        QTest::newRow("proof") << Proof << 1 << QString() << QString();
+        QTest::newRow("explorer") << Explorer << 1 << QString() << QString();
+        QTest::newRow("triangle problems") << TriangleProblems << 5 << QString() << QString();
+        QTest::newRow("stellated problems") << StellatedProblems << 5 << QString() << QString();
         // A face that cannot be read is left out; the rest of the styling still happens.
-        QTest::newRow("missing face") << TriangleProblems << 5 << PictureNames::AnswerButton;
+        QTest::newRow("missing face") << TriangleProblems << 5 << PictureNames::AnswerButton << QString();
+        // The faces in the language's own words; where one cannot be read, the English one.
+        QTest::newRow("French faces") << TriangleProblems << 5 << QString() << QStringLiteral("fr");
+        QTest::newRow("German face missing")
+            << StellatedProblems << 5 << PictureNames::forLanguage(PictureNames::CheckButton, QStringLiteral("de"))
+            << QStringLiteral("de");
     }
     void styledScreensShareOneLook()
     {
         QFETCH(QString, screen);
         QFETCH(int, buttons);
         QFETCH(QString, unreadable);
+        QFETCH(QString, language);
+        QVERIFY(Language::install(language));
+        const auto english = qScopeGuard([] { Language::install({}); });
         TestProgram t;
         if (!unreadable.isEmpty())
             t.pictures().writeBytes(unreadable, QByteArray("not a picture"));
@@ -58,9 +68,11 @@ private Q_SLOTS:
         for (const auto &[name, face, place] : pictureButtons.first(buttons)) {
             auto *button = s->control<CommandButton>(name);
             QVERIFY2(button, qPrintable(name));
-            QCOMPARE(button->picture().isNull(), face == unreadable);
+            const QString own = PictureNames::forLanguage(face, language);
+            const QString shown = own == unreadable ? face : own;
+            QCOMPARE(button->picture().isNull(), shown == unreadable);
             QVERIFY(button->picture().isNull() ||
-                    sameColour(button->picture().pixelColor(0, 0), TestPictures::colourFor(face)));
+                    sameColour(button->picture().pixelColor(0, 0), TestPictures::colourFor(shown)));
             QCOMPARE(TwipsGeometry::rect(button), QRect(place, QSize(1785, 495)));
             QCOMPARE(button->focusPolicy(), Qt::ClickFocus); // never reached by Tab
         }

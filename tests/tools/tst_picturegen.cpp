@@ -9,6 +9,7 @@
 #include "problems/framesequence.h"
 
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QImageReader>
 #include <QTest>
 
@@ -78,6 +79,8 @@ private Q_SLOTS:
     void starFiguresMatchTheAnswers();
     void starFramesShowTheFigure_data();
     void starFramesShowTheFigure();
+    void wordsFitTheirFace_data();
+    void wordsFitTheirFace();
     void fineTwinsShowTheSamePicture_data();
     void fineTwinsShowTheSamePicture();
     void gifRoundTrip_data();
@@ -150,6 +153,46 @@ void TestPictureGen::starFramesShowTheFigure()
     const QPointF first = toPixels.map(star.vertex(0));
     const QPointF home = starFrameTransform(*figure, 0, size).map(star.vertex(0));
     QCOMPARE(frame == 0, QLineF(first, home).length() < 0.5);
+}
+
+void TestPictureGen::wordsFitTheirFace_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<int>("ratio");
+    // English words, and words as long as the translations may bring.
+    for (const char *word : {"Exit", "Brouillon", "Notizblock", "Comprobar"}) {
+        for (int ratio : {1, PictureFolder::HighResolutionRatio})
+            QTest::addRow("%s@%d", word, ratio) << QString::fromUtf8(word) << ratio;
+    }
+}
+
+void TestPictureGen::wordsFitTheirFace()
+{
+    QFETCH(QString, word);
+    QFETCH(int, ratio);
+    const QImage face = buttonFace(ButtonFace::Exit, word, QSize(119, 33), ratio).convertToFormat(QImage::Format_RGB32);
+    // The word's yellow ink, in the face's own pixels.
+    int left = face.width(), right = -1;
+    for (int y = 0; y < face.height(); ++y) {
+        for (int x = 0; x < face.width(); ++x) {
+            const QColor c = face.pixelColor(x, y);
+            if (c.red() > 160 && c.green() > 160 && c.blue() < 140) {
+                left = qMin(left, x);
+                right = qMax(right, x);
+            }
+        }
+    }
+    QVERIFY2(right >= 0, "no word drawn");
+    const double inkLeft = double(left) / ratio, inkRight = double(right + 1) / ratio;
+    // Beside the symbol (20 pixels from 8) and inside the rim (from 117.5).
+    QVERIFY2(inkLeft >= 29 && inkRight <= 115, qPrintable(QStringLiteral("ink %1 to %2").arg(inkLeft).arg(inkRight)));
+    // At its full size when it fits, else as large as fits: never shrunk
+    // further than it needs.
+    QFont full(QStringLiteral("DejaVu Sans"));
+    full.setPixelSize(16);
+    full.setBold(true);
+    const double wanted = qMin(QFontMetricsF(full).horizontalAdvance(word), 84.0);
+    QVERIFY2(inkRight - inkLeft > wanted - 5, qPrintable(QStringLiteral("ink %1 wide").arg(inkRight - inkLeft)));
 }
 
 void TestPictureGen::fineTwinsShowTheSamePicture_data()

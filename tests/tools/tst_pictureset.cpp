@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "picturedrawing.h"
 #include "pictureset.h"
 
+#include "common/language.h"
 #include "common/picturefile.h"
 #include "common/picturenames.h"
 #include "problems/framesequence.h"
@@ -17,6 +19,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(FrameSequence)
+Q_DECLARE_METATYPE(PictureDrawing::ButtonFace)
 
 namespace {
 
@@ -53,6 +56,8 @@ private Q_SLOTS:
     void everyPictureIsThere_data();
     void everyPictureIsThere();
     void imagesIsOneFolder();
+    void languageFacesCarryTheirWords_data();
+    void languageFacesCarryTheirWords();
     void animationsLoop_data();
     void animationsLoop();
     void titleScreenWearsTheIcon();
@@ -111,6 +116,39 @@ void TestPictureSet::imagesIsOneFolder()
     // The program spells it both ways; on disk there is one folder.
     const QStringList entries = QDir(ProgramDir).entryList({QStringLiteral("[Ii][Mm][Aa][Gg][Ee][Ss]")}, QDir::Dirs);
     QCOMPARE(entries, QStringList{QStringLiteral("Images")});
+}
+
+void TestPictureSet::languageFacesCarryTheirWords_data()
+{
+    using PictureDrawing::ButtonFace;
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<ButtonFace>("face");
+    const QList<std::pair<QString, ButtonFace>> faces{{PictureNames::ExitButton, ButtonFace::Exit},
+                                                      {PictureNames::NextButton, ButtonFace::Next},
+                                                      {PictureNames::AnswerButton, ButtonFace::Answer},
+                                                      {PictureNames::CheckButton, ButtonFace::Check},
+                                                      {PictureNames::JotterButton, ButtonFace::Jotter}};
+    for (const QString &language : Language::translated()) {
+        for (const auto &[name, face] : faces)
+            QTest::addRow("%s %s", qPrintable(language), qPrintable(name)) << language << name << face;
+    }
+}
+
+void TestPictureSet::languageFacesCarryTheirWords()
+{
+    // A language's face differs from the English one exactly when its word does.
+    QFETCH(QString, language);
+    QFETCH(QString, name);
+    QFETCH(PictureDrawing::ButtonFace, face);
+    const char *english = PictureDrawing::buttonWord(face);
+    QVERIFY(Language::install(language));
+    const QString word = QCoreApplication::translate("PictureButtons", english);
+    QVERIFY(Language::install({}));
+    const PictureFolder folder(ProgramDir);
+    const QImage own = folder.load(PictureNames::forLanguage(name, language));
+    QVERIFY(!own.isNull());
+    QCOMPARE(own == folder.load(name), word == QLatin1String(english));
 }
 
 void TestPictureSet::animationsLoop_data()
