@@ -85,6 +85,34 @@
     </message>
 </context>
 <context>
+    <name>PictureButtons</name>
+    <message>
+        <source>Exit</source>
+        <extracomment>Leaves the screen (on the menu: back to the title screen), on its picture button.</extracomment>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <extracomment>Gives the next question, on its picture button.</extracomment>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>Shows the answer to the question, on its picture button.</extracomment>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <extracomment>Checks the typed answer, on its picture button.</extracomment>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Jotter</source>
+        <extracomment>The drawing pad&apos;s name, on its picture button; keep it short.</extracomment>
+        <translation>Brouillon</translation>
+    </message>
+</context>
+<context>
     <name>PlayerBar</name>
     <message>
         <source>Play</source>
@@ -370,6 +398,21 @@ Jotter button that closes the pad (62x32 px).</extracomment>
         <extracomment>Jotter button that turns the pad between wide and tall: very small (39x32 px).</extracomment>
         <translation>Sens</translation>
     </message>
+    <message>
+        <source>R</source>
+        <extracomment>An angle of the proof&apos;s triangle, named in the proof&apos;s texts: use the same letter there.</extracomment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <extracomment>An angle of the proof&apos;s triangle, named in the proof&apos;s texts: use the same letter there.</extracomment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <extracomment>An angle of the proof&apos;s triangle, named in the proof&apos;s texts: use the same letter there.</extracomment>
+        <translation>Q</translation>
+    </message>
 </context>
 <context>
     <name>StarQuestions</name>
@@ -469,29 +512,6 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     <message>
         <source>In degrees, what is the size of each angle of an equilateral triangle?</source>
         <translation>Quelle est, en degrés, la mesure de chaque angle d&apos;un triangle équilatéral&#xa0;?</translation>
-    </message>
-</context>
-<context>
-    <name>PictureButtons</name>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Suivant</translation>
-    </message>
-    <message>
-        <source>Answer</source>
-        <translation>Solution</translation>
-    </message>
-    <message>
-        <source>Check</source>
-        <translation>Vérifier</translation>
-    </message>
-    <message>
-        <source>Jotter</source>
-        <translation>Brouillon</translation>
     </message>
 </context>
 </TS>

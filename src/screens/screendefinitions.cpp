@@ -314,6 +314,12 @@ ScreenDefinition proofScreen()
         english(QT_TRANSLATE_NOOP("ScreenDefinitions", "A proof that the angles of a triangle add up to 180 degrees"));
     const QString lines = QStringLiteral("Line1");
     const QString letters = QStringLiteral("Label4");
+    //: An angle of the proof's triangle, named in the proof's texts: use the same letter there.
+    const QString angleR = english(QT_TRANSLATE_NOOP("ScreenDefinitions", "R"));
+    //: An angle of the proof's triangle, named in the proof's texts: use the same letter there.
+    const QString angleP = english(QT_TRANSLATE_NOOP("ScreenDefinitions", "P"));
+    //: An angle of the proof's triangle, named in the proof's texts: use the same letter there.
+    const QString angleQ = english(QT_TRANSLATE_NOOP("ScreenDefinitions", "Q"));
     // Listed bottom to top: the black lines lie under the yellow sides, and
     // every letter lies above all lines.
     s.controls = {
@@ -361,19 +367,19 @@ ScreenDefinition proofScreen()
             .fore(Colours::Yellow)
             .width(3)
             .accessibleName(english(QT_TRANSLATE_NOOP("ScreenDefinitions", "Right side of the triangle"))),
-        yellowLabel(letters, 0).at(6360, 3480, 180, 285).caption(QStringLiteral("R")).withFont(Tahoma, 12, Bold),
-        yellowLabel(letters, 1).at(3360, 5880, 165, 285).caption(QStringLiteral("P")).withFont(Tahoma, 12, Bold),
+        yellowLabel(letters, 0).at(6360, 3480, 180, 285).caption(angleR).withFont(Tahoma, 12, Bold),
+        yellowLabel(letters, 1).at(3360, 5880, 165, 285).caption(angleP).withFont(Tahoma, 12, Bold),
         label(letters, 2)
             .at(5640, 3360, 165, 285)
-            .caption(QStringLiteral("P"))
+            .caption(angleP)
             .fore(Colours::Green)
             .seeThrough()
             .withFont(Tahoma, 12, Bold)
             .startHidden(),
-        yellowLabel(letters, 3).at(7920, 5880, 180, 285).caption(QStringLiteral("Q")).withFont(Tahoma, 12, Bold),
+        yellowLabel(letters, 3).at(7920, 5880, 180, 285).caption(angleQ).withFont(Tahoma, 12, Bold),
         label(letters, 4)
             .at(6960, 3360, 180, 285)
-            .caption(QStringLiteral("Q"))
+            .caption(angleQ)
             .fore(Colours::Green)
             .seeThrough()
             .withFont(Tahoma, 12, Bold)
