@@ -49,12 +49,12 @@ QPoint pointFor(const Screen *menu, const QString &target)
 class TestTopicMenu : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<TestProgram> m_context;
+    std::unique_ptr<TestProgram> m_program;
 
-    TopicMenu *menu() { return m_context->screen<TopicMenu>(ScreenNames::Menu); }
+    TopicMenu *menu() { return m_program->screen<TopicMenu>(ScreenNames::Menu); }
     TopicMenu *openMenu()
     {
-        m_context->screens().show(ScreenNames::Menu);
+        m_program->screens().show(ScreenNames::Menu);
         if (!menu() || !QTest::qWaitForWindowExposed(menu()))
             return nullptr;
         // The pointer starts in the window's corner, so that the first move of
@@ -65,10 +65,10 @@ class TestTopicMenu : public QObject
     void moveTo(const QString &target) { QTest::mouseMove(menu()->windowHandle(), pointFor(menu(), target)); }
 
 private Q_SLOTS:
-    void init() { m_context = std::make_unique<TestProgram>(); }
+    void init() { m_program = std::make_unique<TestProgram>(); }
     void cleanup()
     {
-        m_context.reset();
+        m_program.reset();
         QVERIFY(QApplication::topLevelWidgets().isEmpty()); // nothing left behind
     }
 
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QVERIFY(Language::install(language));
         const auto english = qScopeGuard([] { Language::install({}); });
         if (!background)
-            m_context->pictures().remove(PictureNames::MenuBackground);
+            m_program->pictures().remove(PictureNames::MenuBackground);
         QVERIFY(openMenu());
         QCOMPARE(menu()->backgroundPicture().isNull(), !background);
         const QColor corner = menu()->grab().toImage().pixelColor(0, 0);
@@ -190,8 +190,8 @@ private Q_SLOTS:
             QTest::mouseClick(first->windowHandle(), Qt::LeftButton, {}, pointFor(first, target));
         TestProgram::settle();
         QCOMPARE(clicks.size(), enabled ? 1 : 0);
-        QCOMPARE(m_context->openedUrls(), target == u"Label6" ? QList<QUrl>{QUrl(Publisher::WebUrl)} : QList<QUrl>{});
-        QCOMPARE(m_context->screens().loadedNames(), QStringList{opens.isEmpty() ? ScreenNames::Menu : opens});
+        QCOMPARE(m_program->openedUrls(), target == u"Label6" ? QList<QUrl>{QUrl(Publisher::WebUrl)} : QList<QUrl>{});
+        QCOMPARE(m_program->screens().loadedNames(), QStringList{opens.isEmpty() ? ScreenNames::Menu : opens});
         if (opens.isEmpty()) { // the menu stays, the same window, as it was
             QCOMPARE(menu(), first);
             QCOMPARE(first->grab().toImage(), firstShot);

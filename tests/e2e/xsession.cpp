@@ -37,7 +37,7 @@ XSession::XSession(QSize screen)
 
 XSession::~XSession()
 {
-    for (QProcess *process : {&m_context, &m_manager, &m_server}) {
+    for (QProcess *process : {&m_program, &m_manager, &m_server}) {
         if (process->state() == QProcess::NotRunning)
             continue;
         process->terminate();
@@ -52,21 +52,26 @@ bool XSession::startWindowManager(const QString &program)
 {
     if (QStandardPaths::findExecutable(program).isEmpty())
         return false;
-    m_manager.start(program, {});
-    // A window manager announces itself on the root window.
-    const QDeadlineTimer deadline(20000);
-    while (!deadline.hasExpired()) {
-        if (run(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains(u'#'))
-            return true;
-        QThread::msleep(50);
+    // A window manager announces itself on the root window. On a machine
+    // loaded to the full it may miss its start: it gets a second one.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        m_manager.start(program, {});
+        const QDeadlineTimer deadline(20000);
+        while (!deadline.hasExpired()) {
+            if (run(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains(u'#'))
+                return true;
+            QThread::msleep(50);
+        }
+        m_manager.kill();
+        m_manager.waitForFinished();
     }
     return false;
 }
 
 QProcess &XSession::startProgram()
 {
-    startProgram(m_context);
-    return m_context;
+    startProgram(m_program);
+    return m_program;
 }
 
 void XSession::startProgram(QProcess &program)
@@ -94,7 +99,7 @@ QString XSession::window(const QString &titlePattern) const
                     "--all",
                     "--onlyvisible",
                     "--pid",
-                    QString::number(m_context.processId()),
+                    QString::number(m_program.processId()),
                     "--name",
                     titlePattern})
         .section(u'\n', 0, 0);

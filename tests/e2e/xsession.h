@@ -41,6 +41,6 @@ public:
 private:
     QProcess m_server;
     QProcess m_manager;
-    QProcess m_context;
+    QProcess m_program;
     QString m_fault;
 };

@@ -57,18 +57,18 @@ double coverage(const RetainedSurface &surface, QPoint at, Qt::Orientation acros
 class TestJotterPad : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<TestProgram> m_context;
+    std::unique_ptr<TestProgram> m_program;
     JotterPad *pad = nullptr;
 
-    JotterPad *openPad() { return pad = m_context->open<JotterPad>(ScreenNames::Jotter); }
+    JotterPad *openPad() { return pad = m_program->open<JotterPad>(ScreenNames::Jotter); }
 
 private Q_SLOTS:
     void init()
     {
-        m_context = std::make_unique<TestProgram>();
+        m_program = std::make_unique<TestProgram>();
         QVERIFY(openPad());
     }
-    void cleanup() { m_context.reset(); }
+    void cleanup() { m_program.reset(); }
 
     void opensFresh()
     {

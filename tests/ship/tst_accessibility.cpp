@@ -16,7 +16,7 @@ class TestAccessibility : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { m_context = std::make_unique<TestProgram>(); }
+    void init() { m_program = std::make_unique<TestProgram>(); }
     void cleanup();
     void everyVisibleControlIsNamed_data();
     void everyVisibleControlIsNamed();
@@ -27,7 +27,7 @@ private Q_SLOTS:
     void keyboardOnlyTour();
 
 private:
-    std::unique_ptr<TestProgram> m_context;
+    std::unique_ptr<TestProgram> m_program;
 };
 
 namespace {
@@ -63,7 +63,7 @@ void TestAccessibility::cleanup()
 {
     for (QWidget *window : QApplication::topLevelWidgets())
         window->close();
-    m_context.reset();
+    m_program.reset();
 }
 
 void TestAccessibility::everyVisibleControlIsNamed_data()
@@ -80,7 +80,7 @@ void TestAccessibility::everyVisibleControlIsNamed()
 {
     QFETCH(QString, screen);
     QFETCH(bool, flipped);
-    Screen *shown = m_context->open(screen);
+    Screen *shown = m_program->open(screen);
     QVERIFY(shown);
     if (flipped)
         shown->control<CommandButton>(QStringLiteral("Command3"))->click();
@@ -135,7 +135,7 @@ void TestAccessibility::pictureButtonsAnswerTheirShortcuts()
     QFETCH(QString, button);
     QFETCH(QString, name);
     QFETCH(QKeySequence, shortcut);
-    Screen *shown = m_context->open(screen);
+    Screen *shown = m_program->open(screen);
     auto *target = shown->control<CommandButton>(button);
     QVERIFY(target);
     QCOMPARE(nameOf(target), name);
@@ -152,7 +152,7 @@ void TestAccessibility::pictureButtonsAnswerTheirShortcuts()
 
 void TestAccessibility::swatchesAreNamedByTheirColour()
 {
-    Screen *jotter = m_context->open(ScreenNames::Jotter);
+    Screen *jotter = m_program->open(ScreenNames::Jotter);
     for (const QString &block : {QStringLiteral("Label1"), QStringLiteral("Label11")}) {
         for (int i = 0; i < 16; ++i) {
             auto *swatch = jotter->control<Label>(block, i);
@@ -169,7 +169,7 @@ void TestAccessibility::swatchesAreNamedByTheirColour()
 // Whether words act is their definition's to say, not whoever listens for clicks.
 void TestAccessibility::listeningDoesNotMakeAButton()
 {
-    Screen *proof = m_context->open(ScreenNames::Proof);
+    Screen *proof = m_program->open(ScreenNames::Proof);
     auto *text = proof->control<Label>(QStringLiteral("Label3"));
     connect(text, &Label::clicked, this, [] {});
     QVERIFY(!(text->focusPolicy() & Qt::TabFocus));
@@ -209,7 +209,7 @@ void TestAccessibility::keyboardOnlyTour()
         {Menu, nullptr, NoIndex, QKeySequence(Qt::ALT | Qt::Key_X), Title},
         {Title, "Command2", NoIndex, space, QString()},
     };
-    ScreenRegistry &screens = m_context->screens();
+    ScreenRegistry &screens = m_program->screens();
     screens.show(Title);
     for (const Step &step : tour) {
         Screen *screen = screens.loaded(step.screen);
@@ -226,7 +226,7 @@ void TestAccessibility::keyboardOnlyTour()
             QTRY_VERIFY2(screens.loaded(step.after) && screens.loaded(step.after)->isVisible(), qPrintable(step.after));
     }
     // The web address, too, was opened from the keyboard.
-    QCOMPARE(m_context->openedUrls().size(), 1);
+    QCOMPARE(m_program->openedUrls().size(), 1);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -33,7 +33,7 @@ private Q_SLOTS:
     void screenshots();
 
 private:
-    std::unique_ptr<TestProgram> m_context;
+    std::unique_ptr<TestProgram> m_program;
 };
 
 namespace {
@@ -84,16 +84,16 @@ void sendMouse(QWidget *target, QEvent::Type type, QPoint pixels, Qt::MouseButto
 
 void TestHighDpi::init()
 {
-    m_context = std::make_unique<TestProgram>();
+    m_program = std::make_unique<TestProgram>();
     // The pictures the build drew, fine twins and all.
-    m_context->context().setPictures(PictureFolder(QStringLiteral(VERTEXA_PROGRAM_DIR)));
+    m_program->context().setPictures(PictureFolder(QStringLiteral(VERTEXA_PROGRAM_DIR)));
 }
 
 void TestHighDpi::cleanup()
 {
     for (QWidget *window : QApplication::topLevelWidgets())
         window->close();
-    m_context.reset();
+    m_program.reset();
 }
 
 void TestHighDpi::geometryStaysInTwips_data()
@@ -106,7 +106,7 @@ void TestHighDpi::geometryStaysInTwips_data()
 void TestHighDpi::geometryStaysInTwips()
 {
     QFETCH(QString, screen);
-    Screen *shown = m_context->open(screen);
+    Screen *shown = m_program->open(screen);
     QVERIFY(shown);
     QCOMPARE(shown->devicePixelRatioF(), displayRatio());
     // The client area measures the same in twips at every ratio.
@@ -151,7 +151,7 @@ void TestHighDpi::drawingsAreAtDeviceResolution_data()
 void TestHighDpi::drawingsAreAtDeviceResolution()
 {
     QFETCH(QString, screen);
-    Screen *shown = m_context->open(screen);
+    Screen *shown = m_program->open(screen);
     QVERIFY(shown);
     if (screen == ScreenNames::Jotter) {
         // A wavy stroke in the yellow pen, then another in red.
@@ -193,7 +193,7 @@ void TestHighDpi::picturesAreAtDeviceResolution()
 {
     QFETCH(QString, screen);
     QFETCH(QString, control);
-    Screen *shown = m_context->open(screen);
+    Screen *shown = m_program->open(screen);
     QVERIFY(shown);
     QWidget *widget = control.isEmpty() ? shown : shown->control<QWidget>(control);
     QVERIFY(widget);
@@ -237,7 +237,7 @@ void TestHighDpi::screenshots()
                                 ScreenNames::Proof,
                                 ScreenNames::TriangleProblems,
                                 ScreenNames::StellatedProblems}) {
-        Screen *shown = m_context->open(name);
+        Screen *shown = m_program->open(name);
         QVERIFY(shown);
         QTest::qWait(200);
         saveScreenshot(shown, name);

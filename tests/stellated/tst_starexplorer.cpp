@@ -95,21 +95,21 @@ class TestStarExplorer : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { m_context = std::make_unique<TestProgram>(); }
-    void cleanup() { m_context.reset(); }
+    void init() { m_program = std::make_unique<TestProgram>(); }
+    void cleanup() { m_program.reset(); }
 
     void loadDrawsBeforeTheFirstShow()
     {
-        m_context->random().setValues({0.15, 0.7}); // {6/3}, written {6/ 2}
+        m_program->random().setValues({0.15, 0.7}); // {6/3}, written {6/ 2}
         // Referring to the screen loads it without showing it.
-        m_explorer = qobject_cast<StarExplorer *>(m_context->screens().screen(ScreenNames::Explorer));
+        m_explorer = qobject_cast<StarExplorer *>(m_program->screens().screen(ScreenNames::Explorer));
         QVERIFY(m_explorer && !m_explorer->isVisible());
         // Drawn at the display's full resolution even before the first show.
         QCOMPARE(m_explorer->drawing().devicePixelRatio(), QGuiApplication::primaryScreen()->devicePixelRatio());
         QCOMPARE(shown(), QStringLiteral("6| 2"));
         QCOMPARE(figureMismatch(m_explorer->drawing(), QStringLiteral("6|2")), QString());
         // The page never re-seeds, so every run opens with the same figure.
-        QCOMPARE(m_context->random().reseeds(), 0);
+        QCOMPARE(m_program->random().reseeds(), 0);
     }
 
     void keys_data()
@@ -187,15 +187,15 @@ private Q_SLOTS:
 private:
     bool open()
     {
-        m_context->random().setValues({0.0, 0.0}); // opens with {5/2}
-        m_context->screens().show(ScreenNames::Explorer);
-        m_explorer = m_context->screen<StarExplorer>(ScreenNames::Explorer);
+        m_program->random().setValues({0.0, 0.0}); // opens with {5/2}
+        m_program->screens().show(ScreenNames::Explorer);
+        m_explorer = m_program->screen<StarExplorer>(ScreenNames::Explorer);
         return m_explorer && QTest::qWaitForWindowActive(m_explorer);
     }
     TextBox *box(int index) const { return m_explorer->control<TextBox>(QStringLiteral("Text2"), index); }
     QString shown() const { return box(0)->text() + u'|' + box(1)->text(); } // "edges|step"
 
-    std::unique_ptr<TestProgram> m_context;
+    std::unique_ptr<TestProgram> m_program;
     StarExplorer *m_explorer = nullptr;
 };
 
