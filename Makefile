@@ -22,7 +22,7 @@ FUZZ_PACKAGES = clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 
-.PHONY: all deps deps-fuzz configure build run test test-sanitize fuzz package explore leaks soak translations clean
+.PHONY: all deps deps-fuzz configure build run test test-sanitize fuzz package explore leaks soak mutants translations clean
 
 all: build
 
@@ -102,6 +102,10 @@ leaks: build
 # The animations run long with the real pictures: CPU per tick, memory.
 soak: build
 	$(BUILD)/bench/bench_soak
+
+# Planted faults: how many the suite catches (long; not in CI). MUTANTS= picks ids.
+mutants: build
+	tests/mutants/run.sh tests/mutants/mutants.txt $(MUTANTS)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
