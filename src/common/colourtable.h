@@ -20,6 +20,7 @@ inline const QColor LightBlue{128, 128, 255};
 inline const QColor Silver = qbColor(7);
 inline const QColor Green = qbColor(10);
 inline const QColor Black = qbColor(0);
+inline const QColor Grey = qbColor(8); // greyed text
 inline const QColor White = qbColor(15);
 inline const QColor DarkGrey{64, 64, 64};
 } // namespace Colours

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "screens/commandbutton.h"
 
+#include "common/colourtable.h"
+
 #include "screens/fittedfont.h"
 
 #include <QMouseEvent>
@@ -84,7 +86,7 @@ void CommandButton::paintEvent(QPaintEvent *)
         painter.drawImage(target, m_picture);
     }
     if (!text().isEmpty()) {
-        painter.setPen(isEnabled() ? QColor(Qt::black) : QColor(128, 128, 128));
+        painter.setPen(isEnabled() ? Colours::Black : Colours::Grey);
         painter.setFont(caption);
         painter.drawText(inner, captionFlags(), text());
     }

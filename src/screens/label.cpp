@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "screens/label.h"
 
+#include "common/colourtable.h"
+
 #include "screens/fittedfont.h"
 
 #include <QAccessibleWidget>
@@ -180,14 +182,14 @@ void Label::paintEvent(QPaintEvent *)
         painter.drawText(area, flags, m_text);
     } else {
         // Greyed and embossed, the usual look of an entry that cannot be chosen.
-        painter.setPen(QColor(255, 255, 255));
+        painter.setPen(Colours::White);
         painter.drawText(area.translated(1, 1), flags, m_text);
-        painter.setPen(QColor(128, 128, 128));
+        painter.setPen(Colours::Grey);
         painter.drawText(area, flags, m_text);
     }
     if (isBordered()) {
         // One line of the window-frame colour, the same on all four sides.
-        const QColor line(Qt::black);
+        const QColor line(Colours::Black);
         const QRect r = rect();
         painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), line);
         painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), line);

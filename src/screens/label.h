@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "common/colourtable.h"
 #include "screens/keyboardfocuscue.h"
 #include "screens/screendefinition.h"
 
@@ -55,8 +56,8 @@ protected:
 
 private:
     QString m_text;
-    QColor m_fore = Qt::black;
-    QColor m_back = Qt::white;
+    QColor m_fore = Colours::Black;
+    QColor m_back = Colours::White;
     bool m_transparent = false;
     bool m_pressed = false;
     LabelRole m_role = LabelRole::Text;

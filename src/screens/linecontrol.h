@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "common/colourtable.h"
+
 #include <QWidget>
 
 // A straight line between two points in twips of its parent. It takes no
@@ -27,6 +29,6 @@ private:
     void place();
 
     QPoint m_from, m_to;
-    QColor m_colour = Qt::black;
+    QColor m_colour = Colours::Black;
     int m_width = 1;
 };

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "screens/screen.h"
 
+#include "common/colourtable.h"
+
 #include "common/twips.h"
 #include "screens/accessibility.h"
 #include "screens/commandbutton.h"
@@ -96,7 +98,7 @@ QObject *Screen::createControl(const ControlDefinition &d)
     case ControlKind::Label: {
         auto *label = new Label(parent);
         label->setText(shownText(d.text, d.textDisambiguation));
-        label->setForeColour(d.foreColour.value_or(QColor(Qt::black)));
+        label->setForeColour(d.foreColour.value_or(Colours::Black));
         label->setBackColour(d.backColour.value_or(palette().color(QPalette::Window)));
         label->setTransparent(d.transparent);
         label->setAlignment(d.alignment);
@@ -143,7 +145,7 @@ QObject *Screen::createControl(const ControlDefinition &d)
     }
     case ControlKind::Line: {
         auto *line = new LineControl(parent);
-        line->setColour(d.foreColour.value_or(QColor(Qt::black)));
+        line->setColour(d.foreColour.value_or(Colours::Black));
         line->setLineWidth(d.lineWidth);
         line->setEnds(d.lineFrom, d.lineTo);
         widget = line;
