@@ -433,6 +433,36 @@ QList<ControlDefinition> problemsPageButtons(const ControlDefinition &checkButto
     };
 }
 
+// The question of a problems page, replaced by each question.
+ControlDefinition questionLabel(const QRect &rect, double points)
+{
+    return yellowLabel(QStringLiteral("Label1"))
+        .at(rect.x(), rect.y(), rect.width(), rect.height())
+        .caption(QStringLiteral("Label1"))
+        .withFont(Tahoma, points);
+}
+
+// A problems page's feedback line, hidden until the first check or solution.
+ControlDefinition feedbackLabel(const QRect &rect, double points)
+{
+    return yellowLabel(QStringLiteral("Label4"))
+        .at(rect.x(), rect.y(), rect.width(), rect.height())
+        .caption(
+            //: First caption of the feedback line; replaced before it is seen.
+            english(QT_TRANSLATE_NOOP("ScreenDefinitions", "Correct to two decimal places:")))
+        .withFont(Tahoma, points)
+        .startHidden()
+        .centred();
+}
+
+// A problems page's player bar beside its animation.
+ControlDefinition animationControls(int left, int top)
+{
+    return playerBar(QStringLiteral("MMControl1"))
+        .accessibleName(english(QT_TRANSLATE_NOOP("ScreenDefinitions", "Animation controls")))
+        .at(left, top, 1590, 330);
+}
+
 ScreenDefinition trianglePage()
 {
     ScreenDefinition s = lessonScreen(ScreenNames::TriangleProblems,
@@ -442,23 +472,10 @@ ScreenDefinition trianglePage()
         imageBox(QStringLiteral("Image2"))
             .at(6840, 240, 4860, 3660)
             .accessibleName(english(QT_TRANSLATE_NOOP("ScreenDefinitions", "Triangle animation"))),
-        yellowLabel(QStringLiteral("Label1"))
-            .at(360, 5160, 6855, 2415)
-            .caption(QStringLiteral("Label1"))
-            .withFont(Tahoma, 24),
+        questionLabel(QRect(360, 5160, 6855, 2415), 24),
         answerBox().at(7680, 5280, 1695, 1275).withFont(Tahoma, 48).tabAt(1),
-        yellowLabel(QStringLiteral("Label4"))
-            .at(2760, 7560, 6495, 1095)
-            .caption(
-                //: First caption of the feedback line; replaced before it is seen.
-                english(QT_TRANSLATE_NOOP("ScreenDefinitions", "Correct to two decimal places:")))
-            .withFont(Tahoma, 36)
-            .startHidden()
-            .centred(),
-        playerBar(QStringLiteral("MMControl1"))
-            .accessibleName(english(QT_TRANSLATE_NOOP("ScreenDefinitions", "Animation controls")))
-            .at(7680, 3960, 1590, 330)
-            .tabAt(2),
+        feedbackLabel(QRect(2760, 7560, 6495, 1095), 36),
+        animationControls(7680, 3960).tabAt(2),
         fullScreenLabel(QStringLiteral("Label2"), 9360, 3960),
     };
     s.controls += problemsPageButtons(checkButton(10200, 4440).tabAt(0));
@@ -536,23 +553,10 @@ ScreenDefinition stellatedPage()
             .withFont(Tahoma, 12)
             .startHidden(),
         numberBox(1, 5400, 1680, QStringLiteral("2")).startHidden(),
-        yellowLabel(QStringLiteral("Label1"))
-            .at(360, 4800, 8895, 3015)
-            .caption(QStringLiteral("Label1"))
-            .withFont(Tahoma, 20.25),
+        questionLabel(QRect(360, 4800, 8895, 3015), 20.25),
         answerBox().at(9480, 5040, 1695, 735).withFont(Tahoma, 24).tabAt(0),
-        yellowLabel(QStringLiteral("Label4"))
-            .at(2760, 7800, 6495, 975)
-            .caption(
-                //: First caption of the feedback line; replaced before it is seen.
-                english(QT_TRANSLATE_NOOP("ScreenDefinitions", "Correct to two decimal places:")))
-            .withFont(Tahoma, 27.75)
-            .startHidden()
-            .centred(),
-        playerBar(QStringLiteral("MMControl1"))
-            .accessibleName(english(QT_TRANSLATE_NOOP("ScreenDefinitions", "Animation controls")))
-            .at(7800, 3840, 1590, 330)
-            .tabAt(1),
+        feedbackLabel(QRect(2760, 7800, 6495, 975), 27.75),
+        animationControls(7800, 3840).tabAt(1),
         fullScreenLabel(QStringLiteral("Label3"), 9480, 3840),
     };
     // The check button stays hidden: Enter in the answer box checks instead.
