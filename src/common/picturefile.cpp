@@ -169,7 +169,12 @@ QString PictureFolder::resolve(const QString &name) const
                 return {};
         } else {
             const QString path = dir.filePath(entry);
-            return QFileInfo(path).isFile() ? path : QString();
+            const QFileInfo file(path);
+            if (!file.isFile())
+                return {};
+            // A symbolic link on the way may lead out of the root: where it ends must be inside too.
+            const QString inside = QDir(QDir(m_root).canonicalPath()).relativeFilePath(file.canonicalFilePath());
+            return inside == u".." || inside.startsWith(QLatin1String("../")) ? QString() : path;
         }
     }
     return {};
