@@ -3,6 +3,8 @@
 #include "common/picturefile.h"
 #include "pupil.h"
 
+#include <QDirIterator>
+
 // Every generated picture cut short anywhere never decodes, so the program
 // keeps what it showed rather than a partial picture. The real pictures hold
 // end-marker bytes inside their data, which the small pictures the unit tests
@@ -11,19 +13,20 @@ class TestBadPictures : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { Pupil::prepare(); }
-
     void everyCutIsRefused_data()
     {
         QTest::addColumn<QString>("file");
-        for (const QString &file : Pupil::pictureFiles())
-            QTest::newRow(qPrintable(file)) << file;
+        QDirIterator it(Pupil::pictureRoot(), {"*.jpg", "*.gif"}, QDir::Files, QDirIterator::Subdirectories);
+        for (int i = 0; it.hasNext() || i < 100; ++i) { // fewer than the build makes: the missing ones fail
+            const QString file = it.hasNext() ? it.next() : QStringLiteral("missing %1").arg(i);
+            QTest::newRow(qPrintable(file.section(u'/', -2))) << file;
+        }
     }
 
     void everyCutIsRefused()
     {
         QFETCH(QString, file);
-        QFile in(QDir(Pupil::pictureRoot()).filePath(file));
+        QFile in(file);
         const QByteArray whole = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
         QVERIFY2(!decodePicture(whole).isNull(), "the whole file decodes");
         // Every cut in the last few hundred bytes, where an end marker would
