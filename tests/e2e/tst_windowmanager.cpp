@@ -45,8 +45,8 @@ QMargins frame(const QString &window)
     return QMargins(e.value(0).toInt(), e.value(2).toInt(), e.value(1).toInt(), e.value(3).toInt());
 }
 
-// Empty when every edge of the window with its frame lies within a pixel of
-// where it should; otherwise both rectangles.
+// Empty when the window with its frame lies exactly where it should (half a
+// pixel rounds up, as the program's twips do); otherwise both rectangles.
 QString misplaced(const QString &window, const QRect &expected)
 {
     const QString info = run("xwininfo", {"-id", window});
@@ -55,15 +55,15 @@ QString misplaced(const QString &window, const QRect &expected)
     };
     const QRect client(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"), field("Height"));
     const QRect outer = client.marginsAdded(frame(window));
-    const QMargins pixel(1, 1, 1, 1);
-    return expected.marginsAdded(pixel).contains(outer) && outer.marginsAdded(pixel).contains(expected)
-               ? QString()
-               : QDebug::toString(outer) + QStringLiteral(", expected ") + QDebug::toString(expected);
+    return outer == expected ? QString()
+                             : QDebug::toString(outer) + QStringLiteral(", expected ") + QDebug::toString(expected);
 }
 
 QRect centred(QSize outer)
 {
-    return QRect(QPoint((Display.width() - outer.width()) / 2, (Display.height() - outer.height()) / 2), outer);
+    return QRect(
+        QPoint(qRound((Display.width() - outer.width()) / 2.0), qRound((Display.height() - outer.height()) / 2.0)),
+        outer);
 }
 
 } // namespace
@@ -130,9 +130,9 @@ private Q_SLOTS:
         const QString jotter = window(program, "^Jotter$");
         QTRY_COMPARE(misplaced(jotter, QRect(QPoint(10, 36), QSize(661, 244).grownBy(edges))), QString());
         click(jotter, 4305 + 585 / 2, 2910 + 180 + 480 / 2);
-        QTRY_COMPARE(misplaced(jotter, QRect(10, 36, 4000 / 15, 12000 / 15)), QString());
+        QTRY_COMPARE(misplaced(jotter, QRect(10, 36, 267, 800)), QString());
         click(jotter, 2885 + 60 + 930 / 2, 2280 + 480 / 2);
-        QTRY_COMPARE(misplaced(jotter, QRect(10, 36, 10005 / 15, 4140 / 15)), QString());
+        QTRY_COMPARE(misplaced(jotter, QRect(10, 36, 667, 276)), QString());
 
         // A click on the page gives it the focus; the Jotter stays above it.
         click(page, 900, 3750);
