@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "common/framecache.h"
 #include "common/picturefile.h"
 #include "pupil.h"
+
+#include <QDirIterator>
+#include <QTemporaryDir>
 
 // Every generated picture cut short anywhere never decodes, so the program
 // keeps what it showed rather than a partial picture. The real pictures hold
@@ -11,19 +15,20 @@ class TestBadPictures : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { Pupil::prepare(); }
-
     void everyCutIsRefused_data()
     {
         QTest::addColumn<QString>("file");
-        for (const QString &file : Pupil::pictureFiles())
-            QTest::newRow(qPrintable(file)) << file;
+        QDirIterator it(Pupil::pictureRoot(), {"*.jpg", "*.gif"}, QDir::Files, QDirIterator::Subdirectories);
+        for (int i = 0; it.hasNext() || i < 100; ++i) { // fewer than the build makes: the missing ones fail
+            const QString file = it.hasNext() ? it.next() : QStringLiteral("missing %1").arg(i);
+            QTest::newRow(qPrintable(file.section(u'/', -2))) << file;
+        }
     }
 
     void everyCutIsRefused()
     {
         QFETCH(QString, file);
-        QFile in(QDir(Pupil::pictureRoot()).filePath(file));
+        QFile in(file);
         const QByteArray whole = in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
         QVERIFY2(!decodePicture(whole).isNull(), "the whole file decodes");
         // Every cut in the last few hundred bytes, where an end marker would
@@ -31,6 +36,20 @@ private Q_SLOTS:
         for (qsizetype size = 0; size < whole.size() - 1; size += size < whole.size() - 300 ? 97 : 1)
             QVERIFY2(decodePicture(whole.left(size)).isNull(),
                      qPrintable(QStringLiteral("cut to %1 of %2 bytes").arg(size).arg(whole.size())));
+    }
+
+    // A frame that could not be read is read again at its next turn, so that
+    // a picture put back meanwhile shows.
+    void missingFrameIsReadAgain()
+    {
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkdir(QStringLiteral("Images")));
+        const PictureFolder folder(root.path());
+        FrameCache frames;
+        QVERIFY(frames.frame(folder, QStringLiteral("Images\\answer.jpg"), 1).isNull());
+        QVERIFY(QFile::copy(Pupil::pictureRoot() + "/Images/answer.jpg",
+                            root.filePath(QStringLiteral("Images/answer.jpg"))));
+        QVERIFY(!frames.frame(folder, QStringLiteral("Images\\answer.jpg"), 1).isNull());
     }
 };
 

@@ -12,9 +12,13 @@
 class ScriptedRandom : public RandomSource
 {
 public:
-    explicit ScriptedRandom(QList<double> values = {});
+    explicit ScriptedRandom(QList<double> values = {}) { setValues(std::move(values)); }
 
-    void setValues(QList<double> values);
+    void setValues(QList<double> values)
+    {
+        m_values = std::move(values);
+        m_draws = 0;
+    }
 
     double next() override;
     void reseedFromClock() override { ++m_reseeds; }

@@ -5,9 +5,6 @@
 #include "app/screenset.h"
 #include "screens/fonts.h"
 
-#include <QApplication>
-#include <QCoreApplication>
-#include <QTest>
 #include <QTimer>
 
 TestProgram::TestProgram()
@@ -37,14 +34,7 @@ void TestProgram::settle()
 
 bool TestProgram::tick(QTimer *timer)
 {
-    if (!timer || !timer->isActive())
-        return false;
     // What the event loop delivers when the interval is up.
-    QTimerEvent event(timer->timerId());
-    return QCoreApplication::sendEvent(timer, &event);
-}
-
-bool TestProgram::waitUntilActive(QWidget *window)
-{
-    return QTest::qWaitForWindowActive(window);
+    QTimerEvent event(timer && timer->isActive() ? timer->timerId() : 0);
+    return event.timerId() && QCoreApplication::sendEvent(timer, &event);
 }

@@ -7,11 +7,11 @@
 #include "support/testpictures.h"
 
 #include <QList>
+#include <QTest>
 #include <QUrl>
 #include <memory>
 
 class QTimer;
-class QWidget;
 class Screen;
 
 // The whole program, with every screen registered, a scripted random source,
@@ -41,9 +41,8 @@ public:
     {
         screens().show(name);
         T *shown = screen<T>(name);
-        return shown && waitUntilActive(shown) ? shown : nullptr;
+        return shown && QTest::qWaitForWindowActive(shown) ? shown : nullptr;
     }
-    static bool waitUntilActive(QWidget *window);
 
     // Runs the deletions that unloading left for later.
     static void settle();
