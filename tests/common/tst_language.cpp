@@ -30,16 +30,12 @@ private Q_SLOTS:
         };
         // LANGUAGE, LC_ALL, LC_MESSAGES, LANG, and what the program speaks.
         row("region and modifier", "", "", "", "de_AT@euro", "de");
-        row("untranslated language", "", "", "", "it_IT.UTF-8", "");
         row("LC_MESSAGES over LANG", "", "", "es_ES.UTF-8", "de_DE.UTF-8", "es");
         row("LC_ALL over the rest", "", "fr_FR.UTF-8", "es_ES.UTF-8", "de_DE.UTF-8", "fr");
-        row("LC_ALL English wins", "", "en_US.UTF-8", "", "de_DE.UTF-8", "");
         row("LANGUAGE list, first known", "it:fr:de", "", "", "de_DE.UTF-8", "fr");
-        row("LANGUAGE English first", "en_GB:de", "", "", "de_DE.UTF-8", "");
         row("LANGUAGE none known", "it:pt_BR", "", "", "es_ES.UTF-8", "es");
         row("LANGUAGE over LC_ALL", "de", "fr_FR.UTF-8", "", "", "de");
         row("LANGUAGE under C.UTF-8", "fr", "", "", "C.UTF-8", "");
-        row("LANGUAGE under POSIX", "es", "POSIX", "", "de_DE.UTF-8", "");
         row("LANGUAGE without a locale", "de", "", "", "", "");
     }
     void fromEnvironment()
@@ -53,15 +49,11 @@ private Q_SLOTS:
     void install()
     {
         const QString english = AnswerCheck::feedback(AnswerCheck::Verdict::Correct);
-        for (const QString &other : {QStringLiteral("it"), QString()}) {
-            QVERIFY(Language::install(QStringLiteral("de")));
-            QCOMPARE(Language::current(), QStringLiteral("de"));
-            const QString german = AnswerCheck::feedback(AnswerCheck::Verdict::Correct);
-            QVERIFY(!german.isEmpty() && german != english);
-            QCOMPARE(Language::install(other), other.isEmpty());
-            QCOMPARE(Language::current(), QString());
-            QCOMPARE(AnswerCheck::feedback(AnswerCheck::Verdict::Correct), english);
-        }
+        QVERIFY(Language::install(QStringLiteral("de")));
+        QVERIFY(AnswerCheck::feedback(AnswerCheck::Verdict::Correct) != english);
+        QVERIFY(!Language::install(QStringLiteral("it")));
+        QCOMPARE(Language::current(), QString());
+        QCOMPARE(AnswerCheck::feedback(AnswerCheck::Verdict::Correct), english);
     }
 };
 

@@ -20,12 +20,9 @@ private Q_SLOTS:
             QTest::newRow(tag) << environment << up << QString(chosen);
         };
         row("X11 session", {"", "x11", "", ":0", ""}, true, "");
-        row("no desktop session", {"", "", "", ":0", ""}, true, "");
         row("Wayland with XWayland", {"", "wayland", "wayland-0", ":0", ""}, true, "xcb");
         row("Wayland session, display named only", {"", "Wayland", "", ":1", ""}, true, "xcb");
-        row("Wayland display without session type", {"", "", "wayland-0", ":0", ""}, true, "xcb");
         row("XWayland gone", {"", "wayland", "wayland-0", ":0", ""}, false, "wayland");
-        row("Wayland without X", {"", "wayland", "wayland-0", "", ""}, false, "wayland");
         row("user asks for Wayland", {"wayland", "wayland", "wayland-0", ":0", ""}, true, "");
         row("user asks on the command line", {"", "wayland", "wayland-0", ":0", "wayland"}, true, "");
     }
@@ -55,13 +52,6 @@ private Q_SLOTS:
     {
         QFETCH(QString, display);
         QTEST(x11SocketPath(display), "socket");
-    }
-
-    void commandLine()
-    {
-        const char *arguments[] = {"vertexa", "-platform", "offscreen"};
-        QCOMPARE(SessionEnvironment::fromProcess(3, arguments).platformArgument, QStringLiteral("offscreen"));
-        QCOMPARE(SessionEnvironment::fromProcess(2, arguments).platformArgument, QString());
     }
 };
 

