@@ -10,18 +10,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageWriter>
 
-TestPictures::TestPictures()
-{
-    Q_ASSERT(m_dir.isValid());
-}
+TestPictures::TestPictures() = default;
 
 QString TestPictures::pathFor(const QString &name) const
 {
-    QString relative = name;
-    relative.replace(u'\\', u'/');
-    return m_dir.filePath(relative);
+    return m_dir.filePath(QString(name).replace(u'\\', u'/'));
 }
 
 void TestPictures::writeBytes(const QString &name, const QByteArray &bytes)
@@ -46,14 +40,10 @@ void TestPictures::remove(const QString &name)
 
 QByteArray TestPictures::gifBytes(const QColor &colour)
 {
-    // A one-pixel GIF whose only pixel is colour table entry 0.
-    QByteArray bytes("GIF89a\x01\x00\x01\x00\x80\x00\x00", 13);
-    bytes.append(char(colour.red())).append(char(colour.green())).append(char(colour.blue()));
-    bytes.append("\x00\x00\x00", 3);
-    bytes.append("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00", 10);
-    bytes.append("\x02\x02\x44\x01\x00", 5);
-    bytes.append('\x3B');
-    return bytes;
+    // A one-pixel GIF whose only pixel is colour table entry 0: screen, the
+    // two-entry table, image descriptor, pixels, trailer.
+    return QByteArray::fromHex("47494638396101000100800000" + colour.name().mid(1).toLatin1() +
+                               "0000002c00000000010001000002024401003b");
 }
 
 QByteArray TestPictures::jpegBytes(const QColor &colour, const QSize &size)
@@ -62,11 +52,7 @@ QByteArray TestPictures::jpegBytes(const QColor &colour, const QSize &size)
     image.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(100);
-    if (!writer.write(image))
-        qFatal("cannot encode a test JPEG");
+    image.save(&buffer, "jpeg", 100);
     return bytes;
 }
 
