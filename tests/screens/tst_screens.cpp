@@ -181,7 +181,7 @@ private Q_SLOTS:
         const QFont drawn = fittedFont(asked, area, Qt::AlignCenter, caption);
         // Within a step of what is wanted; the steps are 5 %.
         const qreal part = drawn.pointSizeF() / 18, want = qBound(FittedFontFloor, room, 1.0);
-        QVERIFY2(part >= qMax(want * 0.9, FittedFontFloor) && part <= want / 0.95, qPrintable(QString::number(part)));
+        QVERIFY2(part >= qMax(want * 0.95, FittedFontFloor) && part <= want / 0.95, qPrintable(QString::number(part)));
         QVERIFY(room < FittedFontFloor || QFontMetrics(drawn).horizontalAdvance(caption) <= area.width());
     }
 
