@@ -1,0 +1,242 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "common/colourtable.h"
+#include "common/language.h"
+#include "common/picturenames.h"
+#include "problems/framesequence.h"
+#include "screens/commandbutton.h"
+#include "screens/fittedfont.h"
+#include "screens/label.h"
+#include "screens/pictureview.h"
+#include "screens/screen.h"
+#include "screens/twipsgeometry.h"
+#include "support/testprogram.h"
+
+#include <QFontMetrics>
+#include <QPointer>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace ScreenNames;
+
+// Every screen as it shows, how one leads to another, and the look the
+// full-size ones share.
+
+class TestScreens : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Each screen as it first shows: its window title and the fixed words of
+    // its labels, buttons and menu entries, and for the full-size screens the
+    // common look. Texts that change as a lesson goes on belong to its tests.
+    void screensShowAsDefined_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("texts");      // "control=caption|...", the window's title as "=title"
+        QTest::addColumn<QString>("unreadable"); // a picture that cannot be read
+        QTest::addColumn<QString>("language");
+        const QString de = QStringLiteral("de"), germanCheck = PictureNames::forLanguage(PictureNames::CheckButton, de);
+        auto row = [](const char *tag,
+                      const QString &screen,
+                      const char *texts,
+                      const QString &unreadable = {},
+                      const QString &language = {}) {
+            QTest::newRow(tag) << screen << QString::fromUtf8(texts) << unreadable << language;
+        };
+        row("title", Title, "= |Label4(0)=Vertexa 1|Label4(1)=Demo|Command1=OK|Command2=Exit");
+        // Without its first frame the title takes the lesson screens' look and shows its spare picture.
+        row("title, first frame unreadable", Title, "", FrameSequences::Title.fileName(0));
+        row("menu", // its window's title is the publisher's name, the program's own choice
+            Menu,
+            "Label1=Vertexa 1 Demo|Label4=version 4.0.006|Label2(0)=The Angles of a Triangle|"
+            "Label2(1)=Regular Polygons|Label2(2)=Angles of Regular Polygons|Label2(3)=Circumcircles and Incircles|"
+            "Label2(4)=Area of Regular Polygons|Label2(5)=The Angles of a Triangle|Label5(0)=Stellated Polygons|"
+            "Label5(1)=Archimedes' Estimate of Pi|Label5(2)=The Regular Tessellations|"
+            "Label5(3)=Semi-regular Tessellations|Label5(4)=Dual Tessellations|Label5(5)=Animation Sequence");
+        // The exit face in the language's own words; the backdrop left out when it cannot be read.
+        row("menu in German, backdrop unreadable", Menu, "", PictureNames::MenuBackground, de);
+        row("proof",
+            Proof,
+            "=The Angles of a Triangle|Label1=Click the button labelled \"Next Step\" to step through a proof of the "
+            "theorem that the sum of the angles of a triangle is equal to 180\u00B0.|Label4(0)=R|Label4(1)=P|"
+            "Label4(2)=P|Label4(3)=Q|Label4(4)=Q|Label5=Next Step|Label2=Problems Page");
+        row("triangle problems", TriangleProblems, "=The Angles of a Triangle|Label2=Full Screen");
+        row("explorer",
+            Explorer,
+            "=Stellated Polygons|Label1=Stellated polygons were first systematically studied by an Englishman called "
+            "Brenthorne who died from the Black Death in 1349.  In the Middle Ages a knowledge of geometry and "
+            "mathematics was thought to give magical powers.  Stellated polygons were used by witches as markings in "
+            "their magic circles and on their talismans.|Label3=To draw a new stellated polygon enter numbers into the "
+            "text boxes and press Enter.|Label5(0)=Number of edges|Label5(1)=Vertices skipped|Label2(0)=Problems Page");
+        row("stellated problems", StellatedProblems, "=Stellated Polygons|Label3=Full Screen|Text2(0)=5|Text2(1)=2");
+        row("jotter",
+            Jotter,
+            "=Jotter|Command1=Exit|Command2=Write|Command5=Erase|Command6=Clear|Command3=Flip|Command9=Exit|"
+            "Command10=Write|Command8=Erase|Command7=Clear|Command4=Flip");
+        // A face that cannot be read is left out; the rest of the styling still happens.
+        row("missing face", TriangleProblems, "", PictureNames::AnswerButton);
+        // The faces in the language's own words; where one cannot be read, the English one.
+        row("German, one face missing", StellatedProblems, "", germanCheck, de);
+    }
+    void screensShowAsDefined()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, texts);
+        QFETCH(QString, unreadable);
+        QFETCH(QString, language);
+        QVERIFY(Language::install(language));
+        const auto english = qScopeGuard([] { Language::install({}); });
+        TestProgram t;
+        if (!unreadable.isEmpty())
+            t.pictures().writeBytes(unreadable, QByteArray("not a picture"));
+        Screen *s = t.open(screen);
+        QVERIFY(s);
+        QVERIFY(!QGuiApplication::overrideCursor()); // the busy pointer always goes
+        for (const QString &row : texts.split(u'|', Qt::SkipEmptyParts)) {
+            const QString name = row.section(u'=', 0, 0);
+            const QWidget *control = name.isEmpty() ? s : s->findChild<QWidget *>(name);
+            QVERIFY2(control, qPrintable(row));
+            const auto *label = qobject_cast<const Label *>(control);
+            QCOMPARE(label            ? label->text()
+                     : name.isEmpty() ? control->windowTitle()
+                                      : control->property("text").toString(),
+                     row.section(u'=', 1));
+        }
+        if (screen == Title) { // the first frame, or on the lesson screens' look the spare picture
+            auto *box = s->control<PictureBox>("Picture1");
+            auto showing = [box](const QString &picture) {
+                return sameColour(box->picture().pixelColor(0, 0), TestPictures::colourFor(picture));
+            };
+            QVERIFY(showing(unreadable.isEmpty() ? FrameSequences::Title.fileName(0) : PictureNames::TitleFallback));
+            QCOMPARE(box->backColour() == Colours::StyledPicture, !unreadable.isEmpty());
+            // Then, whatever the first picture was, fifteen frames round and round (numbered in two digits).
+            QCOMPARE(FrameSequences::Title.fileName(10), QStringLiteral("stor4sm\\stor0010.gif"));
+            for (int tick = 1; tick <= 16; ++tick) {
+                QVERIFY(TestProgram::tick(s->control<QTimer>("Timer1")));
+                QCOMPARE(t.context().values().frameno, qint16(tick % 15));
+                QVERIFY(showing(FrameSequences::Title.fileName(tick % 15 || unreadable.isEmpty() ? tick % 15 : 14)));
+            }
+        }
+        if (screen == Menu) { // its backdrop from the corner, the window's colour without it; the logo
+            QVERIFY(sameColour(s->grab().toImage().pixelColor(0, 0),
+                               unreadable.isEmpty() ? TestPictures::colourFor(PictureNames::MenuBackground)
+                                                    : QColor(Colours::Canvas)));
+            QVERIFY(sameColour(s->control<ImageBox>("Image2")->picture().pixelColor(0, 0),
+                               TestPictures::colourFor(PictureNames::Logo)));
+        }
+        if (screen == Jotter || (screen == Title && unreadable.isEmpty()))
+            return; // windows of their own size
+
+        // Centred on any display, with negative margins on a small one.
+        const QSize display = QGuiApplication::primaryScreen()->size() * 15;
+        QCOMPARE(QSize(s->outerWidthTwips(), s->outerHeightTwips()), QSize(12000, 9000));
+        QCOMPARE(QPointF(s->leftTwips(), s->topTwips()), QPointF(display.width() - 12000, display.height() - 9000) / 2);
+        QVERIFY(screen == Menu || s->backgroundColour() == Colours::StyledWindow);
+
+        // The exit button bottom left (the menu's is its own "Command1"); the
+        // others stacked upwards in a column at the right, each directly above the one before.
+        const QList<std::tuple<QString, QString, QPoint>> pictureButtons{
+            {"cmdexit", PictureNames::ExitButton, {90, 7950}},
+            {"cmdgo", PictureNames::NextButton, {10050, 7950}},
+            {"cmdjotter", PictureNames::JotterButton, {10050, 7455}},
+            {"cmdsoln", PictureNames::AnswerButton, {10050, 6960}},
+            {"cmdcheckit", PictureNames::CheckButton, {10050, 6465}}};
+        const int buttons = screen == TriangleProblems || screen == StellatedProblems ? 5 : screen == Title ? 0 : 1;
+        for (const auto &[name, face, place] : pictureButtons.first(buttons)) {
+            auto *button = s->control<CommandButton>(screen == Menu ? QStringLiteral("Command1") : name);
+            QVERIFY2(button, qPrintable(name));
+            // The face in the language's own words, else the English one, else none.
+            const QString own = PictureNames::forLanguage(face, language), shown = own == unreadable ? face : own;
+            QVERIFY2(shown == unreadable
+                         ? button->picture().isNull()
+                         : sameColour(button->picture().pixelColor(0, 0), TestPictures::colourFor(shown)),
+                     qPrintable(name));
+            QCOMPARE(TwipsGeometry::rect(button), QRect(place, QSize(1785, 495)));
+        }
+
+        // The whole window, frame included where there is one.
+        QCOMPARE(s->frameGeometry(), QRect(qRound(s->leftTwips() / 15), qRound(s->topTwips() / 15), 800, 600));
+        // Hidden in its definition, the stellated page's check button is placed but stays hidden.
+        if (buttons == 5)
+            QCOMPARE(s->control<CommandButton>("cmdcheckit")->isVisible(), screen == TriangleProblems);
+    }
+
+    // A caption too long for its control is drawn smaller, as large as fits,
+    // but never below the floor: there it may spill rather than become unreadable.
+    void captionShrinksToFit_data()
+    {
+        QTest::addColumn<qreal>("room"); // the control's width, as a part of the caption's own
+        QTest::newRow("room to spare") << 1.1;
+        QTest::newRow("a little short") << 0.8;
+        QTest::newRow("far too short: the floor") << 0.3;
+    }
+    void captionShrinksToFit()
+    {
+        QFETCH(qreal, room);
+        const QString caption = QStringLiteral("Semi-regular Tessellations"); // a menu entry
+        const QFont asked(QStringLiteral("Tahoma"), 18, QFont::Bold);
+        const QRect area(0, 0, qRound(QFontMetrics(asked).horizontalAdvance(caption) * room), 100);
+        const QFont drawn = fittedFont(asked, area, Qt::AlignCenter, caption);
+        // Within a step of what is wanted; the steps are 5 %.
+        const qreal part = drawn.pointSizeF() / 18, want = qBound(FittedFontFloor, room, 1.0);
+        QVERIFY2(part >= qMax(want * 0.95, FittedFontFloor) && part <= want / 0.95, qPrintable(QString::number(part)));
+        QVERIFY(room < FittedFontFloor || QFontMetrics(drawn).horizontalAdvance(caption) <= area.width());
+    }
+
+    void transitions_data()
+    {
+        QTest::addColumn<QString>("from"); // shown in this order
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("to"); // what is loaded, and shown, after
+        auto row = [](const char *tag, const char *from, const char *action, const char *to) {
+            QTest::newRow(tag) << QString(from) << QString(action) << QString(to);
+        };
+        row("title Exit ends the program", "Titlefrm", "Titlefrm.Command2", "");
+        row("menu exit: the title, now with Cancel", "intro0", "intro0.Command1", "Titlefrm");
+        row("greyed entry", "intro0", "intro0.Label5(5)", "intro0");
+        row("web link: opens the address", "intro0", "intro0.Label6", "intro0");
+        row("jotter", "star", "star.cmdjotter", "notepad star");
+        row("jotter button again: the same pad", "angtri notepad", "angtri.cmdjotter", "angtri notepad");
+        row("page exit closes the jotter", "angtri notepad", "angtri.cmdexit", "intro0");
+        row("jotter exit", "star notepad", "notepad.Command1", "star");
+        row("closing the page leaves the pad", "star notepad", "star.close", "notepad");
+        row("closing the last window ends the program", "notepad", "notepad.close", "");
+    }
+    void transitions()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, action);
+        QFETCH(QString, to);
+        TestProgram t;
+        QList<std::pair<bool, QPointer<Screen>>> before; // whether it stays
+        for (const QString &name : from.split(u' ')) {
+            t.screens().show(name);
+            before.append({to.split(u' ').contains(name), t.screens().loaded(name)});
+        }
+        QSignalSpy last(&t.screens(), &ScreenRegistry::lastScreenUnloaded);
+        // A button is clicked, a label pressed through its signal (a greyed one
+        // still reaches its handler, which must ignore it); "close" closes the window.
+        Screen *on = t.screens().loaded(action.section(u'.', 0, 0));
+        if (QObject *control = on->findChild<QObject *>(action.section(u'.', 1)))
+            QMetaObject::invokeMethod(control, qobject_cast<CommandButton *>(control) ? "click" : "clicked");
+        else
+            on->close();
+        QCOMPARE(t.screens().loadedNames().join(u' '), to);
+        for (const QString &name : t.screens().loadedNames())
+            QVERIFY2(t.screens().loaded(name)->isVisible(), qPrintable(name));
+        if (to == Title)
+            QCOMPARE(t.screens().loaded(Title)->control<CommandButton>("Command1")->text(), QStringLiteral("Cancel"));
+        QCOMPARE(t.openedUrls(), action.endsWith(u"Label6") ? QList<QUrl>{QUrl(Publisher::WebUrl)} : QList<QUrl>{});
+        // A screen that stays is the same window; one left behind is hidden (and deleted later).
+        for (const auto &[stays, screen] : std::as_const(before))
+            QVERIFY(screen && screen->isVisible() == stays &&
+                    (t.screens().loaded(screen->screenName()) == screen) == stays);
+        // Ended by Exit, or once, when its last window closed.
+        QCOMPARE(t.screens().hasEnded() || last.count() == 1, to.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestScreens)
+#include "tst_screens.moc"
