@@ -29,7 +29,7 @@ private Q_SLOTS:
         QVERIFY(QLineF(at, QPointF(7875, 4800 + 2250 * std::sqrt(3.0) / 2)).length() < 1e-6);
         const QPointF drawn = StarPolygon(6, 1).drawnVertex(0);
         QCOMPARE(std::pair(drawn.x(), drawn.y()), std::pair(double(float(at.x())), double(float(at.y()))));
-        QCOMPARE(StarPolygon(2, 1).vertex(1), QPointF(11250, 4800));
+        QVERIFY(QLineF(StarPolygon(2, 1).vertex(1), QPointF(11250, 4800)).length() < 1e-6);
     }
 
     void segments_data()
