@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
+// The pad's wiring: its buttons and swatches reach the pen (whose rules
+// tst_penstate covers), strokes land on the canvas, both layouts keep their
+// places and each opening starts afresh.
 #include "common/colourtable.h"
 #include "jotter/jotterpad.h"
 #include "screens/commandbutton.h"
@@ -8,13 +11,8 @@
 #include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
 
-#include <QPolygon>
 #include <QTest>
 #include <QWindow>
-
-// The pad's wiring: its buttons, swatches and pointer reach the pen (whose
-// rules tst_penstate covers), strokes land on the canvas, and each opening
-// starts afresh.
 
 namespace {
 
@@ -23,32 +21,22 @@ void click(QWidget *control)
     QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
 }
 
-// Presses the left button (with the right held, if asked) at the first
-// point, moves through the rest and lets go at the last. Sent to the window,
-// as the window system would, so the pressed widget keeps the pointer.
-void drag(QWidget *pad, const QPolygon &path, bool rightHeld = false)
+// A left-button drag through the points, sent to the window as the window
+// system would, so the pressed widget keeps the pointer.
+void drag(QWidget *pad, const QList<QPoint> &path)
 {
-    QWindow *window = pad->windowHandle();
-    if (rightHeld)
-        QTest::mousePress(window, Qt::RightButton, {}, path.first());
-    QTest::mousePress(window, Qt::LeftButton, {}, path.first());
+    QTest::mousePress(pad->windowHandle(), Qt::LeftButton, {}, path.first());
     for (QPoint at : path.mid(1))
-        QTest::mouseMove(window, at);
-    QTest::mouseRelease(window, Qt::LeftButton, {}, path.last());
-    if (rightHeld)
-        QTest::mouseRelease(window, Qt::RightButton, {}, path.last());
+        QTest::mouseMove(pad->windowHandle(), at);
+    QTest::mouseRelease(pad->windowHandle(), Qt::LeftButton, {}, path.last());
 }
 
-// How many device-independent pixels of ink lie on the line through `at`
-// across a stroke running the other way, partly covered pixels counting in part.
-double coverage(const RetainedSurface &surface, QPoint at, Qt::Orientation across)
+// Device-independent pixels of ink down the column through x, partly covered pixels in part.
+double inkDown(const RetainedSurface &surface, int x)
 {
-    const QImage &image = surface.image();
-    const QPoint device = (QPointF(at) * surface.devicePixelRatio()).toPoint();
-    const bool vertical = across == Qt::Vertical;
     double sum = 0;
-    for (int i = 0; i < (vertical ? image.height() : image.width()); ++i)
-        sum += image.pixelColor(vertical ? QPoint(device.x(), i) : QPoint(i, device.y())).alphaF();
+    for (int y = 0; y < surface.image().height(); ++y)
+        sum += surface.image().pixelColor(qRound(x * surface.devicePixelRatio()), y).alphaF();
     return sum / surface.devicePixelRatio();
 }
 
@@ -60,13 +48,17 @@ class TestJotterPad : public QObject
     std::unique_ptr<TestProgram> m_program;
     JotterPad *pad = nullptr;
 
-    JotterPad *openPad() { return pad = m_program->open<JotterPad>(ScreenNames::Jotter); }
+    template<class T = CommandButton>
+    T *control(const char *name, int index = -1)
+    {
+        return pad->control<T>(QString::fromLatin1(name), index);
+    }
 
 private Q_SLOTS:
     void init()
     {
         m_program = std::make_unique<TestProgram>();
-        QVERIFY(openPad());
+        QVERIFY((pad = m_program->open<JotterPad>(ScreenNames::Jotter)));
     }
     void cleanup() { m_program.reset(); }
 
@@ -76,39 +68,38 @@ private Q_SLOTS:
             // Keeping it on top moves and resizes nothing.
             QVERIFY(pad->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
             QCOMPARE(QRect(pad->pos() * 15, pad->clientSizeTwips()), QRect(150, 540, 9915, 3660));
-            QVERIFY(pad->control<FrameBox>("Frame_landscape")->isVisible());
+            QVERIFY(control<FrameBox>("Frame_landscape")->isVisible() && pad->drawing().isBlank());
             QCOMPARE(std::tuple(pad->backgroundColour(),
-                                pad->control<FrameBox>("Frame_landscape")->backColour(),
-                                pad->control<FrameBox>("Frame_portrait")->backColour()),
-                     std::tuple(Colours::Canvas, Colours::Canvas, Colours::Canvas));
-            QVERIFY(pad->drawing().isBlank());
-            QCOMPARE(std::pair(pad->pen().colour(), pad->pen().width()),
-                     std::pair(Colours::Yellow, PenState::PenWidth));
+                                control<FrameBox>("Frame_landscape")->backColour(),
+                                control<FrameBox>("Frame_portrait")->backColour(),
+                                pad->pen().colour(),
+                                pad->pen().width()),
+                     std::tuple(Colours::Canvas, Colours::Canvas, Colours::Canvas, Colours::Yellow, 3));
             // Leave a coloured eraser, a mark and the tall layout behind.
-            click(pad->control<Label>("Label1", 4));
-            click(pad->control<CommandButton>("Command5"));
+            click(control<Label>("Label1", 4));
+            click(control("Command5"));
             drag(pad, {QPoint(100, 60), QPoint(300, 60)});
-            click(pad->control<CommandButton>("Command3"));
-            click(pad->control<CommandButton>("Command9"));
+            click(control("Command3"));
+            click(control("Command9"));
             TestProgram::settle();
-            QVERIFY(openPad());
+            QVERIFY((pad = m_program->open<JotterPad>(ScreenNames::Jotter)));
         }
     }
 
-    void buttonsReachThePen_data()
+    void swatchesAndButtons_data()
     {
         QTest::addColumn<bool>("tall");
         QTest::newRow("wide set") << false;
         QTest::newRow("tall set") << true;
     }
-    void buttonsReachThePen()
+    void swatchesAndButtons()
     {
         QFETCH(bool, tall);
         if (tall)
-            click(pad->control<CommandButton>("Command3"));
+            click(control("Command3"));
         for (int i = 0; i < JotterPad::PaletteSize; ++i) {
             // One row along the wide strip; two columns of eight in the tall frame.
-            Label *swatch = pad->control<Label>(tall ? "Label11" : "Label1", i);
+            Label *swatch = control<Label>(tall ? "Label11" : "Label1", i);
             const QPoint place = tall ? QPoint(i < 8 ? 180 : 580, 2820 + 290 * (i % 8)) : QPoint(5010 + 305 * i, 285);
             QCOMPARE(TwipsGeometry::rect(swatch), QRect(place, QSize(240, 240)));
             QCOMPARE(std::pair(swatch->backColour(), swatch->isTransparent()), std::pair(qbColor(i), false));
@@ -116,7 +107,7 @@ private Q_SLOTS:
             QCOMPARE(pad->pen().colour(), qbColor(i));
         }
         // From swatch 4: Erase, Write gives it back, Erase, Clear gives the yellow pen.
-        click(pad->control<Label>(tall ? "Label11" : "Label1", 4));
+        click(control<Label>(tall ? "Label11" : "Label1", 4));
         for (const auto &[twins, colour] : {std::pair{"Command5 Command8", Colours::Canvas},
                                             {"Command2 Command10", qbColor(4)},
                                             {"Command5 Command8", Colours::Canvas},
@@ -126,66 +117,49 @@ private Q_SLOTS:
         }
     }
 
-    void leftDragsDrawInThePensColourAndWidth()
+    void dragsDrawInThePensColourAndWidth()
     {
-        click(pad->control<Label>("Label1", 12));
+        // A click, and a drag onto the canvas from the strip's empty stretch
+        // between Flip and the first swatch, draw nothing.
+        drag(pad, {QPoint(250, 60)});
+        drag(pad, {QPoint(320, 204), QPoint(320, 60), QPoint(200, 60)});
+        QVERIFY(pad->drawing().isBlank());
+        click(control<Label>("Label1", 12));
         drag(pad, {QPoint(100, 60), QPoint(200, 60), QPoint(300, 60)});
         QCOMPARE(
             std::pair(pad->drawing().colourAt(QPoint(150, 60) * 15), pad->drawing().colourAt(QPoint(250, 60) * 15)),
             std::pair(qbColor(12), qbColor(12)));
-        // Exactly one stroke crosses here, the pen's width: the first segment
-        // began at the press, not at the origin.
-        QCOMPARE(qRound(coverage(pad->drawing(), QPoint(150, 60), Qt::Vertical) * 10), PenState::PenWidth * 10);
-
         // The eraser paints the canvas colour, wide, down across the red line
-        // and then along below it.
-        click(pad->control<CommandButton>("Command5"));
+        // and then along below it; the turn's outer corner is filled.
+        click(control("Command5"));
         drag(pad, {QPoint(200, 20), QPoint(200, 150), QPoint(300, 150)});
         QCOMPARE(pad->drawing().colourAt(QPoint(200, 60) * 15), Colours::Canvas);
-        QCOMPARE(qRound(coverage(pad->drawing(), QPoint(200, 110), Qt::Horizontal) * 10), PenState::EraserWidth * 10);
-        // The turn's outer corner is filled, as round ends and joins do, so a
-        // wide stroke leaves no notch where it changes direction.
         QVERIFY(pad->drawing().colourAt(QPoint(190, 160) * 15).alpha() > 200);
-    }
-
-    void otherPressesDrawNothing()
-    {
-        // A click; a drag with the right button held as well; a drag onto the
-        // canvas from the strip's empty stretch between Flip and the first swatch.
-        drag(pad, {QPoint(250, 60)});
-        QVERIFY(pad->drawing().isBlank());
-        drag(pad, {QPoint(320, 100), QPoint(320, 60), QPoint(200, 60)}, true);
-        QVERIFY(pad->drawing().isBlank());
-        drag(pad, {QPoint(320, 204), QPoint(320, 60), QPoint(200, 60)});
-        QVERIFY(pad->drawing().isBlank());
+        // One pen's width crosses here, where the first segment began at the
+        // press, not at the origin; and one of the pen and one of the eraser here.
+        QCOMPARE(std::pair(qRound(inkDown(pad->drawing(), 150) * 10), qRound(inkDown(pad->drawing(), 250) * 10)),
+                 std::pair(30, 330));
     }
 
     void clearAndFlipEmptyTheCanvas()
     {
         // Wide Clear, flip to tall, tall Clear, flip back, each after a fresh
-        // stroke; each layout has a fixed outer size of its own.
-        const QList<std::pair<const char *, QSize>> presses{{"Command6", {}},
-                                                            {"Command3", {4000, 12000}},
-                                                            {"Command7", {4000, 12000}},
-                                                            {"Command4", {10005, 4140}}};
-        for (const auto &[button, size] : presses) {
+        // stroke; each layout has a fixed outer size, frame included, of its own.
+        for (const char *button : {"Command6", "Command3", "Command7", "Command4"}) {
             drag(pad, {QPoint(30, 30), QPoint(150, 100)});
             QVERIFY(!pad->drawing().isBlank());
-            click(pad->control<CommandButton>(button));
+            click(control(button));
             QVERIFY2(pad->drawing().isBlank(), button);
             QCOMPARE(pad->pen().currentPoint(), QPoint(0, 0));
-            const bool tall = size.height() > size.width();
-            QCOMPARE(std::pair(pad->control<FrameBox>("Frame_landscape")->isVisible(),
-                               pad->control<FrameBox>("Frame_portrait")->isVisible()),
+            const bool tall = button == QLatin1String("Command3") || button == QLatin1String("Command7");
+            QCOMPARE(std::pair(control<FrameBox>("Frame_landscape")->isVisible(),
+                               control<FrameBox>("Frame_portrait")->isVisible()),
                      std::pair(!tall, tall));
             if (tall) // the tall frame sits by the right edge
-                QCOMPARE(TwipsGeometry::rect(pad->control<FrameBox>("Frame_portrait")), QRect(2885, 0, 1035, 5250));
-            // The outer size is the whole window's, frame included; the place stays.
-            if (size.isValid())
-                QCOMPARE(QSize(pad->outerWidthTwips(), pad->outerHeightTwips()), size);
-            QCOMPARE(pad->frameGeometry().topLeft(), QPoint(150, 540) / 15);
-            if (size.isValid())
-                QCOMPARE(pad->frameGeometry().size(), size / 15);
+                QCOMPARE(TwipsGeometry::rect(control<FrameBox>("Frame_portrait")), QRect(2885, 0, 1035, 5250));
+            const QSize size = tall ? QSize(4000, 12000) : QSize(10005, 4140);
+            if (button != QLatin1String("Command6"))
+                QCOMPARE(pad->frameGeometry(), QRect(QPoint(150, 540) / 15, size / 15));
             QCOMPARE(pad->minimumSize(), pad->maximumSize());
         }
     }
