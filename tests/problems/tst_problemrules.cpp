@@ -89,8 +89,6 @@ private Q_SLOTS:
             QTest::newRow(typed) << 45.0 << true;
         for (const char *typed : {"45.0051", "", "1E400"})
             QTest::newRow(typed) << 45.0 << false;
-        QTest::newRow("4.995") << 5.0 << true;
-        QTest::newRow("4.9949") << 5.0 << false;
     }
     void answerCheck()
     {
