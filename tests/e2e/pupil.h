@@ -10,7 +10,7 @@
 
 // Drives the program as a pupil does: input enters through the window system
 // at a point of a window and the application routes it, so a covered, hidden
-// or disabled control does not get it. Keys go to the active window's focus.
+// or disabled control does not get it.
 namespace Pupil {
 
 // The pictures the build generates beside the executable.
@@ -20,12 +20,13 @@ inline QString pictureRoot()
 }
 
 // Drops the offscreen window system's notes that it cannot raise a window,
-// which thousands of visits would bury the output in.
+// and that a key went unused, which thousands of visits would bury the output in.
 inline void prepare()
 {
     static const QtMessageHandler previous =
         qInstallMessageHandler([](QtMsgType type, const auto &context, const auto &text) {
-            if (type != QtWarningMsg || !text.startsWith(QLatin1String("This plugin does not support")))
+            if (type != QtWarningMsg || !(text.startsWith(QLatin1String("This plugin does not support")) ||
+                                          text.startsWith(QLatin1String("Keyboard event not accepted"))))
                 previous(type, context, text);
         });
 }
@@ -56,23 +57,6 @@ inline void drag(QWidget *window, const QList<QPoint> &pixels, Qt::MouseButton b
 inline void click(QWidget *control)
 {
     drag(control->window(), {control->mapTo(control->window(), control->rect().center())}, Qt::LeftButton);
-}
-
-// A press and a release with the text a keyboard gives them, each to whichever
-// window is active at that moment (a press may close the window it went to).
-inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
-{
-    const auto other =
-        QList{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_Escape, Qt::Key_Delete};
-    QString text = key >= Qt::Key_Space && key <= Qt::Key_AsciiTilde ? QString(QChar(key)) : QString();
-    text = other.contains(key) ? QString(QStringLiteral("\r\r\b\t\x1b\x7f").at(other.indexOf(key))) : text;
-    if (modifiers & Qt::ControlModifier && key >= Qt::Key_A && key <= Qt::Key_Z)
-        text = QChar(key - Qt::Key_A + 1); // the control characters
-    text = modifiers & Qt::ShiftModifier ? text : text.toLower();
-    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        if (QWidget *active = QApplication::activeWindow())
-            qt_handleKeyEvent(active->windowHandle(), type, key, modifiers, text);
-    }
 }
 
 // The program's windows now on screen.

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "common/framecache.h"
 #include "common/picturefile.h"
 #include "pupil.h"
 
 #include <QDirIterator>
-#include <QTemporaryDir>
 
 // Every generated picture cut short anywhere never decodes, so the program
 // keeps what it showed rather than a partial picture. The real pictures hold
@@ -36,20 +34,6 @@ private Q_SLOTS:
         for (qsizetype size = 0; size < whole.size() - 1; size += size < whole.size() - 300 ? 97 : 1)
             QVERIFY2(decodePicture(whole.left(size)).isNull(),
                      qPrintable(QStringLiteral("cut to %1 of %2 bytes").arg(size).arg(whole.size())));
-    }
-
-    // A frame that could not be read is read again at its next turn, so that
-    // a picture put back meanwhile shows.
-    void missingFrameIsReadAgain()
-    {
-        QTemporaryDir root;
-        QVERIFY(QDir(root.path()).mkdir(QStringLiteral("Images")));
-        const PictureFolder folder(root.path());
-        FrameCache frames;
-        QVERIFY(frames.frame(folder, QStringLiteral("Images\\answer.jpg"), 1).isNull());
-        QVERIFY(QFile::copy(Pupil::pictureRoot() + "/Images/answer.jpg",
-                            root.filePath(QStringLiteral("Images/answer.jpg"))));
-        QVERIFY(!frames.frame(folder, QStringLiteral("Images\\answer.jpg"), 1).isNull());
     }
 };
 
