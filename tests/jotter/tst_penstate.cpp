@@ -57,18 +57,12 @@ private Q_SLOTS:
     void onlyTheLeftButtonAloneDraws()
     {
         // A move that draws nothing leaves the next segment's start where it was.
-        const QList<Qt::MouseButtons> helds{Qt::LeftButton,
-                                            Qt::NoButton,
-                                            Qt::RightButton,
-                                            Qt::LeftButton | Qt::RightButton};
-        for (Qt::MouseButtons held : helds) {
-            PenState pen;
-            pen.moveTo(QPoint(150, 150));
-            const bool draws = held == Qt::LeftButton;
-            QCOMPARE(pen.strokeTo(held, QPoint(900, 600)),
-                     draws ? std::optional(QLine(150, 150, 900, 600)) : std::nullopt);
-            QCOMPARE(pen.strokeTo(Qt::LeftButton, QPoint(30, 60))->p1(), draws ? QPoint(900, 600) : QPoint(150, 150));
-        }
+        PenState pen;
+        pen.moveTo(QPoint(150, 150));
+        for (Qt::MouseButtons held :
+             {Qt::MouseButtons(), Qt::MouseButtons(Qt::RightButton), Qt::LeftButton | Qt::RightButton})
+            QVERIFY(!pen.strokeTo(held, QPoint(900, 600)));
+        QCOMPARE(pen.strokeTo(Qt::LeftButton, QPoint(30, 60)), std::optional(QLine(150, 150, 30, 60)));
     }
 };
 

@@ -5,14 +5,12 @@
 #include "common/picturenames.h"
 #include "problems/framesequence.h"
 #include "screens/commandbutton.h"
-#include "screens/fittedfont.h"
 #include "screens/label.h"
 #include "screens/pictureview.h"
 #include "screens/screen.h"
 #include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
 
-#include <QFontMetrics>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
@@ -62,7 +60,6 @@ private Q_SLOTS:
             "=The Angles of a Triangle|Label1=Click the button labelled \"Next Step\" to step through a proof of the "
             "theorem that the sum of the angles of a triangle is equal to 180\u00B0.|Label4(0)=R|Label4(1)=P|"
             "Label4(2)=P|Label4(3)=Q|Label4(4)=Q|Label5=Next Step|Label2=Problems Page");
-        row("triangle problems", TriangleProblems, "=The Angles of a Triangle|Label2=Full Screen");
         row("explorer",
             Explorer,
             "=Stellated Polygons|Label1=Stellated polygons were first systematically studied by an Englishman called "
@@ -76,7 +73,10 @@ private Q_SLOTS:
             "=Jotter|Command1=Exit|Command2=Write|Command5=Erase|Command6=Clear|Command3=Flip|Command9=Exit|"
             "Command10=Write|Command8=Erase|Command7=Clear|Command4=Flip");
         // A face that cannot be read is left out; the rest of the styling still happens.
-        row("missing face", TriangleProblems, "", PictureNames::AnswerButton);
+        row("missing face",
+            TriangleProblems,
+            "=The Angles of a Triangle|Label2=Full Screen",
+            PictureNames::AnswerButton);
         // The faces in the language's own words; where one cannot be read, the English one.
         row("German, one face missing", StellatedProblems, "", germanCheck, de);
     }
@@ -163,28 +163,6 @@ private Q_SLOTS:
             QCOMPARE(s->control<CommandButton>("cmdcheckit")->isVisible(), screen == TriangleProblems);
     }
 
-    // A caption too long for its control is drawn smaller, as large as fits,
-    // but never below the floor: there it may spill rather than become unreadable.
-    void captionShrinksToFit_data()
-    {
-        QTest::addColumn<qreal>("room"); // the control's width, as a part of the caption's own
-        QTest::newRow("room to spare") << 1.1;
-        QTest::newRow("a little short") << 0.8;
-        QTest::newRow("far too short: the floor") << 0.3;
-    }
-    void captionShrinksToFit()
-    {
-        QFETCH(qreal, room);
-        const QString caption = QStringLiteral("Semi-regular Tessellations"); // a menu entry
-        const QFont asked(QStringLiteral("Tahoma"), 18, QFont::Bold);
-        const QRect area(0, 0, qRound(QFontMetrics(asked).horizontalAdvance(caption) * room), 100);
-        const QFont drawn = fittedFont(asked, area, Qt::AlignCenter, caption);
-        // Within a step of what is wanted; the steps are 5 %.
-        const qreal part = drawn.pointSizeF() / 18, want = qBound(FittedFontFloor, room, 1.0);
-        QVERIFY2(part >= qMax(want * 0.95, FittedFontFloor) && part <= want / 0.95, qPrintable(QString::number(part)));
-        QVERIFY(room < FittedFontFloor || QFontMetrics(drawn).horizontalAdvance(caption) <= area.width());
-    }
-
     void transitions_data()
     {
         QTest::addColumn<QString>("from"); // shown in this order
@@ -193,14 +171,10 @@ private Q_SLOTS:
         auto row = [](const char *tag, const char *from, const char *action, const char *to) {
             QTest::newRow(tag) << QString(from) << QString(action) << QString(to);
         };
-        row("title Exit ends the program", "Titlefrm", "Titlefrm.Command2", "");
-        row("menu exit: the title, now with Cancel", "intro0", "intro0.Command1", "Titlefrm");
         row("greyed entry", "intro0", "intro0.Label5(5)", "intro0");
         row("web link: opens the address", "intro0", "intro0.Label6", "intro0");
-        row("jotter", "star", "star.cmdjotter", "notepad star");
         row("jotter button again: the same pad", "angtri notepad", "angtri.cmdjotter", "angtri notepad");
         row("page exit closes the jotter", "angtri notepad", "angtri.cmdexit", "intro0");
-        row("jotter exit", "star notepad", "notepad.Command1", "star");
         row("closing the page leaves the pad", "star notepad", "star.close", "notepad");
         row("closing the last window ends the program", "notepad", "notepad.close", "");
     }
@@ -226,15 +200,13 @@ private Q_SLOTS:
         QCOMPARE(t.screens().loadedNames().join(u' '), to);
         for (const QString &name : t.screens().loadedNames())
             QVERIFY2(t.screens().loaded(name)->isVisible(), qPrintable(name));
-        if (to == Title)
-            QCOMPARE(t.screens().loaded(Title)->control<CommandButton>("Command1")->text(), QStringLiteral("Cancel"));
         QCOMPARE(t.openedUrls(), action.endsWith(u"Label6") ? QList<QUrl>{QUrl(Publisher::WebUrl)} : QList<QUrl>{});
         // A screen that stays is the same window; one left behind is hidden (and deleted later).
         for (const auto &[stays, screen] : std::as_const(before))
             QVERIFY(screen && screen->isVisible() == stays &&
                     (t.screens().loaded(screen->screenName()) == screen) == stays);
-        // Ended by Exit, or once, when its last window closed.
-        QCOMPARE(t.screens().hasEnded() || last.count() == 1, to.isEmpty());
+        // Ended once, when its last window closed.
+        QCOMPARE(last.count() == 1, to.isEmpty());
     }
 };
 

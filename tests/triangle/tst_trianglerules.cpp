@@ -35,7 +35,6 @@ private Q_SLOTS:
         const QString third =
             QStringLiteral("If a triangle has angles of %1° and %2°, what is the size of the other angle in degrees?");
         row("0", {0, 2, 27}, 0, sum + QStringLiteral("a right-angled triangle?"), 180);
-        row("1", {1, 2, 27}, 1, sum + QStringLiteral("an isosceles triangle?"), 180);
         row("2: zero draws", {0, 0, 0, 0.3125, 0.0, 0.0}, 2, apex.arg(90), 45);
         row("2: largest draws", {2, 8, 89}, 2, apex.arg(170), 5);
         row("3",
