@@ -53,17 +53,6 @@ private Q_SLOTS:
         const bool restarted = presses.contains(QStringLiteral("clear")) || presses.contains(QStringLiteral("flip"));
         QCOMPARE(state.currentPoint(), restarted ? QPoint(0, 0) : QPoint(1500, 900));
     }
-
-    void onlyTheLeftButtonAloneDraws()
-    {
-        // A move that draws nothing leaves the next segment's start where it was.
-        PenState pen;
-        pen.moveTo(QPoint(150, 150));
-        for (Qt::MouseButtons held :
-             {Qt::MouseButtons(), Qt::MouseButtons(Qt::RightButton), Qt::LeftButton | Qt::RightButton})
-            QVERIFY(!pen.strokeTo(held, QPoint(900, 600)));
-        QCOMPARE(pen.strokeTo(Qt::LeftButton, QPoint(30, 60)), std::optional(QLine(150, 150, 30, 60)));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPenState)
