@@ -123,8 +123,8 @@ private Q_SLOTS:
         if (screen == Jotter || (screen == Title && unreadable.isEmpty()))
             return; // windows of their own size
 
-        // Centred on any display, with negative margins on a small one.
-        // The whole window, frame included where there is one.
+        // The whole window, frame included where there is one, centred on any
+        // display, with negative margins on a small one.
         const QSize display = QGuiApplication::primaryScreen()->size();
         QCOMPARE(s->frameGeometry(), QRect(QPoint(display.width() - 800, display.height() - 600) / 2, QSize(800, 600)));
         QVERIFY(screen == Menu || s->backgroundColour() == Colours::StyledWindow);
