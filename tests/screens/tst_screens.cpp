@@ -5,12 +5,14 @@
 #include "common/picturenames.h"
 #include "problems/framesequence.h"
 #include "screens/commandbutton.h"
+#include "screens/fittedfont.h"
 #include "screens/label.h"
 #include "screens/pictureview.h"
 #include "screens/screen.h"
 #include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
 
+#include <QFontMetrics>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
@@ -152,6 +154,26 @@ private Q_SLOTS:
         // Hidden in its definition, the stellated page's check button is placed but stays hidden.
         if (buttons == 5)
             QCOMPARE(s->control<CommandButton>("cmdcheckit")->isVisible(), screen == TriangleProblems);
+    }
+
+    // A caption too long for its control is drawn as large as fits, in steps
+    // of 5 %, but never below 0.6 of its size: there it may spill instead.
+    void captionShrinksToFit_data()
+    {
+        QTest::addColumn<qreal>("room"); // the control's width, as a part of the caption's own
+        QTest::newRow("room to spare") << 1.1;
+        QTest::newRow("a little short") << 0.8;
+        QTest::newRow("far too short: the floor") << 0.3;
+    }
+    void captionShrinksToFit()
+    {
+        QFETCH(qreal, room);
+        const QString caption = QStringLiteral("Semi-regular Tessellations");
+        const QFont asked(QStringLiteral("Tahoma"), 18, QFont::Bold);
+        const QRect area(0, 0, qRound(QFontMetrics(asked).horizontalAdvance(caption) * room), 100);
+        const qreal part = fittedFont(asked, area, Qt::AlignCenter, caption).pointSizeF() / 18;
+        const qreal want = qBound(0.6, room, 1.0);
+        QVERIFY2(part >= qMax(want * 0.95, 0.6) && part <= want / 0.95, qPrintable(QString::number(part)));
     }
 
     // One pad, shared by the problem pages: closing a page's window leaves it,
