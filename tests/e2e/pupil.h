@@ -14,10 +14,7 @@
 namespace Pupil {
 
 // The pictures the build generates beside the executable.
-inline QString pictureRoot()
-{
-    return QStringLiteral(VERTEXA_PROGRAM_DIR);
-}
+inline const QString PictureRoot = QStringLiteral(VERTEXA_PROGRAM_DIR);
 
 // Drops the offscreen window system's notes that it cannot raise a window,
 // and that a key went unused, which thousands of visits would bury the output in.
@@ -54,19 +51,13 @@ inline void drag(QWidget *window, const QList<QPoint> &pixels, Qt::MouseButton b
     }
 }
 
-inline void click(QWidget *control)
-{
-    drag(control->window(), {control->mapTo(control->window(), control->rect().center())}, Qt::LeftButton);
-}
-
 // The program's windows now on screen.
 inline QList<Screen *> visibleScreens()
 {
     QList<Screen *> screens;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
+    for (QWidget *window : QApplication::topLevelWidgets())
         if (auto *screen = qobject_cast<Screen *>(window); screen && screen->isVisible())
             screens.append(screen);
-    }
     return screens;
 }
 

@@ -4,33 +4,13 @@
 #include "common/randomsource.h"
 #include "pupil.h"
 #include "screens/linecontrol.h"
-#include "screens/textbox.h"
 
-#include <QClipboard>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <memory>
 
 using namespace ScreenNames;
-
-// Texts a pupil might paste: far too long, foreign, invisible, or numbers that read strangely.
-static const QStringList HostileTexts =
-    QStringLiteral("-1E400|1D-400|&HFFFFFFFFFFFFFFFFFFFF|&O7777777777777777777777|4 5|45°|"
-                   "\t\n\r\x1b\x7f"
-                   "45|٤٥|𝟜𝟝 🙂 \u202e54|e\u0301\u0301|.|-|1e|NaN")
-        .split(u'|') +
-    QStringList{QString(10000, u'9'), QString(QChar(0)) + "45", QString(300, u'-') + "1"};
-// Keys that edit or move; besides them digits and letters a number may hold or Ctrl makes an edit command of.
-static const QList<Qt::Key> Keys{Qt::Key_Tab,
-                                 Qt::Key_Escape,
-                                 Qt::Key_Return,
-                                 Qt::Key_Backspace,
-                                 Qt::Key_Delete,
-                                 Qt::Key_Left,
-                                 Qt::Key_Up,
-                                 Qt::Key_F1};
-static const QString Typed = QStringLiteral("0149ACEHVXZ -.");
 
 // Drives the running program with random but legal input, starting it again
 // whenever it ends, and checks after every event what must always hold. A
@@ -49,30 +29,20 @@ private Q_SLOTS:
         const QString replay = QStringLiteral("replay: VERTEXA_EXPLORE_SEED=%1 VERTEXA_EXPLORE_EVENTS=").arg(seed);
         qInfo("%s%d", qPrintable(replay), events); // a crash prints no failure of its own
         m_dice.seed(seed);
-        int starts = 0;
-        QStringList missed = screenNames();
         for (int i = 0; i < events; ++i) {
             if (!m_vertexa || m_vertexa->isFinished()) {
                 cleanup();
                 m_random = std::make_unique<ClockSeededRandom>(
                     [clock = m_dice.bounded(86400.0)]() mutable { return clock += 0.731; });
-                m_vertexa = std::make_unique<VertexaApp>(*m_random, PictureFolder(Pupil::pictureRoot()));
+                m_vertexa = std::make_unique<VertexaApp>(*m_random, PictureFolder(Pupil::PictureRoot));
                 m_vertexa->context().setUrlOpener([](const QUrl &) { return true; });
                 m_vertexa->start();
-                ++starts;
             }
             oneEvent();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            for (Screen *screen : Pupil::visibleScreens())
-                missed.removeAll(screen->screenName());
             if (const QString why = broken(); !why.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("broke a rule: %1\n%2%3").arg(why, replay).arg(i + 1)));
         }
-        // The rules mean something only if the pupil went everywhere and out
-        // again, which a long run does and a short replay need not.
-        if (events >= 20000)
-            QVERIFY2(starts > 1 && missed.isEmpty(),
-                     qPrintable(QStringLiteral("never on screen: ") + missed.join(u' ')));
     }
 
     void cleanup()
@@ -85,14 +55,14 @@ private:
     template<class T>
     T any(const QList<T> &list)
     {
-        return list.at(qsizetype(m_dice.bounded(quint64(list.size()))));
+        return list.at(m_dice.bounded(int(list.size())));
     }
-    QPoint anyPoint(QWidget *widget)
+    QPoint anyPoint(QWidget *w)
     {
-        return {int(m_dice.bounded(qMax(1, widget->width()))), int(m_dice.bounded(qMax(1, widget->height())))};
+        return {int(m_dice.bounded(qMax(1, w->width()))), int(m_dice.bounded(qMax(1, w->height())))};
     }
 
-    // A click or a drag, a key, a paste, a tick of the animations, a close
+    // A click or a drag, a key, a tick of the animations, a close
     // box, or a moment for the real timers, in proportions a pupil might.
     void oneEvent()
     {
@@ -112,20 +82,16 @@ private:
                 points.append(anyPoint(screen));
             const auto button = any(QList{Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::NoButton});
             Pupil::drag(screen, points, button, roll < 34 ? Qt::NoButton : Qt::MouseButtons(int(m_dice.bounded(8))));
-        } else if (roll < 78 && focus) {
-            const Qt::Key key =
-                m_dice.bounded(2) ? any(Keys) : Qt::Key(Typed.at(m_dice.bounded(int(Typed.size()))).unicode());
+        } else if (roll < 86 && focus) {
+            // Escape, Tab, Backspace, Return, Delete, Left, Up and F1 (edit, move, help), or digits
+            // and letters a number may hold or Ctrl makes an edit command of.
+            const auto key = Qt::Key(m_dice.bounded(2) ? Qt::Key_Escape + any(QList{0, 1, 3, 4, 7, 0x12, 0x13, 0x30})
+                                                       : u"0149ACEHVXZ -."[m_dice.bounded(14)]);
             const auto modifiers =
-                any(QList<Qt::KeyboardModifiers>{{}, {}, {}, Qt::ShiftModifier, Qt::ControlModifier});
+                Qt::KeyboardModifiers(any(QList{0, 0, 0, int(Qt::ShiftModifier), int(Qt::ControlModifier)}));
             QTest::keyPress(focus, key, modifiers);
             if (focus) // a press may close the window it went to
                 QTest::keyRelease(focus, key, modifiers);
-        } else if (roll < 86) {
-            // A text copied from elsewhere, pasted as the edit menu does: no
-            // key passes the box's key hook. Ctrl+V pastes it again.
-            QGuiApplication::clipboard()->setText(any(HostileTexts));
-            if (auto *box = qobject_cast<TextBox *>(focus))
-                box->paste();
         } else if (roll < 98) {
             // One interval of every running animation, as its timer gives it.
             for (Screen *s : shown) {

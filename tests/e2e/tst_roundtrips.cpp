@@ -6,14 +6,6 @@
 
 using namespace ScreenNames;
 
-// One click of a pupil's way: the screen, the control (with its index in a
-// control array) and the screen it leads to alone, the Jotter beside its page.
-struct Step
-{
-    QString from, control, to;
-    int index = NoIndex;
-};
-
 // From the title into every lesson screen and out again, round after round,
 // to "Exit", with the program started as the executable starts it. Each click
 // leads to the right screen alone, and every screen and Jotter goes when it
@@ -28,28 +20,21 @@ private Q_SLOTS:
     void visitsLeaveNothingBehind()
     {
         ClockSeededRandom random([clock = 0.0]() mutable { return clock += 0.37; });
-        VertexaApp vertexa(random, PictureFolder(Pupil::pictureRoot()));
+        VertexaApp vertexa(random, PictureFolder(Pupil::PictureRoot));
         vertexa.start();
         walk({{Title, "Command1", Menu}});
-        const int rounds = qEnvironmentVariableIntValue("VERTEXA_ROUNDS") ?: 3;
-        qsizetype afterFirst = 0;
-        for (int i = 0; i < rounds && !QTest::currentTestFailed(); ++i) {
-            walk({{Menu, "Label2", Proof, 0},
-                  {Proof, "cmdexit", Menu},
-                  {Menu, "Label2", Proof, 0},
+        const qsizetype atMenu = QApplication::allWidgets().size();
+        for (int i = 0; i < (qEnvironmentVariableIntValue("VERTEXA_ROUNDS") ?: 3) && !QTest::currentTestFailed(); ++i) {
+            walk({{Menu, "Label2", Proof},
                   {Proof, "Label2", TriangleProblems},
                   {TriangleProblems, "cmdjotter", Jotter},
                   {Jotter, "Command1", TriangleProblems},
                   {TriangleProblems, "cmdexit", Menu},
-                  {Menu, "Label5", Explorer, 0},
-                  {Explorer, "cmdexit", Menu},
-                  {Menu, "Label5", Explorer, 0},
-                  {Explorer, "Label2", StellatedProblems, 0},
+                  {Menu, "Label5", Explorer},
+                  {Explorer, "Label2", StellatedProblems},
                   {StellatedProblems, "cmdjotter", Jotter},
                   {StellatedProblems, "cmdexit", Menu}});
-            const qsizetype widgets = QApplication::allWidgets().size();
-            afterFirst = i == 0 ? widgets : afterFirst;
-            QCOMPARE(widgets, afterFirst);
+            QCOMPARE(QApplication::allWidgets().size(), atMenu);
         }
         // Back to the title, whose "Cancel" leads to the menu as "OK" did, and out.
         walk(
@@ -58,24 +43,26 @@ private Q_SLOTS:
     }
 
 private:
-    static void walk(const QList<Step> &steps)
+    // One click of a pupil's way each: the screen, the control (or element 0 of
+    // a control array) and the screen it leads to alone, the Jotter beside its page.
+    static void walk(const QList<QStringList> &steps)
     {
-        for (const Step &step : steps) {
+        for (const QStringList &step : steps) {
             QWidget *control = nullptr;
             for (Screen *screen : Pupil::visibleScreens())
-                control =
-                    screen->screenName() == step.from ? screen->control<QWidget>(step.control, step.index) : control;
-            QVERIFY2(control, qPrintable(step.from + u':' + step.control));
-            Pupil::click(control);
-            // What the event loop does between two clicks.
-            QCoreApplication::processEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                control = screen->screenName() == step[0]
+                              ? screen->control<QWidget>(step[1]) ?: screen->control<QWidget>(step[1], 0)
+                              : control;
+            QVERIFY2(control, qPrintable(step.join(u':')));
+            Pupil::drag(control->window(),
+                        {control->mapTo(control->window(), control->rect().center())},
+                        Qt::LeftButton);
+            QTest::qWait(0); // what the event loop does between two clicks
             QStringList names;
             for (Screen *shown : Pupil::visibleScreens())
                 names.append(shown->screenName());
-            names.removeAll(step.to == Jotter ? step.from : QString());
-            QVERIFY2(names.join(u' ') == step.to,
-                     qPrintable(step.from + u':' + step.control + " led to: " + names.join(u' ')));
+            names.removeAll(step[2] == Jotter ? step[0] : QString());
+            QVERIFY2(names.join(u' ') == step[2], qPrintable(step.join(u':') + " led to: " + names.join(u' ')));
         }
     }
 };

@@ -3,6 +3,7 @@
 #include "common/language.h"
 #include "common/numbertext.h"
 #include "common/programvalues.h"
+#include "common/randomsource.h"
 #include "problems/answercheck.h"
 #include "screens/commandbutton.h"
 #include "screens/fittedfont.h"
@@ -20,7 +21,6 @@
 #include <QTest>
 #include <QTranslator>
 #include <algorithm>
-#include <functional>
 
 // Every text the program can show, in every language it speaks, fits the
 // rectangle of the control that shows it, with the Tahoma-metric face where
@@ -69,10 +69,7 @@ QString misfit(const QWidget *control, const QString &text)
     const QRectF needed = QFontMetricsF(font).boundingRect(QRectF(area), flags, text);
     if (qRound(needed.width()) <= area.width() && qRound(needed.height()) <= area.height())
         return {};
-    return QStringLiteral("%1 (%2, %3 pt): \"%4\"")
-        .arg(control->objectName(), font.family())
-        .arg(font.pointSizeF())
-        .arg(text);
+    return control->objectName() + u'(' + font.toString() + "): " + text;
 }
 
 // Empty when no letter is left once the marked spans, innermost first, and
@@ -88,32 +85,20 @@ QString unmarked(const QWidget *control, QString text)
     return QStringLiteral("%1: \"%2\"").arg(control->objectName(), text);
 }
 
-// Every question a problems page's set can produce, each type with each
-// value of each of its draws; or, for the feedback line, the verdicts and
-// the answers the solution writes there.
-QStringList questionTexts(QuestionSet &&questions, const QList<int> &drawSizes, bool feedback)
+// Questions as a problems page draws them, enough for every type with values
+// of every width; or, for the feedback line, the verdicts and the answers.
+QStringList questionTexts(QuestionSet &&questions, bool feedback)
 {
-    QStringList texts;
-    if (feedback)
-        texts << AnswerCheck::feedback(AnswerCheck::Verdict::Correct)
-              << AnswerCheck::feedback(AnswerCheck::Verdict::Wrong);
-    const std::function<void(QList<double>)> walk = [&](const QList<double> &script) {
-        const qsizetype level = script.size();
-        if (level < drawSizes.size()) {
-            for (int i = 0; i < drawSizes.at(level); ++i)
-                walk(script + QList<double>{(i + 0.5) / drawSizes.at(level)});
-            return;
-        }
-        ScriptedRandom random(script);
-        ProgramValues values;
-        // Another type was drawn last, so the first draw is taken as it is.
-        values.lastquestion = (int(script.first() * drawSizes.first()) + 1) % 8;
+    QStringList texts{AnswerCheck::feedback(AnswerCheck::Verdict::Correct),
+                      AnswerCheck::feedback(AnswerCheck::Verdict::Wrong)};
+    ClockSeededRandom random([clock = 0.0]() mutable { return clock += 0.731; });
+    ProgramValues values;
+    for (int i = 0; i < 3000; ++i) {
         const Question question = questions.draw(random, values);
         texts += feedback ? plainNumber(question.answer) : question.text;
-    };
-    walk({});
+    }
     texts.removeDuplicates();
-    return texts;
+    return feedback ? texts : texts.mid(2);
 }
 
 } // namespace
@@ -172,12 +157,8 @@ void TestTextFit::textsFit()
         QVERIFY(shown);
         judge(shown, {shown->windowTitle(), shown->accessibleName(), shown->accessibleDescription()});
         for (const QWidget *control : shown->findChildren<QWidget *>()) {
-            judge(control,
-                  marked ? QStringList{textOf(control),
-                                       control->toolTip(),
-                                       control->accessibleName(),
-                                       control->accessibleDescription()}
-                         : QStringList{textOf(control)});
+            const QStringList hidden{control->toolTip(), control->accessibleName(), control->accessibleDescription()};
+            judge(control, QStringList{textOf(control)} + (marked ? hidden : QStringList()));
         }
         if (screen == ScreenNames::Proof)
             program.screen(screen)->control<Label>(QStringLiteral("Label5"))->activate();
@@ -187,8 +168,8 @@ void TestTextFit::textsFit()
         if (screen == ScreenNames::TriangleProblems || screen == ScreenNames::StellatedProblems)
             judge(
                 program.screen(screen)->control<Label>(feedback ? QStringLiteral("Label4") : QStringLiteral("Label1")),
-                screen == ScreenNames::TriangleProblems ? questionTexts(TriangleQuestions(), {8, 9, 90}, feedback)
-                                                        : questionTexts(StarQuestions(), {8}, feedback));
+                screen == ScreenNames::TriangleProblems ? questionTexts(TriangleQuestions(), feedback)
+                                                        : questionTexts(StarQuestions(), feedback));
     }
     misfits.removeAll(QString());
     QVERIFY2(misfits.isEmpty(), qPrintable(misfits.mid(0, 5).join(u'\n')));

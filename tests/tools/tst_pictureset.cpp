@@ -42,18 +42,15 @@ private Q_SLOTS:
     {
         // Each button, the logo and the backgrounds show a picture of their own.
         const QStringList stills = PictureNames::stills();
-        for (qsizetype i = 0; i < stills.size(); ++i) {
+        for (qsizetype i = 0; i < stills.size(); ++i)
             for (qsizetype j = i + 1; j < stills.size(); ++j)
                 QVERIFY2(program.load(stills.at(i)) != program.load(stills.at(j)), qPrintable(stills.at(j)));
-        }
     }
 
     void imagesIsOneFolder()
     {
         // The program spells it both ways; on disk there is one folder.
-        const QStringList found =
-            QDir(program.root()).entryList({QStringLiteral("[Ii][Mm][Aa][Gg][Ee][Ss]")}, QDir::Dirs);
-        QCOMPARE(found, QStringList{QStringLiteral("Images")});
+        QCOMPARE(QDir(program.root()).entryList({"[Ii][Mm][Aa][Gg][Ee][Ss]"}, QDir::Dirs), QStringList{"Images"});
     }
 
     void animationsLoop_data()
