@@ -18,15 +18,6 @@
 using namespace ScreenNames;
 using Button = FramePlayer::Control;
 
-namespace {
-
-double typeDraw(int t)
-{
-    return (t + 0.5) / 8;
-}
-
-} // namespace
-
 class TestProblemsPage : public QObject
 {
     Q_OBJECT
@@ -34,31 +25,19 @@ private Q_SLOTS:
     void init() { m_t = std::make_unique<TestProgram>(); }
     void cleanup() { m_t.reset(); }
 
+    // Random draws for a question type t are (t + 0.5) / 8: 0.4375 is type 3.
     void triangleAnimation()
     {
-        values().frameno = 11;
-        m_t->pictures().remove(FrameSequences::Triangle.fileName(3));
-        m_t->random().setValues({typeDraw(3), 0.5, 0.5});
-        // Loaded but not yet shown: nothing has had a chance to tick or paint.
-        QVERIFY((m_page = qobject_cast<ProblemsPage *>(m_t->screens().screen(TriangleProblems))));
-        QVERIFY(shows(FrameSequences::Triangle, 0) && timerRuns());
+        m_t->random().setValues({0.4375, 0.5, 0.5});
         QVERIFY((m_page = m_t->open<ProblemsPage>(TriangleProblems)));
         QTRY_VERIFY(values().frameno != 0);
         click(Button::Pause);
         QVERIFY(!timerRuns() && bar()->isAvailable(Button::Play) && bar()->isAvailable(Button::StepBack));
-
-        // A frame that cannot be read (3) leaves the one before on show.
-        values().frameno = 1;
-        const int shown[] = {2, 2, 4, 4, 2};
-        for (int i = 0; i < 5; ++i) {
-            click(i < 3 ? Button::StepForward : Button::StepBack);
-            QVERIFY2(shows(FrameSequences::Triangle, shown[i]), qPrintable(QString::number(i)));
-        }
         // A new question leaves the page's own animation as it was, paused or playing.
-        m_t->random().setValues({typeDraw(5), 0.5, 0.5});
+        const qint16 paused = values().frameno;
+        m_t->random().setValues({0.6875, 0.5, 0.5});
         click("cmdgo");
-        QCOMPARE(values().frameno, qint16(2));
-        QVERIFY(!timerRuns());
+        QVERIFY(values().frameno == paused && !timerRuns());
         click(Button::Play);
         click("cmdgo");
         QVERIFY(timerRuns() && !bar()->isAvailable(Button::Play));
@@ -67,32 +46,21 @@ private Q_SLOTS:
     void answering_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("fullScreenLabel");
         QTest::addColumn<QList<double>>("draws");
         QTest::addColumn<QString>("solution");
-        QTest::addColumn<bool>("checkButton");
-        QTest::newRow("triangle") << TriangleProblems << "Label2" << QList<double>{typeDraw(3), 0.5, 0.5} << "45"
-                                  << true;
-        QTest::newRow("stellated") << StellatedProblems << "Label3" << QList<double>{typeDraw(2)} << "5" << false;
+        QTest::newRow("triangle") << TriangleProblems << QList<double>{0.4375, 0.5, 0.5} << "45";
+        QTest::newRow("stellated") << StellatedProblems << QList<double>{0.3125} << "5";
     }
     void answering()
     {
         QFETCH(QString, name);
-        QFETCH(QString, fullScreenLabel);
         QFETCH(QList<double>, draws);
         QFETCH(QString, solution);
-        QFETCH(bool, checkButton);
         m_t->random().setValues(draws);
         QVERIFY((m_page = m_t->open<ProblemsPage>(name)));
         auto *box = control<TextBox>("Text1");
         auto *feedback = control<Label>("Label4");
-        QCOMPARE(QApplication::focusWidget(), box);
         QVERIFY(!feedback->isVisible());
-        // The full-screen label shows disabled; what lies over it carries a
-        // drawn pointer of our own and takes no focus.
-        const QRect fullScreen = m_page->control<Label>(fullScreenLabel)->geometry();
-        const QWidget *over = m_page->childAt(fullScreen.center());
-        QVERIFY(over && over->focusPolicy() == Qt::NoFocus && !over->cursor().pixmap().isNull());
         const QString question = control<Label>("Label1")->text();
 
         // Enter checks the answer, and so does the button where the page has one.
@@ -100,20 +68,19 @@ private Q_SLOTS:
         QTest::keyClick(box, Qt::Key_Return);
         QVERIFY(feedback->isVisible());
         QCOMPARE(feedback->text(), QStringLiteral("Wrong, Try Again"));
-        QCOMPARE(control<CommandButton>("cmdcheckit")->isVisible(), checkButton);
+        QCOMPARE(control<CommandButton>("cmdcheckit")->isVisible(), name == TriangleProblems);
         box->setText(solution);
-        if (checkButton)
+        if (name == TriangleProblems)
             click("cmdcheckit");
         else
             QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(feedback->text(), QStringLiteral("Correct, Well Done!"));
-        // The solution leaves the typing be; the picture button takes the focus.
+        // The solution leaves the typing be.
         box->setText(QStringLiteral("1"));
         click("cmdsoln");
         QCOMPARE(feedback->text() + u'|' + box->text(), solution + QStringLiteral("|1"));
-        QVERIFY(QApplication::focusWidget() != box);
         // A new question blanks the feedback and the box, and gives the focus back.
-        m_t->random().setValues({typeDraw(5), 0.5, 0.5});
+        m_t->random().setValues({0.6875, 0.5, 0.5});
         click("cmdgo");
         QVERIFY(control<Label>("Label1")->text() != question);
         QCOMPARE(feedback->text() + box->text(), QString());
@@ -122,15 +89,15 @@ private Q_SLOTS:
 
     void stellatedPlaysEachQuestionsAnimation()
     {
-        // Each question plays its own animation from the first frame, after a pause too.
-        m_t->random().setValues({typeDraw(2), typeDraw(0), typeDraw(1)}); // pentagram, octagram, nonagram
+        // Each question plays its own animation from the first frame, whatever
+        // the shared counter held, and after a pause too. Type draws: 2, then 0.
+        values().frameno = 11;
+        m_t->random().setValues({0.3125, 0.0625});
         QVERIFY((m_page = m_t->open<ProblemsPage>(StellatedProblems)));
         QVERIFY(TestProgram::tick(control<QTimer>("Timer1")) && shows(FrameSequences::Pentagram, 1));
-        click("cmdgo");
-        QVERIFY(shows(FrameSequences::StellatedOctagon, 0) && timerRuns());
         click(Button::Pause);
         click("cmdgo");
-        QVERIFY(shows(FrameSequences::StellatedNonagon, 0) && timerRuns());
+        QVERIFY(shows(FrameSequences::StellatedOctagon, 0) && timerRuns());
     }
 
 private:

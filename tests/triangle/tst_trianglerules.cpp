@@ -30,6 +30,7 @@ private Q_SLOTS:
                 QTest::newRow(name) << draws << (last == -2 ? (type + 4) % 8 : last) << type << text << answer;
             };
         const QString sum = QStringLiteral("In degrees, what is the sum of the angles of ");
+        const QString each = QStringLiteral("In degrees, what is the size of each ");
         const QString apex = QStringLiteral("If one of the angles of an isosceles triangle is %1°, what is the size "
                                             "of each of the other two angles in degrees?");
         const QString third =
@@ -37,17 +38,8 @@ private Q_SLOTS:
         row("0", {0, 2, 27}, 0, sum + QStringLiteral("a right-angled triangle?"), 180);
         row("2: zero draws", {0, 0, 0, 0.3125, 0.0, 0.0}, 2, apex.arg(90), 45);
         row("2: largest draws", {2, 8, 89}, 2, apex.arg(170), 5);
-        row("3",
-            {3, 2, 27},
-            3,
-            QStringLiteral("In degrees, what is the size of each of the smaller angles of a right-angled isosceles "
-                           "triangle?"),
-            45);
-        row("5",
-            {5, 2, 27},
-            5,
-            QStringLiteral("In degrees, what is the size of each angle of an equilateral triangle?"),
-            60);
+        row("3", {3, 2, 27}, 3, each + "of the smaller angles of a right-angled isosceles triangle?", 45);
+        row("5", {5, 2, 27}, 5, each + "angle of an equilateral triangle?", 60);
         row("4", {4, 3, 45}, 4, third.arg(30).arg(45), 105);
         row("6: zero draws become 10 and 1", {0, 0, 0, 0.8125, 0.0, 0.0}, 6, third.arg(10).arg(1), 169);
         row("7: draws just below 1", {0, 0, 0, 0.99999994, 0.99999994, 0.99999994}, 7, third.arg(80).arg(89), 11);
