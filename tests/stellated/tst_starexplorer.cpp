@@ -32,10 +32,11 @@ private Q_SLOTS:
         row("keypad Enter: step rewritten", 1, Qt::Key_Enter, "8|9", "8| 3", "8|3");
         row("Enter: no edges, only the circle", 1, Qt::Key_Return, "0|6", "0|-1", "0|-1");
         // Pasted text reaches the box without the key filter and leaves the
-        // figure; typing at the start of a box takes the opening {5/2} away at
-        // once; a key the filter stops leaves it.
+        // figure; typing at the start of a box (Backspace at its end) takes the
+        // opening {5/2} away at once; a key the filter stops leaves it.
         row("digit", 1, Qt::Key_3, "5|7", "5|37", "");
         row("Delete", 1, Qt::Key_Delete, "5|7", "5|", "");
+        row("Backspace at the end", 1, Qt::Key_Backspace, "5|17", "5|1", "");
         row("letter", 1, Qt::Key_A, "5|7", "5|7", "5|2");
     }
     void keys()
@@ -58,9 +59,13 @@ private Q_SLOTS:
             box(i)->paste();
         }
         box(in)->setFocus();
-        box(in)->setCursorPosition(0);
-        // A real keyboard sends Delete with the character DEL, as QTest does.
-        QTest::keyClick(box(in), Qt::Key(key));
+        box(in)->setCursorPosition(key == Qt::Key_Backspace ? int(box(in)->text().size()) : 0);
+        if (key == Qt::Key_Delete) { // a real keyboard sends it with the character DEL; QTest without
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QStringLiteral("\x7f"));
+            QApplication::sendEvent(box(in), &press);
+        } else {
+            QTest::keyClick(box(in), Qt::Key(key));
+        }
         QCOMPARE(shown(), after);
         if (figure.isEmpty())
             QVERIFY(m_explorer->drawing().isBlank());
