@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -132,6 +134,29 @@ private Q_SLOTS:
         for (const QString &id : run("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"}).section(u'#', 1).split(u','))
             stack.append(QString::number(id.trimmed().toUInt(nullptr, 16)));
         QVERIFY2(stack.contains(page) && stack.indexOf(jotter) > stack.indexOf(page), qPrintable(stack.join(u' ')));
+    }
+
+    // In a Wayland session with XWayland at hand the program goes through X,
+    // where it can place its windows: its title screen is an X window.
+    void waylandSessionUsesXWayland()
+    {
+        QTemporaryDir runtime;
+        QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        QProcess weston, program;
+        weston.setProcessChannelMode(QProcess::MergedChannels);
+        weston.start("weston",
+                     {"--backend=headless-backend.so", "--xwayland", "--socket=wayland-vertexa", "--idle-time=0"});
+        // Weston names the X display it serves once it listens on it.
+        QString log;
+        const QRegularExpression listening(QStringLiteral("xserver listening on display (:\\d+)"));
+        QTRY_VERIFY_WITH_TIMEOUT((log += QString::fromLocal8Bit(weston.readAll())).contains(listening), 20000);
+        qputenv("DISPLAY", listening.match(log).captured(1).toLocal8Bit());
+        qputenv("WAYLAND_DISPLAY", "wayland-vertexa");
+        qputenv("XDG_SESSION_TYPE", "wayland");
+        qunsetenv("QT_QPA_PLATFORM");
+        program.start(QStringLiteral(VERTEXA_EXECUTABLE), {});
+        QVERIFY2(!window(program, "^ $").isEmpty(), "the title screen is no X window");
     }
 };
 
