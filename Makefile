@@ -83,7 +83,7 @@ EXPLORE_SEED ?= 1
 ROUNDS ?= 1000
 E2E_ENV = QT_QPA_PLATFORMTHEME= QT_QPA_PLATFORM=offscreen:configfile=$(CURDIR)/tests/displays/800x600.json
 SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-               LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+               LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 QT_NO_GLIB=1
 
 # Random but legal input to the running program; replay a failure with the
 # seed and count it prints: make explore EXPLORE_SEED=... EXPLORE_EVENTS=...
