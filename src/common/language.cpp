@@ -132,4 +132,12 @@ QString current()
     return installed().language;
 }
 
+QChar decimalSeparator(const QString &language)
+{
+    if (language.isEmpty() || language == English)
+        return u'.';
+    const QString separator = QLocale(language).decimalPoint();
+    return separator == u"," ? u',' : u'.';
+}
+
 } // namespace Language

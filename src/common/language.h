@@ -26,4 +26,7 @@ bool install(const QString &language);
 // The language installed now; "" for English.
 QString current();
 
+// The decimal separator pupils of `language` write ("" is English): a point or a comma.
+QChar decimalSeparator(const QString &language = current());
+
 } // namespace Language

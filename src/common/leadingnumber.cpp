@@ -51,7 +51,7 @@ double radixWholeNumber(const std::u16string &s, std::size_t pos, int radix)
 }
 
 // A decimal number with optional sign, fraction and exponent (E or D).
-double decimalNumber(const std::u16string &s)
+double decimalNumber(const std::u16string &s, char16_t decimalSeparator)
 {
     std::size_t pos = 0;
     bool negative = false;
@@ -69,7 +69,7 @@ double decimalNumber(const std::u16string &s)
             digits.push_back(char(c));
             if (sawPoint)
                 ++pointShift;
-        } else if (c == u'.' && !sawPoint) {
+        } else if ((c == u'.' || c == decimalSeparator) && !sawPoint) {
             sawPoint = true;
         } else {
             break;
@@ -116,7 +116,7 @@ double decimalNumber(const std::u16string &s)
 
 } // namespace
 
-double leadingNumber(QStringView text)
+double leadingNumber(QStringView text, QChar decimalSeparator)
 {
     const std::u16string s = withoutBlanks(text);
     double value = 0;
@@ -125,7 +125,7 @@ double leadingNumber(QStringView text)
     else if (s.size() >= 2 && s[0] == u'&' && (s[1] == u'O' || s[1] == u'o'))
         value = radixWholeNumber(s, 2, 8);
     else
-        value = decimalNumber(s);
+        value = decimalNumber(s, decimalSeparator.unicode());
     // No negative zero: "-0" is just 0.
     return value == 0 ? 0.0 : value;
 }

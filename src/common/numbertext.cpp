@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-QString plainNumber(double value)
+QString plainNumber(double value, QChar decimalSeparator)
 {
     if (value == 0)
         return QStringLiteral("0");
@@ -15,6 +15,7 @@ QString plainNumber(double value)
     QString text = QString::number(value, 'g', 15);
     // Exponents read "1E+20", as a calculator writes them.
     text.replace(u'e', u'E');
+    text.replace(u'.', decimalSeparator);
     return text;
 }
 

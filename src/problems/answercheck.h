@@ -14,11 +14,15 @@ enum class Verdict { Correct, Wrong };
 // 0.005 either side, so an answer correct to two places passes).
 constexpr double Tolerance = 2.6E-05;
 
-// Reads the text by the leading-number rule and compares it with the answer.
+// Reads the text by the leading-number rule, with the decimal separator of
+// the language the program speaks, and compares it with the answer.
 // A value so far off that the squared difference overflows is wrong.
 Verdict judge(QStringView typed, double answer);
 
 // "Correct, Well Done!" or "Wrong, Try Again".
 QString feedback(Verdict verdict);
+
+// The answer as the solution button shows it, written the language's way ("22,5").
+QString solution(double answer);
 
 } // namespace AnswerCheck

@@ -3,7 +3,6 @@
 #include "problems/problemspage.h"
 
 #include "common/keycodes.h"
-#include "common/numbertext.h"
 #include "problems/answercheck.h"
 #include "problems/fullscreenpointer.h"
 #include "screens/commandbutton.h"
@@ -111,7 +110,7 @@ void ProblemsPage::cmdcheckit_Click()
 
 void ProblemsPage::cmdsoln_Click()
 {
-    m_feedback->setText(plainNumber(context().values().answer));
+    m_feedback->setText(AnswerCheck::solution(context().values().answer));
     m_feedback->show();
 }
 

@@ -3,6 +3,7 @@
 // The problems pages' rules without widgets: the animation player and the
 // answer check. The no-repeat rule for question types is pinned by each
 // question set's own test.
+#include "common/language.h"
 #include "common/programvalues.h"
 #include "problems/answercheck.h"
 #include "problems/frameplayer.h"
@@ -73,20 +74,66 @@ private Q_SLOTS:
         // Right to two places passes: 0.005 off squares to 2.5e-5, below 2.6e-5.
         // The typing is read by the leading-number rule, not as a whole; a square
         // that overflows is wrong, not right by accident.
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<double>("answer");
         QTest::addColumn<bool>("correct");
-        for (const char *typed : {"45", "45.005", "4 5", "45\u00B0"})
-            QTest::newRow(typed) << 45.0 << true;
-        for (const char *typed : {"45.0051", "", "1E400"})
-            QTest::newRow(typed) << 45.0 << false;
+        const auto row =
+            [](const QByteArray &tag, const char *language, const char *typed, double answer, bool correct) {
+                QTest::newRow(tag.constData())
+                    << QString::fromLatin1(language) << QString::fromUtf8(typed) << answer << correct;
+            };
+        row("whole", "", "45", 45, true);
+        row("just inside", "", "45.005", 45, true);
+        row("blank inside", "", "4 5", 45, true);
+        row("degree sign after", "", "45\u00B0", 45, true);
+        row("just outside", "", "45.0051", 45, false);
+        row("empty", "", "", 45, false);
+        row("square overflows", "", "1E400", 45, false);
+        // Where pupils write a decimal comma it is the decimal point; English reads on to the comma only.
+        row("English: a comma ends the number", "", "45,5", 45, true);
+        for (const char *language : {"de", "fr", "es"}) {
+            const auto tag = [language](const char *what) { return QByteArray(language).append(": ").append(what); };
+            row(tag("decimal comma"), language, "45,5", 45, false);
+            row(tag("decimal comma read"), language, "45,5", 45.5, true);
+            row(tag("trailing zero"), language, "2,50", 2.5, true);
+            row(tag("second comma ends"), language, "1,2,3", 1.2, true);
+            row(tag("point still works"), language, "45.5", 45.5, true);
+            row(tag("comma then point"), language, "1,2.3", 1.2, true);
+            row(tag("comma at the end"), language, "45,", 45, true);
+        }
     }
     void answerCheck()
     {
+        QFETCH(QString, language);
+        QFETCH(QString, typed);
         QFETCH(double, answer);
         QFETCH(bool, correct);
-        const QString typed = QString::fromUtf8(QTest::currentDataTag());
+        QVERIFY(Language::install(language));
         QCOMPARE(AnswerCheck::judge(typed, answer) == AnswerCheck::Verdict::Correct, correct);
     }
+
+    // The solution is written as the language writes numbers.
+    void solution_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("English") << ""
+                                 << "22.5";
+        QTest::newRow("German") << "de"
+                                << "22,5";
+        QTest::newRow("French") << "fr"
+                                << "22,5";
+        QTest::newRow("Spanish") << "es"
+                                 << "22,5";
+    }
+    void solution()
+    {
+        QFETCH(QString, language);
+        QVERIFY(Language::install(language));
+        QTEST(AnswerCheck::solution(22.5), "shown");
+    }
+    void cleanup() { Language::install({}); }
 };
 
 QTEST_GUILESS_MAIN(TestProblemRules)

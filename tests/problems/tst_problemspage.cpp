@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 // The problems pages' wiring: the player's and the answer check's rules are
 // tested without widgets in tst_problemrules, the questions in their own folders.
+#include "common/language.h"
 #include "common/programvalues.h"
+#include "problems/answercheck.h"
 #include "problems/problemspage.h"
 #include "screens/commandbutton.h"
 #include "screens/label.h"
@@ -23,7 +25,11 @@ class TestProblemsPage : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init() { m_t = std::make_unique<TestProgram>(); }
-    void cleanup() { m_t.reset(); }
+    void cleanup()
+    {
+        m_t.reset();
+        Language::install({});
+    }
 
     // Random draws for a question type t are (t + 0.5) / 8: 0.4375 is type 3.
     void triangleAnimation()
@@ -85,6 +91,23 @@ private Q_SLOTS:
         QVERIFY(control<Label>("Label1")->text() != question);
         QCOMPARE(feedback->text() + box->text(), QString());
         QCOMPARE(QApplication::focusWidget(), box);
+    }
+
+    // A German pupil types a decimal comma: 180,5 is not the 180 asked for.
+    void decimalCommaAsTyped()
+    {
+        QVERIFY(Language::install(QStringLiteral("de")));
+        m_t->random().setValues({0.0625, 0.5, 0.5});
+        QVERIFY((m_page = m_t->open<ProblemsPage>(TriangleProblems)));
+        auto *box = control<TextBox>("Text1");
+        const auto verdictOn = [&](const char *typed) {
+            box->clear();
+            QTest::keyClicks(box, QString::fromLatin1(typed));
+            QTest::keyClick(box, Qt::Key_Return);
+            return control<Label>("Label4")->text();
+        };
+        QCOMPARE(verdictOn("180,5"), AnswerCheck::feedback(AnswerCheck::Verdict::Wrong));
+        QCOMPARE(verdictOn("180,0"), AnswerCheck::feedback(AnswerCheck::Verdict::Correct));
     }
 
     void stellatedPlaysEachQuestionsAnimation()
