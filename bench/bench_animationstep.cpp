@@ -8,10 +8,10 @@
 // never fails.
 #include "app/screenset.h"
 #include "common/colourtable.h"
+#include "common/framesequence.h"
 #include "common/picturefile.h"
 #include "common/randomsource.h"
 #include "handtick.h"
-#include "problems/framesequence.h"
 #include "problems/problemspage.h"
 #include "screens/pictureview.h"
 #include "screens/screencontext.h"

@@ -6,11 +6,11 @@
 #include "picturedrawing.h"
 
 #include "common/colourtable.h"
+#include "common/framesequence.h"
 #include "common/language.h"
 #include "common/picturefile.h"
 #include "common/picturenames.h"
 #include "common/twips.h"
-#include "problems/framesequence.h"
 #include "screens/screendefinition.h"
 #include "screens/styling.h"
 

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/titlescreen.h"
 
+#include "common/framesequence.h"
 #include "common/picturenames.h"
-#include "problems/framesequence.h"
 #include "screens/commandbutton.h"
 #include "screens/navigation.h"
 #include "screens/pictureview.h"

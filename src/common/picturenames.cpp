@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/picturenames.h"
 
+#include "common/framesequence.h"
 #include "common/language.h"
-#include "problems/framesequence.h"
 
 QStringList PictureNames::stills()
 {

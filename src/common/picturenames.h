@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // The pictures the program reads, by the names it reads them under. The
-// animation frames are named by the sequences in problems/framesequence.h;
+// animation frames are named by the sequences in common/framesequence.h;
 // all() lists every file, for the generator that draws them and the checks
 // that they are there.
 namespace PictureNames {

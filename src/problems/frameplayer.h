@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
-#include "problems/framesequence.h"
+#include "common/framesequence.h"
 
 #include <QString>
 #include <array>
