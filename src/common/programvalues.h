@@ -10,15 +10,6 @@
 // Nothing here is ever saved.
 struct ProgramValues
 {
-    // The correct answer of the question now shown.
-    double answer = 0;
-
-    // Type number (0 to 7) of the question drawn last, on either problems page.
-    // Empty until the first draw of the run.
-    std::optional<int> lastquestion;
-    // Empty compares equal to 0.
-    int lastQuestionOrZero() const { return lastquestion.value_or(0); }
-
     // Frame counter shared by every animation; each sets it to 0 as it starts.
     qint16 frameno = 0;
 

@@ -82,10 +82,9 @@ void ProblemsPage::calculate()
         m_question->setText(QString());
         return;
     }
-    ProgramValues &values = context().values();
-    const Question question = m_questions->draw(context().random(), values);
+    const Question question = m_questions->draw(context().random(), context().questionHistory());
     m_question->setText(question.text);
-    values.answer = question.answer;
+    m_answer = question.answer;
     if (!m_player.hasFixedSequence() && question.animation) {
         showFrame(m_player.restart(*question.animation));
         setTimerRunning(true);
@@ -103,14 +102,14 @@ void ProblemsPage::cmdgo_Click()
 
 void ProblemsPage::cmdcheckit_Click()
 {
-    const AnswerCheck::Verdict verdict = AnswerCheck::judge(m_answerBox->text(), context().values().answer);
+    const AnswerCheck::Verdict verdict = AnswerCheck::judge(m_answerBox->text(), m_answer);
     m_feedback->setText(AnswerCheck::feedback(verdict));
     m_feedback->show();
 }
 
 void ProblemsPage::cmdsoln_Click()
 {
-    m_feedback->setText(AnswerCheck::solution(context().values().answer));
+    m_feedback->setText(AnswerCheck::solution(m_answer));
     m_feedback->show();
 }
 

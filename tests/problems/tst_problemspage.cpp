@@ -93,6 +93,24 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), box);
     }
 
+    // The type drawn last counts on either page and across visits: type 3 on
+    // the triangle page turns a draw of 3 on the stellated page into 4 (a Star
+    // of David, 60), and on the next visit a draw of 4 into 5 (45).
+    void noRepeatAcrossPagesAndVisits()
+    {
+        QStringList solutions;
+        for (const auto &[name, draw] :
+             {std::pair{TriangleProblems, 0.4375}, {StellatedProblems, 0.4375}, {StellatedProblems, 0.5625}}) {
+            m_t->random().setValues({draw, 0.5, 0.5});
+            QVERIFY((m_page = m_t->open<ProblemsPage>(name)));
+            click("cmdsoln");
+            solutions << control<Label>("Label4")->text();
+            click("cmdexit");
+            TestProgram::settle();
+        }
+        QCOMPARE(solutions.join(u' '), QStringLiteral("45 60 45"));
+    }
+
     // A German pupil types a decimal comma: 180,5 is not the 180 asked for.
     void decimalCommaAsTyped()
     {
