@@ -3,7 +3,6 @@
 #pragma once
 
 #include "common/picturefile.h"
-#include "common/programvalues.h"
 #include "common/questionhistory.h"
 #include "common/randomsource.h"
 #include "screens/screenregistry.h"
@@ -24,7 +23,6 @@ public:
     ScreenContext(const ScreenContext &) = delete;
     ScreenContext &operator=(const ScreenContext &) = delete;
 
-    ProgramValues &values() { return m_values; }
     RandomSource &random() { return m_random; }
     QuestionHistory &questionHistory() { return m_questionHistory; }
     const PictureFolder &pictures() const { return m_pictures; }
@@ -35,7 +33,6 @@ public:
     bool openUrl(const QUrl &url) const { return m_openUrl && m_openUrl(url); }
 
 private:
-    ProgramValues m_values;
     RandomSource &m_random;
     QuestionHistory m_questionHistory;
     PictureFolder m_pictures;
