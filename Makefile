@@ -15,7 +15,7 @@ PACKAGES = cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libqt6gui6 li
            xvfb xauth fonts-liberation2 fonts-dejavu-core fonts-wine libgl-dev \
            dpkg-dev file desktop-file-utils appstream xdotool x11-apps lintian \
            libxcb1-dev openbox weston xwayland qt6-wayland \
-           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-microhei
 
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
@@ -54,9 +54,15 @@ test: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
-# Brings translations/*.ts up to date with the texts in src/ and tools/: new
-# texts arrive unfinished, translations are kept, texts gone are dropped.
+# Brings every translations/vertexa_<language>.ts up to date with the texts in
+# src/ and tools/: new texts arrive unfinished, translations are kept, texts
+# gone are dropped. NEW=<language> (such as sv or pt_PT) first starts that
+# language's file; the build takes every file there, nothing lists them.
 translations: deps $(BUILD)/build.ninja
+	@if [ -n "$(NEW)" ] && [ ! -e translations/vertexa_$(NEW).ts ]; then \
+	    printf '<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n<TS version="2.1" language="%s">\n</TS>\n' \
+	        '$(NEW)' >translations/vertexa_$(NEW).ts; \
+	fi
 	cmake --build $(BUILD) --target vertexa_core_lupdate
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -90,5 +90,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6 (>= 6.4), fonts-liberation2, fonts-
 # The Tahoma-metric face; without it the screens fall back to DejaVu Sans.
 # qt6-wayland gives a native window on Wayland desktops instead of XWayland.
 # qt6-translations-l10n puts Qt's own words (the answer box's menu) in the pupil's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, qt6-wayland, qt6-translations-l10n")
+# fonts-wqy-microhei draws the Chinese texts (a small CJK sans; the fit tests measure it).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, qt6-wayland, qt6-translations-l10n, fonts-wqy-microhei")
 include(CPack)

@@ -3,6 +3,7 @@
 #include "common/language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
@@ -12,30 +13,38 @@ namespace {
 
 const QString English = QStringLiteral("en");
 
-// The two-letter language of a locale name such as "de_AT.UTF-8@euro";
-// "" for the C and POSIX locales and for names QLocale cannot place.
-QString languageOf(const QString &localeName)
+// What a locale name such as "de_AT.UTF-8@euro" means for the program: the
+// translation it names, by language and territory ("pt_BR") or by language
+// alone ("de"); English; another language (then the next choice counts); or
+// no language at all (C, POSIX, a name QLocale cannot place). A name without
+// a territory takes its language's main one ("pt" is "pt_BR").
+enum class Choice { Translated, English, Other, None };
+
+struct Named
+{
+    Choice choice = Choice::None;
+    QString language;
+};
+
+Named choose(const QString &localeName)
 {
     QString name = localeName.trimmed();
     name.truncate(name.indexOf(u'@') < 0 ? name.size() : name.indexOf(u'@'));
     name.truncate(name.indexOf(u'.') < 0 ? name.size() : name.indexOf(u'.'));
     if (name.isEmpty() || name == u"C" || name == u"POSIX")
-        return {};
+        return {Choice::None, {}};
     const QLocale locale(name);
     if (locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage)
-        return {};
-    return QLocale::languageToCode(locale.language());
-}
-
-// What a language of the environment means for the program: a translation
-// it has, English, or neither (then the next choice counts).
-enum class Choice { Translated, English, Unknown };
-
-Choice choose(const QString &language)
-{
+        return {Choice::None, {}};
+    const QString language = QLocale::languageToCode(locale.language());
     if (language == English)
-        return Choice::English;
-    return Language::translated().contains(language) ? Choice::Translated : Choice::Unknown;
+        return {Choice::English, {}};
+    const QStringList translations = Language::translated();
+    for (const QString &candidate : {locale.name(), language}) {
+        if (translations.contains(candidate))
+            return {Choice::Translated, candidate};
+    }
+    return {Choice::Other, {}};
 }
 
 // The translators stay children of the application, so that they go with it.
@@ -66,7 +75,16 @@ namespace Language {
 
 QStringList translated()
 {
-    return {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")};
+    // Whatever translations the build compiled in: adding a language adds no code.
+    static const QStringList languages = [] {
+        QStringList found;
+        for (const QString &file :
+             QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("vertexa_*.qm")}, QDir::Files))
+            found += file.mid(QStringLiteral("vertexa_").size()).chopped(QStringLiteral(".qm").size());
+        found.sort();
+        return found;
+    }();
+    return languages;
 }
 
 QString fromEnvironment(const QProcessEnvironment &env)
@@ -78,23 +96,17 @@ QString fromEnvironment(const QProcessEnvironment &env)
         if (!locale.isEmpty())
             break;
     }
-    const QString localeLanguage = languageOf(locale);
+    const Named fromLocale = choose(locale);
     // The list of preferred languages, as gettext reads it: not for a C locale.
-    if (!localeLanguage.isEmpty()) {
+    if (fromLocale.choice != Choice::None) {
         const QStringList preferred = env.value(QStringLiteral("LANGUAGE")).split(u':', Qt::SkipEmptyParts);
         for (const QString &entry : preferred) {
-            const QString language = languageOf(entry);
-            switch (choose(language)) {
-            case Choice::Translated:
-                return language;
-            case Choice::English:
-                return {};
-            case Choice::Unknown:
-                break;
-            }
+            const Named named = choose(entry);
+            if (named.choice == Choice::Translated || named.choice == Choice::English)
+                return named.language;
         }
     }
-    return choose(localeLanguage) == Choice::Translated ? localeLanguage : QString();
+    return fromLocale.language;
 }
 
 bool install(const QString &language)

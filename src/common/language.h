@@ -10,12 +10,14 @@
 // the translations compiled into it, chosen from the desktop's settings.
 namespace Language {
 
-// The languages the program speaks besides English (its source language).
+// The languages the program speaks besides English (its source language): one
+// for each translation compiled in, named as its file is ("de", "pt_BR"), sorted.
 QStringList translated();
 
 // The language to speak, from LANGUAGE, LC_ALL, LC_MESSAGES, LANG in that order
 // (LANGUAGE is a colon-separated list; it counts only when the locale is not C/POSIX);
-// "" (English) when none of them names a translated language.
+// A locale names a translation by language and territory ("pt_BR.UTF-8") or by
+// language alone ("de_AT" gives "de"); "" (English) when none names one.
 QString fromEnvironment(const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment());
 
 // Installs on the running application the program's own translation for `language`

@@ -100,7 +100,7 @@ private Q_SLOTS:
         row("square overflows", "", "1E400", 45, false);
         // Where pupils write a decimal comma it is the decimal point; English reads on to the comma only.
         row("English: a comma ends the number", "", "45,5", 45, true);
-        for (const char *language : {"de", "fr", "es"}) {
+        for (const char *language : {"de", "fr", "es", "it", "pt_BR", "nl", "pl", "uk"}) {
             const auto tag = [language](const char *what) { return QByteArray(language).append(": ").append(what); };
             row(tag("decimal comma"), language, "45,5", 45, false);
             row(tag("decimal comma read"), language, "45,5", 45.5, true);
@@ -110,6 +110,9 @@ private Q_SLOTS:
             row(tag("comma then point"), language, "1,2.3", 1.2, true);
             row(tag("comma at the end"), language, "45,", 45, true);
         }
+        // Chinese pupils write a decimal point, as English ones do.
+        row("zh_CN: a comma ends the number", "zh_CN", "45,5", 45, true);
+        row("zh_CN: decimal point", "zh_CN", "45.5", 45.5, true);
     }
     void answerCheck()
     {
@@ -134,6 +137,18 @@ private Q_SLOTS:
                                 << "22,5";
         QTest::newRow("Spanish") << "es"
                                  << "22,5";
+        QTest::newRow("Italian") << "it"
+                                 << "22,5";
+        QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                              << "22,5";
+        QTest::newRow("Dutch") << "nl"
+                               << "22,5";
+        QTest::newRow("Polish") << "pl"
+                                << "22,5";
+        QTest::newRow("Ukrainian") << "uk"
+                                   << "22,5";
+        QTest::newRow("Simplified Chinese") << "zh_CN"
+                                            << "22.5";
     }
     void solution()
     {

@@ -17,14 +17,17 @@
 
 #include <QAbstractButton>
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextLayout>
 #include <QTranslator>
 #include <algorithm>
 
 // Every text the program can show, in every language it speaks, fits the
-// rectangle of the control that shows it, with the Tahoma-metric face where
-// it is installed and with the fallbacks where it is not; labels and command
+// rectangle of the control that shows it and has a glyph for each of its
+// characters, with the Tahoma-metric face where it is installed and with the
+// fallbacks where it is not (Chinese through the CJK face the package brings); labels and command
 // buttons may draw a text a little smaller, down to a floor. Under a test
 // translation that puts every text of the program between marks, those
 // texts, captions, tooltips and names for a screen reader show no words
@@ -54,8 +57,23 @@ QString textOf(const QWidget *control)
     return label ? label->text() : button ? button->text() : QString();
 }
 
-// Empty when the text fits the label or button at the size it draws it in;
-// else the text. A fraction of a pixel beyond the edge is side bearing, not ink.
+// Whether every character of the text has a glyph in the font or in a face
+// the system falls back to; one without is drawn as an empty box.
+bool drawable(const QFont &font, QString text)
+{
+    QTextLayout layout(text.replace(u'\n', QChar::LineSeparator), font);
+    layout.beginLayout();
+    while (layout.createLine().isValid()) { }
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    return std::none_of(runs.cbegin(), runs.cend(), [](const QGlyphRun &run) {
+        return run.glyphIndexes().contains(0);
+    });
+}
+
+// Empty when the text fits the label or button at the size it draws it in
+// and every character of it has a glyph; else the text. A fraction of a
+// pixel beyond the edge is side bearing, not ink.
 QString misfit(const QWidget *control, const QString &text)
 {
     const auto *label = qobject_cast<const Label *>(control);
@@ -66,6 +84,9 @@ QString misfit(const QWidget *control, const QString &text)
     const int flags = label ? int(label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextWordWrap
                             : button->captionFlags();
     const QFont font = fittedFont(control->font(), area, flags, text);
+    if (!drawable(font, text))
+        return control->objectName() + u'(' + font.toString() + ") has no glyph for some of: " + text +
+               " (Debian: fonts-wqy-microhei for Chinese)";
     const QRectF needed = QFontMetricsF(font).boundingRect(QRectF(area), flags, text);
     if (qRound(needed.width()) <= area.width() && qRound(needed.height()) <= area.height())
         return {};
