@@ -10,9 +10,10 @@
 
 // Every translation compiled into the program speaks every text the sources
 // have today, and keeps what the program fills in or acts on: the "%1"
-// placeholders, the HTML tags and the "&" of a mnemonic. A text left
-// untranslated shows English in the middle of the pupil's language; a lost
-// placeholder drops a number from a question.
+// placeholders, the HTML tags and the "&" of a mnemonic, and the words of
+// another text it quotes. A text left untranslated shows English in the
+// middle of the pupil's language; a lost placeholder drops a number from a
+// question; a quote that differs from its button sends the pupil looking.
 class TestTranslations : public QObject
 {
     Q_OBJECT
@@ -86,16 +87,29 @@ void TestTranslations::complete()
     QFETCH(QString, language);
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/i18n/vertexa_%1.qm").arg(language)));
+    const auto translated = [&translator](const Message &message) {
+        return translator.translate(qPrintable(message.context),
+                                    qPrintable(message.source),
+                                    message.comment.isEmpty() ? nullptr : qPrintable(message.comment));
+    };
+    // A text that quotes another of its screen, such as the proof's opening
+    // text the caption of its step button, quotes that one's translation.
+    static const QRegularExpression quoted(QStringLiteral("\"([^\"]+)\""));
     QStringList faults;
     for (const Message &message : std::as_const(m_messages)) {
-        const QString translation =
-            translator.translate(qPrintable(message.context),
-                                 qPrintable(message.source),
-                                 message.comment.isEmpty() ? nullptr : qPrintable(message.comment));
+        const QString translation = translated(message);
         if (translation.isEmpty())
             faults += QStringLiteral("untranslated: ") + message.context + u'/' + message.source;
         else if (kept(translation) != kept(message.source))
             faults += QStringLiteral("placeholders, tags or mnemonic differ: ") + translation;
+        for (auto quote = quoted.globalMatch(message.source); quote.hasNext();) {
+            const QString words = quote.next().captured(1);
+            for (const Message &other : std::as_const(m_messages)) {
+                if (other.context == message.context && other.source == words &&
+                    !translation.contains(translated(other)))
+                    faults += QStringLiteral("does not quote \"%1\": %2").arg(translated(other), translation);
+            }
+        }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(QString::number(faults.size()) + u'\n' + faults.mid(0, 5).join(u'\n')));
 }
