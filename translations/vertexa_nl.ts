@@ -465,15 +465,15 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>The Regular Tessellations</source>
-        <translation>De regelmatige betegelingen</translation>
+        <translation>De regelmatige vlakvullingen</translation>
     </message>
     <message>
         <source>Semi-regular Tessellations</source>
-        <translation>Halfregelmatige betegelingen</translation>
+        <translation>Halfregelmatige vlakvullingen</translation>
     </message>
     <message>
         <source>Dual Tessellations</source>
-        <translation>Duale betegelingen</translation>
+        <translation>Duale vlakvullingen</translation>
     </message>
     <message>
         <source>Animation Sequence</source>

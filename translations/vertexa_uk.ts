@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Wrong, Try Again</source>
-        <translation>Неправильно, спробуй ще</translation>
+        <translation>Неправильно, спробуй ще раз</translation>
     </message>
 </context>
 <context>
@@ -143,11 +143,11 @@
     </message>
     <message>
         <source>Alternate angles are equal, so the angle marked P in green is equal to the angle P in the triangle.</source>
-        <translation>Внутрішні різносторонні кути рівні, тому кут P, позначений зеленим, дорівнює куту P трикутника.</translation>
+        <translation>Внутрішні різносторонні кути при паралельних прямих рівні, тому кут P, позначений зеленим, дорівнює куту P трикутника.</translation>
     </message>
     <message>
         <source>Alternate angles are equal, so the angle marked Q in green is equal to the angle Q in the triangle.</source>
-        <translation>Внутрішні різносторонні кути рівні, тому кут Q, позначений зеленим, дорівнює куту Q трикутника.</translation>
+        <translation>Внутрішні різносторонні кути при паралельних прямих рівні, тому кут Q, позначений зеленим, дорівнює куту Q трикутника.</translation>
     </message>
     <message>
         <source>The angle P + R + Q is equal to 180°, as it forms half of a complete rotation. These are the three angles of the triangle, so the sum of the angles of the triangle is 180°.</source>

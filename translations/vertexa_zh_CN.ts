@@ -430,15 +430,15 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>A regular stellated octagon is symmetrical under rotations around its centre through certain angles. In other words, after performing these rotations the stellated octagon looks unaltered. In degrees, what is the smallest of these angles?</source>
-        <translation>正星形八边形具有旋转对称性：绕中心旋转某些角度后，它看起来没有变化。这些角中最小的是多少度？</translation>
+        <translation>正八角星具有旋转对称性：绕中心旋转某些角度后，它看起来没有变化。这些角中最小的是多少度？</translation>
     </message>
     <message>
         <source>A regular stellated dodecagon is symmetrical under rotations around its centre through certain angles. Each of these angles is a multiple of the smallest. In degrees, what is the smallest angle through which a regular stellated dodecagon can be rotated if it is to appear unaltered?</source>
-        <translation>正星形十二边形具有旋转对称性：绕中心旋转某些角度后，它保持不变。每个这样的角都是最小那个角的整数倍。正星形十二边形至少要旋转多少度，才能看起来没有变化？</translation>
+        <translation>正十二角星具有旋转对称性：绕中心旋转某些角度后，它保持不变。每个这样的角都是最小那个角的整数倍。正十二角星至少要旋转多少度，才能看起来没有变化？</translation>
     </message>
     <message>
         <source>The stellated nonagon in the animation is a compound polygon. How many component polygons does it have?</source>
-        <translation>动画中的星形九边形是一个复合多边形。它由几个多边形组成？</translation>
+        <translation>动画中的九角星是一个复合多边形。它由几个多边形组成？</translation>
     </message>
 </context>
 <context>
