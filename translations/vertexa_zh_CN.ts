@@ -465,11 +465,11 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>The Regular Tessellations</source>
-        <translation>正则密铺</translation>
+        <translation>正密铺</translation>
     </message>
     <message>
         <source>Semi-regular Tessellations</source>
-        <translation>半正则密铺</translation>
+        <translation>半正密铺</translation>
     </message>
     <message>
         <source>Dual Tessellations</source>
