@@ -10,10 +10,10 @@
 #include "common/colourtable.h"
 #include "common/picturefile.h"
 #include "common/randomsource.h"
+#include "controls/pictureview.h"
 #include "handtick.h"
 #include "problems/framesequence.h"
 #include "problems/problemspage.h"
-#include "screens/pictureview.h"
 #include "screens/screencontext.h"
 
 #include <QApplication>

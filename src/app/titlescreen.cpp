@@ -3,10 +3,10 @@
 #include "app/titlescreen.h"
 
 #include "common/picturenames.h"
+#include "controls/commandbutton.h"
+#include "controls/pictureview.h"
 #include "problems/framesequence.h"
-#include "screens/commandbutton.h"
 #include "screens/navigation.h"
-#include "screens/pictureview.h"
 #include "screens/screencontext.h"
 #include "screens/styling.h"
 

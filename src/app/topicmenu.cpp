@@ -5,13 +5,13 @@
 #include "common/colourtable.h"
 #include "common/language.h"
 #include "common/picturenames.h"
-#include "screens/commandbutton.h"
-#include "screens/label.h"
+#include "controls/commandbutton.h"
+#include "controls/label.h"
+#include "controls/pictureview.h"
+#include "controls/twipsgeometry.h"
 #include "screens/navigation.h"
-#include "screens/pictureview.h"
 #include "screens/screencontext.h"
 #include "screens/styling.h"
-#include "screens/twipsgeometry.h"
 
 #include <array>
 

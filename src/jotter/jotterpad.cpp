@@ -3,12 +3,12 @@
 #include "jotter/jotterpad.h"
 
 #include "common/colourtable.h"
+#include "controls/commandbutton.h"
+#include "controls/framebox.h"
+#include "controls/label.h"
+#include "controls/twipsgeometry.h"
 #include "screens/accessibility.h"
-#include "screens/commandbutton.h"
-#include "screens/framebox.h"
-#include "screens/label.h"
 #include "screens/screencontext.h"
-#include "screens/twipsgeometry.h"
 
 namespace {
 

@@ -3,16 +3,16 @@
 #include "problems/problemspage.h"
 
 #include "common/keycodes.h"
+#include "controls/commandbutton.h"
+#include "controls/label.h"
+#include "controls/pictureview.h"
+#include "controls/playerbar.h"
+#include "controls/textbox.h"
 #include "problems/answercheck.h"
 #include "problems/fullscreenpointer.h"
-#include "screens/commandbutton.h"
-#include "screens/label.h"
 #include "screens/navigation.h"
-#include "screens/pictureview.h"
-#include "screens/playerbar.h"
 #include "screens/screencontext.h"
 #include "screens/styling.h"
-#include "screens/textbox.h"
 
 #include <QTimer>
 

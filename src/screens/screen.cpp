@@ -5,19 +5,19 @@
 #include "common/colourtable.h"
 
 #include "common/twips.h"
+#include "controls/commandbutton.h"
+#include "controls/framebox.h"
+#include "controls/label.h"
+#include "controls/linecontrol.h"
+#include "controls/pictureview.h"
+#include "controls/playerbar.h"
+#include "controls/textbox.h"
+#include "controls/twipsgeometry.h"
+#include "desktop/windowframe.h"
 #include "screens/accessibility.h"
-#include "screens/commandbutton.h"
 #include "screens/fonts.h"
-#include "screens/framebox.h"
-#include "screens/label.h"
-#include "screens/linecontrol.h"
-#include "screens/pictureview.h"
-#include "screens/playerbar.h"
 #include "screens/screencontext.h"
 #include "screens/screenregistry.h"
-#include "screens/textbox.h"
-#include "screens/twipsgeometry.h"
-#include "screens/windowframe.h"
 
 #include <QApplication>
 #include <QCloseEvent>

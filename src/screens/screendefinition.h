@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "controls/labelrole.h"
+
 #include <QColor>
 #include <QKeySequence>
 #include <QList>
@@ -16,10 +18,6 @@
 // rectangles are twips, relative to the parent's client area.
 
 enum class ControlKind { Label, CommandButton, TextBox, ImageBox, PictureBox, Frame, Line, Timer, PlayerBar };
-
-// What a label is to the pupil: words to read, or words that act when
-// clicked. One that acts is on the Tab path and Enter or Space presses it.
-enum class LabelRole { Text, Button, Link };
 
 struct FontSpec
 {

@@ -5,10 +5,10 @@
 #include "common/colourtable.h"
 #include "common/language.h"
 #include "common/picturenames.h"
-#include "screens/commandbutton.h"
-#include "screens/pictureview.h"
+#include "controls/commandbutton.h"
+#include "controls/pictureview.h"
+#include "controls/twipsgeometry.h"
 #include "screens/screen.h"
-#include "screens/twipsgeometry.h"
 
 #include <QGuiApplication>
 #include <array>

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "triangle/proofscreen.h"
 
-#include "screens/commandbutton.h"
-#include "screens/label.h"
+#include "controls/commandbutton.h"
+#include "controls/label.h"
 #include "screens/navigation.h"
 #include "screens/styling.h"
 

@@ -4,13 +4,13 @@
 // tested without widgets in tst_problemrules, the questions in their own folders.
 #include "common/language.h"
 #include "common/programvalues.h"
+#include "controls/commandbutton.h"
+#include "controls/label.h"
+#include "controls/pictureview.h"
+#include "controls/playerbar.h"
+#include "controls/textbox.h"
 #include "problems/answercheck.h"
 #include "problems/problemspage.h"
-#include "screens/commandbutton.h"
-#include "screens/label.h"
-#include "screens/pictureview.h"
-#include "screens/playerbar.h"
-#include "screens/textbox.h"
 #include "support/testprogram.h"
 
 #include <QApplication>

@@ -3,13 +3,13 @@
 #include "common/colourtable.h"
 #include "common/language.h"
 #include "common/picturenames.h"
+#include "controls/commandbutton.h"
+#include "controls/fittedfont.h"
+#include "controls/label.h"
+#include "controls/pictureview.h"
+#include "controls/twipsgeometry.h"
 #include "problems/framesequence.h"
-#include "screens/commandbutton.h"
-#include "screens/fittedfont.h"
-#include "screens/label.h"
-#include "screens/pictureview.h"
 #include "screens/screen.h"
-#include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
 
 #include <QFontMetrics>

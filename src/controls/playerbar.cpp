@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "screens/playerbar.h"
+#include "controls/playerbar.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

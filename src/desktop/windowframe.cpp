@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "screens/windowframe.h"
+#include "desktop/windowframe.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -11,9 +11,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
-#endif
 
 #include <algorithm>
 #include <cstring>
@@ -21,8 +19,6 @@
 #include <optional>
 
 namespace {
-
-#if QT_CONFIG(xcb)
 
 // How long a window manager that supports the request may take to answer.
 constexpr int RequestWaitMs = 250;
@@ -114,8 +110,6 @@ std::optional<QMargins> requestFrameExtents(xcb_connection_t *c, xcb_window_t wi
     }
 }
 
-#endif
-
 } // namespace
 
 WindowFrame::WindowFrame(QObject *parent)
@@ -143,7 +137,6 @@ WindowFrame &WindowFrame::instance()
 
 QMargins WindowFrame::margins(QWidget *window)
 {
-#if QT_CONFIG(xcb)
     if (xcb_connection_t *c = x11Connection()) {
         std::optional<QMargins> extents;
         if (window->internalWinId())
@@ -164,7 +157,6 @@ QMargins WindowFrame::margins(QWidget *window)
         }
         return m_lastKnown;
     }
-#endif
     // Elsewhere the frame is known once the platform window exists.
     if (const QWindow *handle = window->windowHandle(); handle && handle->handle())
         m_lastKnown = handle->frameMargins();
@@ -173,7 +165,6 @@ QMargins WindowFrame::margins(QWidget *window)
 
 bool WindowFrame::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
-#if QT_CONFIG(xcb)
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto *event = static_cast<const xcb_generic_event_t *>(message);
@@ -194,9 +185,5 @@ bool WindowFrame::nativeEventFilter(const QByteArray &eventType, void *message, 
             },
             Qt::QueuedConnection);
     }
-#else
-    Q_UNUSED(eventType);
-    Q_UNUSED(message);
-#endif
     return false;
 }

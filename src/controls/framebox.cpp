@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "screens/framebox.h"
+#include "controls/framebox.h"
 
 FrameBox::FrameBox(QWidget *parent)
     : QWidget(parent)
