@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/titlescreen.h"
 
+#include "app/approws.h"
 #include "common/picturenames.h"
 #include "controls/commandbutton.h"
 #include "controls/pictureview.h"
@@ -14,7 +15,7 @@
 #include <QTimer>
 
 TitleScreen::TitleScreen(ScreenContext &context)
-    : Screen(screenDefinition(ScreenNames::Title), context)
+    : Screen(titleScreenDefinition(), context)
     , m_picture(control<PictureBox>(QStringLiteral("Picture1")))
     , m_timer(control<QTimer>(QStringLiteral("Timer1")))
 {

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/topicmenu.h"
 
+#include "app/approws.h"
 #include "common/colourtable.h"
 #include "common/language.h"
 #include "common/picturenames.h"
@@ -52,7 +53,7 @@ const std::array<Column, 2> Columns{
 } // namespace
 
 TopicMenu::TopicMenu(ScreenContext &context)
-    : Screen(screenDefinition(ScreenNames::Menu), context)
+    : Screen(topicMenuDefinition(), context)
 {
     connect(control<Label>(QStringLiteral("Label1")), &Label::mouseMoved, this, &TopicMenu::Label1_MouseMove);
     connect(control<Label>(QStringLiteral("Label6")), &Label::clicked, this, &TopicMenu::Label6_Click);

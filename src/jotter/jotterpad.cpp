@@ -7,6 +7,7 @@
 #include "controls/framebox.h"
 #include "controls/label.h"
 #include "controls/twipsgeometry.h"
+#include "jotter/jotterrows.h"
 #include "screens/accessibility.h"
 #include "screens/screencontext.h"
 
@@ -26,7 +27,7 @@ constexpr QSize LandscapeOuterSize(10005, 4140);
 } // namespace
 
 JotterPad::JotterPad(ScreenContext &context)
-    : DrawingScreen(screenDefinition(ScreenNames::Jotter), context)
+    : DrawingScreen(jotterPadDefinition(), context)
 {
     m_landscape = control<FrameBox>(QStringLiteral("Frame_landscape"));
     m_portrait = control<FrameBox>(QStringLiteral("Frame_portrait"));

@@ -16,8 +16,8 @@
 
 #include <QTimer>
 
-ProblemsPage::ProblemsPage(const QString &name, ScreenContext &context, Lesson lesson)
-    : Screen(screenDefinition(name), context)
+ProblemsPage::ProblemsPage(const ScreenDefinition &definition, ScreenContext &context, Lesson lesson)
+    : Screen(definition, context)
     , m_questions(std::move(lesson.questions))
     , m_player(context.values(), lesson.animation)
     , m_question(control<Label>(QStringLiteral("Label1")))

@@ -35,7 +35,7 @@ public:
         std::optional<FrameSequence> animation;
     };
 
-    ProblemsPage(const QString &name, ScreenContext &context, Lesson lesson);
+    ProblemsPage(const ScreenDefinition &definition, ScreenContext &context, Lesson lesson);
     ~ProblemsPage() override;
 
     void Form_Load() override;

@@ -221,18 +221,13 @@ inline const QString StellatedProblems = QStringLiteral("star");
 inline const QString Jotter = QStringLiteral("notepad");
 } // namespace ScreenNames
 
+// The definition of a screen by name; throws std::out_of_range for a name
+// that is none of the seven. Each topic keeps its rows beside its screens
+// (src/<topic>/*rows.cpp); the table of all seven lives in src/app/, the one
+// folder that knows every topic.
 const ScreenDefinition &screenDefinition(const QString &name);
 QStringList screenNames();
 
 // The English texts of the definitions (captions, spoken names, descriptions)
 // in the running language; a text without translation stays as it is.
 QString shownText(const QString &english, const char *disambiguation = nullptr);
-
-// The publisher's details, shown on the title screen and the menu.
-namespace Publisher {
-extern const QString Name;
-extern const QString Notice;
-extern const QString WebAddress; // as shown
-extern const QString WebUrl;     // as opened
-extern const QString AuthorCredit;
-} // namespace Publisher

@@ -13,11 +13,12 @@
 #include "screens/styling.h"
 #include "stellated/explorerrules.h"
 #include "stellated/starpolygon.h"
+#include "stellated/stellatedrows.h"
 
 #include <QKeyEvent>
 
 StarExplorer::StarExplorer(ScreenContext &context)
-    : DrawingScreen(screenDefinition(ScreenNames::Explorer), context)
+    : DrawingScreen(explorerDefinition(), context)
 {
     for (int index = 0; index < 2; ++index) {
         TextBox *box = control<TextBox>(QStringLiteral("Text2"), index);

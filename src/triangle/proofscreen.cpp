@@ -6,9 +6,10 @@
 #include "controls/label.h"
 #include "screens/navigation.h"
 #include "screens/styling.h"
+#include "triangle/trianglerows.h"
 
 ProofScreen::ProofScreen(ScreenContext &context)
-    : Screen(screenDefinition(ScreenNames::Proof), context)
+    : Screen(proofScreenDefinition(), context)
     , m_explanation(control<Label>(QStringLiteral("Label3")))
     , m_stepButton(control<Label>(QStringLiteral("Label5")))
 {
