@@ -16,18 +16,12 @@
 
 TitleScreen::TitleScreen(ScreenContext &context)
     : Screen(titleScreenDefinition(), context)
-    , m_picture(control<PictureBox>(QStringLiteral("Picture1")))
-    , m_timer(control<QTimer>(QStringLiteral("Timer1")))
+    , m_picture(take<PictureBox>(QStringLiteral("Picture1")))
+    , m_timer(take<QTimer>(QStringLiteral("Timer1")))
 {
-    connect(m_timer, &QTimer::timeout, this, &TitleScreen::Timer1_Timer);
-    connect(control<CommandButton>(QStringLiteral("Command1")),
-            &CommandButton::clicked,
-            this,
-            &TitleScreen::Command1_Click);
-    connect(control<CommandButton>(QStringLiteral("Command2")),
-            &CommandButton::clicked,
-            this,
-            &TitleScreen::Command2_Click);
+    wire(QStringLiteral("Timer1"), &QTimer::timeout, &TitleScreen::showNextFrame);
+    wire(QStringLiteral("Command1"), &CommandButton::clicked, &TitleScreen::openMenu);
+    wire(QStringLiteral("Command2"), &CommandButton::clicked, &TitleScreen::endProgram);
     // The program's icon; without the file the window keeps the system's.
     const QString icon = context.pictures().resolve(PictureNames::icon(PictureNames::WindowIconPixels));
     if (!icon.isEmpty())
@@ -38,21 +32,21 @@ void TitleScreen::Form_Load()
 {
     centreOnDisplay();
     context().values().frameno = 0;
-    if (!m_picture->setPicture(loadFrame(0))) {
+    if (!m_picture.setPicture(loadFrame(0))) {
         // Without the first frame the screen takes the lesson screens' look
         // and shows the spare opening picture instead.
         setupscreen(*this);
-        m_picture->setPicture(loadPicture(PictureNames::TitleFallback));
+        m_picture.setPicture(loadPicture(PictureNames::TitleFallback));
     }
-    m_timer->start();
+    m_timer.start();
 }
 
-void TitleScreen::Timer1_Timer()
+void TitleScreen::showNextFrame()
 {
     qint16 &frameno = context().values().frameno;
     frameno = static_cast<qint16>(nextFrame(frameno, FrameSequences::Title.count));
     // A frame that cannot be read leaves the previous one on show.
-    m_picture->setPicture(loadFrame(frameno));
+    m_picture.setPicture(loadFrame(frameno));
 }
 
 QImage TitleScreen::loadFrame(int frame)
@@ -60,12 +54,12 @@ QImage TitleScreen::loadFrame(int frame)
     return m_frames.frame(context().pictures(), FrameSequences::Title.fileName(frame), devicePixelRatioF());
 }
 
-void TitleScreen::Command1_Click()
+void TitleScreen::openMenu()
 {
     Navigation::moveOn(*this, ScreenNames::Menu);
 }
 
-void TitleScreen::Command2_Click()
+void TitleScreen::endProgram()
 {
     context().screens().end();
 }

@@ -20,14 +20,14 @@ public:
     void Form_Load() override;
 
 private:
-    void Timer1_Timer();
-    void Command1_Click();
-    void Command2_Click();
+    void showNextFrame();
+    void openMenu();
+    void endProgram();
 
     // One frame of the animation, kept after it was first read.
     QImage loadFrame(int frame);
 
-    PictureBox *m_picture;
-    QTimer *m_timer;
+    PictureBox &m_picture;
+    QTimer &m_timer;
     FrameCache m_frames;
 };

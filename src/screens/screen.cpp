@@ -218,6 +218,19 @@ QObject *Screen::controlObject(const QString &name, int index) const
     return m_controls.value(ControlKey{name, index}).data();
 }
 
+QObject *Screen::takeObject(const QString &name, int index, const QMetaObject &kind) const
+{
+    QObject *found = controlObject(name, index);
+    if (found && kind.cast(found))
+        return found;
+    const QString row = objectNameFor(name, index);
+    const QString problem =
+        found ? QStringLiteral("%1 is a %2, not a %3")
+                    .arg(row, QLatin1String(found->metaObject()->className()), QLatin1String(kind.className()))
+              : QStringLiteral("no row %1 (a %2 was expected)").arg(row, QLatin1String(kind.className()));
+    throw MissingControl(QStringLiteral("screen %1: %2").arg(screenName(), problem).toStdString());
+}
+
 QList<int> Screen::indexesOf(const QString &name) const
 {
     QList<int> indexes;
@@ -375,9 +388,9 @@ void Screen::stopTimers()
         timer->stop();
 }
 
-void Screen::Form_MouseDown(Qt::MouseButton, Qt::MouseButtons, QPoint) { }
+void Screen::pointerPressed(Qt::MouseButton, Qt::MouseButtons, QPoint) { }
 
-void Screen::Form_MouseMove(Qt::MouseButtons, QPoint) { }
+void Screen::pointerMoved(Qt::MouseButtons, QPoint) { }
 
 void Screen::paintEvent(QPaintEvent *event)
 {
@@ -414,10 +427,10 @@ void Screen::closeEvent(QCloseEvent *event)
 
 void Screen::mousePressEvent(QMouseEvent *event)
 {
-    Form_MouseDown(event->button(), event->buttons(), pixelsToTwips(event->position().toPoint()));
+    pointerPressed(event->button(), event->buttons(), pixelsToTwips(event->position().toPoint()));
 }
 
 void Screen::mouseMoveEvent(QMouseEvent *event)
 {
-    Form_MouseMove(event->buttons(), pixelsToTwips(event->position().toPoint()));
+    pointerMoved(event->buttons(), pixelsToTwips(event->position().toPoint()));
 }
