@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Olive</source>
-        <translation>Oliv</translation>
+        <translation>Olivgrün</translation>
     </message>
     <message>
         <source>Silver</source>
@@ -109,7 +109,7 @@
     <message>
         <source>Jotter</source>
         <extracomment>The drawing pad&apos;s name, on its picture button; keep it short.</extracomment>
-        <translation>Block</translation>
+        <translation>Notizblock</translation>
     </message>
 </context>
 <context>
@@ -135,19 +135,19 @@
     <name>ProofSteps</name>
     <message>
         <source>The base of the triangle has been extended on both sides by a straight black line.</source>
-        <translation>Die Grundseite des Dreiecks wurde nach beiden Seiten durch eine schwarze Gerade verlängert.</translation>
+        <translation>Die Grundseite des Dreiecks wurde in beide Richtungen zu einer schwarzen Geraden verlängert.</translation>
     </message>
     <message>
         <source>A black line, parallel to the first line, has been drawn through the opposite vertex of the triangle.</source>
-        <translation>Durch die gegenüberliegende Ecke des Dreiecks wurde eine schwarze Parallele zur ersten Geraden gezeichnet.</translation>
+        <translation>Durch den gegenüberliegenden Eckpunkt des Dreiecks wurde eine schwarze Parallele zur ersten Geraden gezeichnet.</translation>
     </message>
     <message>
         <source>Alternate angles are equal, so the angle marked P in green is equal to the angle P in the triangle.</source>
-        <translation>Wechselwinkel sind gleich groß, also ist der grün markierte Winkel P genauso groß wie der Winkel P im Dreieck.</translation>
+        <translation>Wechselwinkel an Parallelen sind gleich groß, also ist der grün markierte Winkel P genauso groß wie der Winkel P im Dreieck.</translation>
     </message>
     <message>
         <source>Alternate angles are equal, so the angle marked Q in green is equal to the angle Q in the triangle.</source>
-        <translation>Wechselwinkel sind gleich groß, also ist der grün markierte Winkel Q genauso groß wie der Winkel Q im Dreieck.</translation>
+        <translation>Wechselwinkel an Parallelen sind gleich groß, also ist der grün markierte Winkel Q genauso groß wie der Winkel Q im Dreieck.</translation>
     </message>
     <message>
         <source>The angle P + R + Q is equal to 180°, as it forms half of a complete rotation. These are the three angles of the triangle, so the sum of the angles of the triangle is 180°.</source>
@@ -209,7 +209,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     <message>
         <source>Number of edges</source>
         <extracomment>n of the star polygon {n/k}: how many edges (sides) it has.</extracomment>
-        <translation>Anzahl Seiten</translation>
+        <translation>Anzahl der Seiten</translation>
     </message>
     <message>
         <source>Vertices skipped</source>
@@ -271,7 +271,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Stellated Polygons</source>
-        <translation>Sternpolygone</translation>
+        <translation>Sternvielecke</translation>
     </message>
     <message>
         <source>A proof that the angles of a triangle add up to 180 degrees</source>
@@ -279,7 +279,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Click the button labelled &quot;Next Step&quot; to step through a proof of the theorem that the sum of the angles of a triangle is equal to 180°.</source>
-        <translation>Klicke auf die Schaltfläche „Weiter“, um Schritt für Schritt einen Beweis des Satzes zu sehen, dass die Winkelsumme im Dreieck 180° beträgt.</translation>
+        <translation>Klicke auf die Schaltfläche „Weiter“, um Schritt für Schritt einen Beweis des Winkelsummensatzes zu sehen: Die Winkelsumme im Dreieck beträgt 180°.</translation>
     </message>
     <message>
         <source>The angles of the triangle below are labelled R, P and Q.</source>
@@ -350,23 +350,23 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Draws the star polygon with the number of edges and the vertices skipped typed below</source>
-        <translation>Zeichnet das Sternpolygon mit der unten eingegebenen Anzahl Seiten und Schrittweite</translation>
+        <translation>Zeichnet das Sternvieleck mit der Anzahl der Seiten und der Schrittweite, die unten eingegeben sind</translation>
     </message>
     <message>
         <source>Stellated polygons were first systematically studied by an Englishman called Brenthorne who died from the Black Death in 1349.  In the Middle Ages a knowledge of geometry and mathematics was thought to give magical powers.  Stellated polygons were used by witches as markings in their magic circles and on their talismans.</source>
-        <translation>Sternpolygone wurden zuerst von einem Engländer namens Brenthorne systematisch untersucht, der 1349 am Schwarzen Tod starb. Im Mittelalter glaubte man, Kenntnisse in Geometrie und Mathematik verliehen magische Kräfte. Hexen benutzten Sternpolygone als Zeichen in ihren Zauberkreisen und auf ihren Talismanen.</translation>
+        <translation>Als Erster untersuchte ein Engländer namens Brenthorne, der 1349 am Schwarzen Tod starb, Sternvielecke systematisch. Im Mittelalter glaubte man, Kenntnisse in Geometrie und Mathematik verliehen magische Kräfte. Hexen benutzten Sternvielecke als Zeichen in ihren Zauberkreisen und auf ihren Talismanen.</translation>
     </message>
     <message>
         <source>To draw a new stellated polygon enter numbers into the text boxes and press Enter.</source>
-        <translation>Gib Zahlen in die Felder ein und drücke Enter, um ein neues Sternpolygon zu zeichnen.</translation>
+        <translation>Gib Zahlen in die Felder ein und drücke Enter, um ein neues Sternvieleck zu zeichnen.</translation>
     </message>
     <message>
         <source>Problems on stellated polygons</source>
-        <translation>Aufgaben zu Sternpolygonen</translation>
+        <translation>Aufgaben zu Sternvielecken</translation>
     </message>
     <message>
         <source>Stellated polygon animation</source>
-        <translation>Animation des Sternpolygons</translation>
+        <translation>Animation des Sternvielecks</translation>
     </message>
     <message>
         <source>Jotter</source>
@@ -375,7 +375,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Drawing pad: draw with the left mouse button held down</source>
-        <translation>Zeichenblock: Zeichne mit gedrückter linker Maustaste</translation>
+        <translation>Notizblock: Zeichne mit gedrückter linker Maustaste</translation>
     </message>
     <message>
         <source>Pen and colours</source>
@@ -387,7 +387,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Erase</source>
-        <translation>Gummi</translation>
+        <translation>Radierer</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -396,7 +396,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     <message>
         <source>Flip</source>
         <extracomment>Jotter button that turns the pad between wide and tall: very small (39x32 px).</extracomment>
-        <translation>Dreh</translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <source>R</source>
@@ -418,7 +418,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     <name>StarQuestions</name>
     <message>
         <source>How many edges does the stellated polygon in the animation have?</source>
-        <translation>Wie viele Seiten hat das Sternpolygon in der Animation?</translation>
+        <translation>Wie viele Seiten hat das Sternvieleck in der Animation?</translation>
     </message>
     <message>
         <source>In degrees, what is the smallest angle through which a pentagram can be rotated, so that it looks the same after rotation as it did prior to rotation?</source>
@@ -438,7 +438,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>The stellated nonagon in the animation is a compound polygon. How many component polygons does it have?</source>
-        <translation>Das Sternneuneck in der Animation ist aus mehreren Polygonen zusammengesetzt. Aus wie vielen einzelnen Polygonen besteht es?</translation>
+        <translation>Das Sternneuneck in der Animation ist aus mehreren Vielecken zusammengesetzt. Aus wie vielen einzelnen Vielecken besteht es?</translation>
     </message>
 </context>
 <context>
@@ -457,23 +457,23 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Area of Regular Polygons</source>
-        <translation>Fläche regelmäßiger Vielecke</translation>
+        <translation>Flächeninhalt regelmäßiger Vielecke</translation>
     </message>
     <message>
         <source>Archimedes&apos; Estimate of Pi</source>
-        <translation>Archimedes&apos; Näherung für Pi</translation>
+        <translation>Archimedes’ Näherung für π</translation>
     </message>
     <message>
         <source>The Regular Tessellations</source>
-        <translation>Reguläre Parkette</translation>
+        <translation>Reguläre Parkettierungen</translation>
     </message>
     <message>
         <source>Semi-regular Tessellations</source>
-        <translation>Halbreguläre Parkette</translation>
+        <translation>Halbreguläre Parkettierungen</translation>
     </message>
     <message>
         <source>Dual Tessellations</source>
-        <translation>Duale Parkette</translation>
+        <translation>Duale Parkettierungen</translation>
     </message>
     <message>
         <source>Animation Sequence</source>

@@ -94,7 +94,7 @@
     <message>
         <source>Next</source>
         <extracomment>Gives the next question, on its picture button.</extracomment>
-        <translation>Próxima</translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Answer</source>
@@ -104,7 +104,7 @@
     <message>
         <source>Check</source>
         <extracomment>Checks the typed answer, on its picture button.</extracomment>
-        <translation>Verificar</translation>
+        <translation>Comprobar</translation>
     </message>
     <message>
         <source>Jotter</source>
@@ -124,18 +124,18 @@
     </message>
     <message>
         <source>Step back</source>
-        <translation>Paso atrás</translation>
+        <translation>Fotograma anterior</translation>
     </message>
     <message>
         <source>Step forward</source>
-        <translation>Paso adelante</translation>
+        <translation>Fotograma siguiente</translation>
     </message>
 </context>
 <context>
     <name>ProofSteps</name>
     <message>
         <source>The base of the triangle has been extended on both sides by a straight black line.</source>
-        <translation>La base del triángulo se ha prolongado por ambos lados con una recta negra.</translation>
+        <translation>La base del triángulo se ha prolongado en ambos sentidos con una recta negra.</translation>
     </message>
     <message>
         <source>A black line, parallel to the first line, has been drawn through the opposite vertex of the triangle.</source>
@@ -143,11 +143,11 @@
     </message>
     <message>
         <source>Alternate angles are equal, so the angle marked P in green is equal to the angle P in the triangle.</source>
-        <translation>Los ángulos alternos internos son iguales, así que el ángulo P marcado en verde es igual al ángulo P del triángulo.</translation>
+        <translation>Los ángulos alternos internos entre paralelas son iguales, así que el ángulo P marcado en verde es igual al ángulo P del triángulo.</translation>
     </message>
     <message>
         <source>Alternate angles are equal, so the angle marked Q in green is equal to the angle Q in the triangle.</source>
-        <translation>Los ángulos alternos internos son iguales, así que el ángulo Q marcado en verde es igual al ángulo Q del triángulo.</translation>
+        <translation>Los ángulos alternos internos entre paralelas son iguales, así que el ángulo Q marcado en verde es igual al ángulo Q del triángulo.</translation>
     </message>
     <message>
         <source>The angle P + R + Q is equal to 180°, as it forms half of a complete rotation. These are the three angles of the triangle, so the sum of the angles of the triangle is 180°.</source>
@@ -199,12 +199,12 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Check my answer</source>
-        <translation>Verificar mi respuesta</translation>
+        <translation>Comprobar mi respuesta</translation>
     </message>
     <message>
         <source>Full Screen</source>
         <extracomment>Greyed label beside the animation player; it does nothing.</extracomment>
-        <translation>Ampliar</translation>
+        <translation>Pantalla completa</translation>
     </message>
     <message>
         <source>Number of edges</source>
@@ -214,7 +214,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     <message>
         <source>Vertices skipped</source>
         <extracomment>k of the star polygon {n/k}: the step from one vertex to the next one joined.</extracomment>
-        <translation>Vértices saltados</translation>
+        <translation>Paso</translation>
     </message>
     <message>
         <source>Vertexa 1 Demo</source>
@@ -320,7 +320,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Next question</source>
-        <translation>Próxima pregunta</translation>
+        <translation>Siguiente pregunta</translation>
     </message>
     <message>
         <source>Show the answer</source>
@@ -350,11 +350,11 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Draws the star polygon with the number of edges and the vertices skipped typed below</source>
-        <translation>Dibuja el polígono estrellado con el número de lados y de vértices saltados escritos abajo</translation>
+        <translation>Dibuja el polígono estrellado con el número de lados y el paso escritos abajo</translation>
     </message>
     <message>
         <source>Stellated polygons were first systematically studied by an Englishman called Brenthorne who died from the Black Death in 1349.  In the Middle Ages a knowledge of geometry and mathematics was thought to give magical powers.  Stellated polygons were used by witches as markings in their magic circles and on their talismans.</source>
-        <translation>Los polígonos estrellados fueron estudiados sistemáticamente por primera vez por un inglés llamado Brenthorne, que murió de la peste negra en 1349. En la Edad Media se creía que saber geometría y matemáticas daba poderes mágicos. Las brujas usaban polígonos estrellados como signos en sus círculos mágicos y en sus talismanes.</translation>
+        <translation>El primero en estudiar sistemáticamente los polígonos estrellados fue un inglés llamado Brenthorne, que murió de la peste negra en 1349. En la Edad Media se creía que saber geometría y matemáticas daba poderes mágicos. Las brujas usaban polígonos estrellados como signos en sus círculos mágicos y en sus talismanes.</translation>
     </message>
     <message>
         <source>To draw a new stellated polygon enter numbers into the text boxes and press Enter.</source>
@@ -375,7 +375,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Drawing pad: draw with the left mouse button held down</source>
-        <translation>Bloc de dibujo: dibuja manteniendo pulsado el botón izquierdo del ratón</translation>
+        <translation>Libreta: dibuja manteniendo pulsado el botón izquierdo del ratón</translation>
     </message>
     <message>
         <source>Pen and colours</source>
@@ -422,19 +422,19 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>In degrees, what is the smallest angle through which a pentagram can be rotated, so that it looks the same after rotation as it did prior to rotation?</source>
-        <translation>¿Cuál es, en grados, el menor ángulo que se puede girar un pentagrama para que después del giro se vea igual que antes?</translation>
+        <translation>¿Cuál es, en grados, el menor ángulo que hay que girar un pentagrama para que, tras el giro, se vea igual que antes?</translation>
     </message>
     <message>
         <source>In degrees, what is the smallest angle through which a Star of David can be rotated, so that it looks unaltered after rotation to how it looked prior to rotation?</source>
-        <translation>¿Cuál es, en grados, el menor ángulo que se puede girar una estrella de David para que, tras el giro, parezca igual que antes?</translation>
+        <translation>¿Cuál es, en grados, el menor ángulo que hay que girar una estrella de David para que, tras el giro, parezca igual que antes?</translation>
     </message>
     <message>
         <source>A regular stellated octagon is symmetrical under rotations around its centre through certain angles. In other words, after performing these rotations the stellated octagon looks unaltered. In degrees, what is the smallest of these angles?</source>
-        <translation>Un octágono estrellado regular tiene simetría de rotación: ciertos giros alrededor de su centro lo dejan igual. Es decir, después de estos giros el octágono estrellado no cambia de aspecto. ¿Cuántos grados mide el menor de estos ángulos?</translation>
+        <translation>Un octógono estrellado regular tiene simetría de giro: queda igual al girarlo ciertos ángulos alrededor de su centro. Es decir, después de estos giros el octógono estrellado no cambia de aspecto. ¿Cuántos grados mide el menor de estos ángulos de giro?</translation>
     </message>
     <message>
         <source>A regular stellated dodecagon is symmetrical under rotations around its centre through certain angles. Each of these angles is a multiple of the smallest. In degrees, what is the smallest angle through which a regular stellated dodecagon can be rotated if it is to appear unaltered?</source>
-        <translation>Un dodecágono estrellado regular tiene simetría de rotación: ciertos giros alrededor de su centro lo dejan igual. Cada uno de estos ángulos es múltiplo del menor. ¿Cuál es, en grados, el menor ángulo que se puede girar un dodecágono estrellado regular para que parezca igual?</translation>
+        <translation>Un dodecágono estrellado regular tiene simetría de giro: queda igual al girarlo ciertos ángulos alrededor de su centro. Cada uno de estos ángulos de giro es múltiplo del menor. ¿Cuál es, en grados, el menor ángulo que hay que girar un dodecágono estrellado regular para que parezca igual?</translation>
     </message>
     <message>
         <source>The stellated nonagon in the animation is a compound polygon. How many component polygons does it have?</source>
@@ -453,7 +453,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Circumcircles and Incircles</source>
-        <translation>Círculo inscrito y circunscrito</translation>
+        <translation>Circunferencias inscrita y circunscrita</translation>
     </message>
     <message>
         <source>Area of Regular Polygons</source>
@@ -461,7 +461,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Archimedes&apos; Estimate of Pi</source>
-        <translation>Arquímedes y el número pi</translation>
+        <translation>Arquímedes y el número π</translation>
     </message>
     <message>
         <source>The Regular Tessellations</source>
@@ -507,7 +507,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>In degrees, what is the size of each of the smaller angles of a right-angled isosceles triangle?</source>
-        <translation>¿Cuántos grados mide cada uno de los dos ángulos menores de un triángulo rectángulo isósceles?</translation>
+        <translation>¿Cuántos grados mide cada uno de los dos ángulos agudos de un triángulo rectángulo isósceles?</translation>
     </message>
     <message>
         <source>In degrees, what is the size of each angle of an equilateral triangle?</source>

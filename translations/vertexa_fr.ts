@@ -77,11 +77,11 @@
     <name>AnswerCheck</name>
     <message>
         <source>Correct, Well Done!</source>
-        <translation>Juste, bravo&#xa0;!</translation>
+        <translation>Bonne réponse, bravo&#xa0;!</translation>
     </message>
     <message>
         <source>Wrong, Try Again</source>
-        <translation>Faux, essaie encore</translation>
+        <translation>Mauvaise réponse, essaie encore</translation>
     </message>
 </context>
 <context>
@@ -135,29 +135,29 @@
     <name>ProofSteps</name>
     <message>
         <source>The base of the triangle has been extended on both sides by a straight black line.</source>
-        <translation>La base du triangle a été prolongée des deux côtés par une droite noire.</translation>
+        <translation>On a prolongé la base du triangle de part et d’autre par une droite noire.</translation>
     </message>
     <message>
         <source>A black line, parallel to the first line, has been drawn through the opposite vertex of the triangle.</source>
-        <translation>Une droite noire, parallèle à la première, a été tracée par le sommet opposé du triangle.</translation>
+        <translation>On a tracé une droite noire, parallèle à la première, qui passe par le sommet opposé du triangle.</translation>
     </message>
     <message>
         <source>Alternate angles are equal, so the angle marked P in green is equal to the angle P in the triangle.</source>
-        <translation>Les angles alternes-internes sont égaux, donc l&apos;angle P marqué en vert est égal à l&apos;angle P du triangle.</translation>
+        <translation>Les angles alternes-internes formés par deux parallèles sont égaux, donc l’angle P marqué en vert est égal à l’angle P du triangle.</translation>
     </message>
     <message>
         <source>Alternate angles are equal, so the angle marked Q in green is equal to the angle Q in the triangle.</source>
-        <translation>Les angles alternes-internes sont égaux, donc l&apos;angle Q marqué en vert est égal à l&apos;angle Q du triangle.</translation>
+        <translation>Les angles alternes-internes formés par deux parallèles sont égaux, donc l’angle Q marqué en vert est égal à l’angle Q du triangle.</translation>
     </message>
     <message>
         <source>The angle P + R + Q is equal to 180°, as it forms half of a complete rotation. These are the three angles of the triangle, so the sum of the angles of the triangle is 180°.</source>
         <extracomment>P, R and Q name the angles; together they make a straight angle.</extracomment>
-        <translation>L&apos;angle P + R + Q mesure 180°, car c&apos;est un angle plat (un demi-tour). Ce sont les trois angles du triangle, donc la somme des angles du triangle est égale à 180°.</translation>
+        <translation>L’angle P + R + Q mesure 180°, car c’est un angle plat (un demi-tour). Ce sont les trois angles du triangle, donc la somme des angles du triangle est égale à 180°.</translation>
     </message>
     <message>
         <source>Restart Proof</source>
         <extracomment>Caption of the step button after the last step: it starts the proof again.</extracomment>
-        <translation>Au début</translation>
+        <translation>Recommencer</translation>
     </message>
     <message>
         <source>The angles of the triangle below are labelled R, P and Q.</source>
@@ -214,7 +214,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     <message>
         <source>Vertices skipped</source>
         <extracomment>k of the star polygon {n/k}: the step from one vertex to the next one joined.</extracomment>
-        <translation>Sommets sautés</translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Vertexa 1 Demo</source>
@@ -267,7 +267,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>The Angles of a Triangle</source>
-        <translation>Les angles d&apos;un triangle</translation>
+        <translation>Les angles d’un triangle</translation>
     </message>
     <message>
         <source>Stellated Polygons</source>
@@ -275,11 +275,11 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>A proof that the angles of a triangle add up to 180 degrees</source>
-        <translation>Une démonstration que la somme des angles d&apos;un triangle vaut 180 degrés</translation>
+        <translation>Démonstration&#xa0;: la somme des angles d’un triangle est égale à 180 degrés</translation>
     </message>
     <message>
         <source>Click the button labelled &quot;Next Step&quot; to step through a proof of the theorem that the sum of the angles of a triangle is equal to 180°.</source>
-        <translation>Clique sur le bouton «&#xa0;Suivant&#xa0;» pour suivre pas à pas la démonstration du théorème&#xa0;: la somme des angles d&apos;un triangle est égale à 180°.</translation>
+        <translation>Clique sur le bouton «&#xa0;Suivant&#xa0;» pour suivre pas à pas la démonstration du théorème&#xa0;: la somme des angles d’un triangle est égale à 180°.</translation>
     </message>
     <message>
         <source>The angles of the triangle below are labelled R, P and Q.</source>
@@ -333,7 +333,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Problems on the angles of a triangle</source>
-        <translation>Exercices sur les angles d&apos;un triangle</translation>
+        <translation>Exercices sur les angles d’un triangle</translation>
     </message>
     <message>
         <source>Triangle animation</source>
@@ -346,11 +346,11 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Animation controls</source>
-        <translation>Commandes de l&apos;animation</translation>
+        <translation>Commandes de l’animation</translation>
     </message>
     <message>
         <source>Draws the star polygon with the number of edges and the vertices skipped typed below</source>
-        <translation>Trace le polygone étoilé ayant le nombre de côtés et de sommets sautés saisis ci-dessous</translation>
+        <translation>Trace le polygone étoilé ayant le nombre de côtés et le pas saisis ci-dessous</translation>
     </message>
     <message>
         <source>Stellated polygons were first systematically studied by an Englishman called Brenthorne who died from the Black Death in 1349.  In the Middle Ages a knowledge of geometry and mathematics was thought to give magical powers.  Stellated polygons were used by witches as markings in their magic circles and on their talismans.</source>
@@ -375,7 +375,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Drawing pad: draw with the left mouse button held down</source>
-        <translation>Bloc de dessin&#xa0;: dessine en maintenant le bouton gauche de la souris enfoncé</translation>
+        <translation>Brouillon&#xa0;: dessine en maintenant le bouton gauche de la souris enfoncé</translation>
     </message>
     <message>
         <source>Pen and colours</source>
@@ -391,7 +391,7 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Clear</source>
-        <translation>Effacer</translation>
+        <translation>Tout effacer</translation>
     </message>
     <message>
         <source>Flip</source>
@@ -418,27 +418,27 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     <name>StarQuestions</name>
     <message>
         <source>How many edges does the stellated polygon in the animation have?</source>
-        <translation>Combien de côtés le polygone étoilé de l&apos;animation a-t-il&#xa0;?</translation>
+        <translation>Combien de côtés le polygone étoilé de l’animation a-t-il&#xa0;?</translation>
     </message>
     <message>
         <source>In degrees, what is the smallest angle through which a pentagram can be rotated, so that it looks the same after rotation as it did prior to rotation?</source>
-        <translation>Quel est, en degrés, le plus petit angle dont on peut faire tourner un pentagramme pour qu&apos;il ait le même aspect après la rotation qu&apos;avant&#xa0;?</translation>
+        <translation>Quel est, en degrés, le plus petit angle de rotation pour lequel un pentagramme a, après la rotation, le même aspect qu’avant&#xa0;?</translation>
     </message>
     <message>
         <source>In degrees, what is the smallest angle through which a Star of David can be rotated, so that it looks unaltered after rotation to how it looked prior to rotation?</source>
-        <translation>Quel est, en degrés, le plus petit angle dont on peut faire tourner une étoile de David pour qu&apos;elle paraisse inchangée après la rotation&#xa0;?</translation>
+        <translation>Quel est, en degrés, le plus petit angle de rotation pour lequel une étoile de David paraît inchangée après la rotation&#xa0;?</translation>
     </message>
     <message>
         <source>A regular stellated octagon is symmetrical under rotations around its centre through certain angles. In other words, after performing these rotations the stellated octagon looks unaltered. In degrees, what is the smallest of these angles?</source>
-        <translation>Un octogone étoilé régulier a une symétrie de rotation&#xa0;: certaines rotations autour de son centre le laissent inchangé. Autrement dit, après ces rotations, l&apos;octogone étoilé a le même aspect. Quel est, en degrés, le plus petit de ces angles&#xa0;?</translation>
+        <translation>Un octogone étoilé régulier a une symétrie de rotation&#xa0;: certaines rotations autour de son centre le laissent inchangé. Autrement dit, après ces rotations, l’octogone étoilé a le même aspect qu’avant. Quel est, en degrés, le plus petit angle de ces rotations&#xa0;?</translation>
     </message>
     <message>
         <source>A regular stellated dodecagon is symmetrical under rotations around its centre through certain angles. Each of these angles is a multiple of the smallest. In degrees, what is the smallest angle through which a regular stellated dodecagon can be rotated if it is to appear unaltered?</source>
-        <translation>Un dodécagone étoilé régulier a une symétrie de rotation&#xa0;: certaines rotations autour de son centre le laissent inchangé. Chacun de ces angles est un multiple du plus petit. Quel est, en degrés, le plus petit angle dont on peut faire tourner un dodécagone étoilé régulier pour qu&apos;il paraisse inchangé&#xa0;?</translation>
+        <translation>Un dodécagone étoilé régulier a une symétrie de rotation&#xa0;: certaines rotations autour de son centre le laissent inchangé. L’angle de chacune de ces rotations est un multiple du plus petit de ces angles. Quel est, en degrés, le plus petit angle de rotation pour lequel un dodécagone étoilé régulier paraît inchangé&#xa0;?</translation>
     </message>
     <message>
         <source>The stellated nonagon in the animation is a compound polygon. How many component polygons does it have?</source>
-        <translation>L&apos;ennéagone étoilé de l&apos;animation est un polygone composé. De combien de polygones est-il formé&#xa0;?</translation>
+        <translation>L’ennéagone étoilé de l’animation est un polygone composé. De combien de polygones est-il formé&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -449,19 +449,19 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     </message>
     <message>
         <source>Angles of Regular Polygons</source>
-        <translation>Angles du polygone régulier</translation>
+        <translation>Angles des polygones réguliers</translation>
     </message>
     <message>
         <source>Circumcircles and Incircles</source>
-        <translation>Cercles inscrit et circonscrit</translation>
+        <translation>Cercles circonscrits et inscrits</translation>
     </message>
     <message>
         <source>Area of Regular Polygons</source>
-        <translation>Aire du polygone régulier</translation>
+        <translation>Aire des polygones réguliers</translation>
     </message>
     <message>
         <source>Archimedes&apos; Estimate of Pi</source>
-        <translation>Archimède et le nombre pi</translation>
+        <translation>Archimède et le nombre π</translation>
     </message>
     <message>
         <source>The Regular Tessellations</source>
@@ -490,28 +490,28 @@ Jotter button that closes the pad (62x32 px).</extracomment>
     <message>
         <source>If one of the angles of an isosceles triangle is%1°, what is the size of each of the other two angles in degrees?</source>
         <extracomment>%1 is the given angle with a blank before it, e.g. &quot; 120&quot;; keep it glued to the word before and ° after it.</extracomment>
-        <translation>Un des angles d&apos;un triangle isocèle mesure%1°. Quelle est, en degrés, la mesure de chacun des deux autres angles&#xa0;?</translation>
+        <translation>L’un des angles d’un triangle isocèle mesure%1°. Quelle est, en degrés, la mesure de chacun des deux autres angles&#xa0;?</translation>
     </message>
     <message>
         <source>If a triangle has angles of%1° and%2°, what is the size of the other angle in degrees?</source>
         <extracomment>%1 and %2 are the given angles, each with a blank before it, e.g. &quot; 30&quot; and &quot; 45&quot;; keep each glued to the word before and ° after it.</extracomment>
-        <translation>Deux angles d&apos;un triangle mesurent%1° et%2°. Quelle est, en degrés, la mesure du troisième angle&#xa0;?</translation>
+        <translation>Deux angles d’un triangle mesurent%1° et%2°. Quelle est, en degrés, la mesure du troisième angle&#xa0;?</translation>
     </message>
     <message>
         <source>In degrees, what is the sum of the angles of a right-angled triangle?</source>
-        <translation>Quelle est, en degrés, la somme des angles d&apos;un triangle rectangle&#xa0;?</translation>
+        <translation>Quelle est, en degrés, la somme des angles d’un triangle rectangle&#xa0;?</translation>
     </message>
     <message>
         <source>In degrees, what is the sum of the angles of an isosceles triangle?</source>
-        <translation>Quelle est, en degrés, la somme des angles d&apos;un triangle isocèle&#xa0;?</translation>
+        <translation>Quelle est, en degrés, la somme des angles d’un triangle isocèle&#xa0;?</translation>
     </message>
     <message>
         <source>In degrees, what is the size of each of the smaller angles of a right-angled isosceles triangle?</source>
-        <translation>Quelle est, en degrés, la mesure de chacun des deux plus petits angles d&apos;un triangle rectangle isocèle&#xa0;?</translation>
+        <translation>Quelle est, en degrés, la mesure de chacun des deux angles aigus d’un triangle rectangle isocèle&#xa0;?</translation>
     </message>
     <message>
         <source>In degrees, what is the size of each angle of an equilateral triangle?</source>
-        <translation>Quelle est, en degrés, la mesure de chaque angle d&apos;un triangle équilatéral&#xa0;?</translation>
+        <translation>Quelle est, en degrés, la mesure de chaque angle d’un triangle équilatéral&#xa0;?</translation>
     </message>
 </context>
 </TS>
