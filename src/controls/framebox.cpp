@@ -10,11 +10,6 @@ FrameBox::FrameBox(QWidget *parent)
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
-QColor FrameBox::backColour() const
-{
-    return palette().color(QPalette::Window);
-}
-
 void FrameBox::setBackColour(const QColor &colour)
 {
     QPalette p = palette();

@@ -6,6 +6,7 @@
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QHash>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QThread>
 #include <QWidget>
@@ -18,11 +19,15 @@
 #include <memory>
 #include <optional>
 
+Q_LOGGING_CATEGORY(lcDesktop, "vertexa.desktop", QtInfoMsg)
+
 namespace {
 
 // How long a window manager that supports the request may take to answer.
 constexpr int RequestWaitMs = 250;
 
+// The X library is always linked (the build requires it), but X is spoken
+// only when Qt runs on it: null offscreen and on Wayland.
 xcb_connection_t *x11Connection()
 {
     const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -146,6 +151,8 @@ QMargins WindowFrame::margins(QWidget *window)
         if (!extents && !m_asked.contains(window->internalWinId()) && managerAnswersRequests(c)) {
             m_asked.insert(window->winId());
             extents = requestFrameExtents(c, xcb_window_t(window->winId()));
+            if (!extents)
+                qCDebug(lcDesktop) << "the window manager did not answer in time for" << window->objectName();
         }
         if (extents) {
             // The manager counts device pixels, the program scaled ones.

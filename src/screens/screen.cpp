@@ -30,6 +30,9 @@
 
 namespace {
 
+// The display assumed when Qt knows none: the smallest the screens are made for.
+constexpr QSize FallbackDisplayPixels(800, 600);
+
 Qt::WindowFlags flagsFor(WindowBorder border)
 {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -80,7 +83,7 @@ Screen::~Screen() = default;
 QSize Screen::displaySizeTwips()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const QSize pixels = screen ? screen->size() : QSize(800, 600);
+    const QSize pixels = screen ? screen->size() : FallbackDisplayPixels;
     return pixels * TwipsPerPixel;
 }
 
@@ -229,17 +232,6 @@ QObject *Screen::takeObject(const QString &name, int index, const QMetaObject &k
                     .arg(row, QLatin1String(found->metaObject()->className()), QLatin1String(kind.className()))
               : QStringLiteral("no row %1 (a %2 was expected)").arg(row, QLatin1String(kind.className()));
     throw MissingControl(QStringLiteral("screen %1: %2").arg(screenName(), problem).toStdString());
-}
-
-QList<int> Screen::indexesOf(const QString &name) const
-{
-    QList<int> indexes;
-    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
-        if (it.key().name == name && it.key().index != NoIndex && it.value())
-            indexes.append(it.key().index);
-    }
-    std::sort(indexes.begin(), indexes.end());
-    return indexes;
 }
 
 QWidget *Screen::loadControl(const QString &name, int newIndex)

@@ -79,7 +79,6 @@ public:
     }
     QObject *controlObject(const QString &name, int index = NoIndex) const;
     bool hasControl(const QString &name, int index = NoIndex) const { return controlObject(name, index) != nullptr; }
-    QList<int> indexesOf(const QString &name) const;
 
     // Creates element newIndex of a control array as a copy of element 0 as
     // it is now, hidden. Returns null if element 0 is missing or newIndex is

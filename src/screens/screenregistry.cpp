@@ -39,7 +39,6 @@ Screen *ScreenRegistry::screen(const QString &name)
     } catch (const MissingControl &missing) {
         qFatal("%s", missing.what());
     }
-    Q_EMIT screenLoaded(name);
     // The load handler may have unloaded the screen again.
     return loaded(name);
 }
