@@ -6,7 +6,6 @@
 #include "common/picturenames.h"
 #include "controls/commandbutton.h"
 #include "controls/pictureview.h"
-#include "problems/framesequence.h"
 #include "screens/navigation.h"
 #include "screens/screencontext.h"
 #include "screens/styling.h"
@@ -31,8 +30,7 @@ TitleScreen::TitleScreen(ScreenContext &context)
 void TitleScreen::Form_Load()
 {
     centreOnDisplay();
-    context().values().frameno = 0;
-    if (!m_picture.setPicture(loadFrame(0))) {
+    if (!m_picture.setPicture(loadFrame(m_player.restart()))) {
         // Without the first frame the screen takes the lesson screens' look
         // and shows the spare opening picture instead.
         setupscreen(*this);
@@ -43,15 +41,13 @@ void TitleScreen::Form_Load()
 
 void TitleScreen::showNextFrame()
 {
-    qint16 &frameno = context().values().frameno;
-    frameno = static_cast<qint16>(nextFrame(frameno, FrameSequences::Title.count));
     // A frame that cannot be read leaves the previous one on show.
-    m_picture.setPicture(loadFrame(frameno));
+    m_picture.setPicture(loadFrame(m_player.stepForward()));
 }
 
-QImage TitleScreen::loadFrame(int frame)
+QImage TitleScreen::loadFrame(const QString &file)
 {
-    return m_frames.frame(context().pictures(), FrameSequences::Title.fileName(frame), devicePixelRatioF());
+    return m_frames.frame(context().pictures(), file, devicePixelRatioF());
 }
 
 void TitleScreen::openMenu()

@@ -8,7 +8,6 @@
 #include "controls/label.h"
 #include "controls/twipsgeometry.h"
 #include "jotter/jotterrows.h"
-#include "screens/accessibility.h"
 #include "screens/screencontext.h"
 
 namespace {
@@ -69,8 +68,8 @@ void JotterPad::Form_Load()
         for (Label *swatch : {m_landscapeSwatches[i], m_portraitSwatches[i]}) {
             swatch->setBackColour(qbColor(i));
             swatch->setTransparent(false);
-            swatch->setAccessibleName(Accessibility::colourName(i));
-            swatch->setToolTip(Accessibility::colourName(i));
+            swatch->setAccessibleName(colourName(i));
+            swatch->setToolTip(colourName(i));
         }
     }
     layOutPalettes();

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "common/colourtable.h"
 #include "jotter/penstate.h"
 #include "screens/drawingscreen.h"
 
@@ -17,7 +18,7 @@ class JotterPad : public DrawingScreen
 {
     Q_OBJECT
 public:
-    static constexpr int PaletteSize = 16;
+    static constexpr int PaletteSize = ColourTableSize;
 
     explicit JotterPad(ScreenContext &context);
 

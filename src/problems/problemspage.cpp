@@ -19,7 +19,7 @@
 ProblemsPage::ProblemsPage(const ScreenDefinition &definition, ScreenContext &context, Lesson lesson)
     : Screen(definition, context)
     , m_questions(std::move(lesson.questions))
-    , m_player(context.values(), lesson.animation)
+    , m_player(lesson.animation)
     , m_question(take<Label>(QStringLiteral("Label1")))
     , m_answerBox(take<TextBox>(QStringLiteral("Text1")))
     , m_feedback(take<Label>(QStringLiteral("Label4")))
@@ -34,7 +34,7 @@ ProblemsPage::ProblemsPage(const ScreenDefinition &definition, ScreenContext &co
     wire(QStringLiteral("cmdexit"), &CommandButton::clicked, &ProblemsPage::exitToMenu);
     wire(QStringLiteral("Timer1"), &QTimer::timeout, &ProblemsPage::showNextFrame);
     m_answerBox.setKeyPressHook([this](int code) { return checkOnEnter(code); });
-    using Control = FramePlayer::Control;
+    using Control = PlayerControl;
     connect(m_bar.button(Control::Play), &QToolButton::clicked, this, &ProblemsPage::play);
     connect(m_bar.button(Control::Pause), &QToolButton::clicked, this, &ProblemsPage::pause);
     connect(m_bar.button(Control::StepBack), &QToolButton::clicked, this, &ProblemsPage::stepBack);
@@ -70,10 +70,9 @@ void ProblemsPage::askNewQuestion()
         m_question.setText(QString());
         return;
     }
-    ProgramValues &values = context().values();
-    const Question question = m_questions->draw(context().random(), values);
+    const Question question = m_questions->draw(context().random(), context().questionHistory());
     m_question.setText(question.text);
-    values.answer = question.answer;
+    m_answer = question.answer;
     if (!m_player.hasFixedSequence() && question.animation) {
         showFrame(m_player.restart(*question.animation));
         setTimerRunning(true);
@@ -91,14 +90,14 @@ void ProblemsPage::nextQuestion()
 
 void ProblemsPage::checkAnswer()
 {
-    const AnswerCheck::Verdict verdict = AnswerCheck::judge(m_answerBox.text(), context().values().answer);
+    const AnswerCheck::Verdict verdict = AnswerCheck::judge(m_answerBox.text(), m_answer);
     m_feedback.setText(AnswerCheck::feedback(verdict));
     m_feedback.show();
 }
 
 void ProblemsPage::showAnswer()
 {
-    m_feedback.setText(AnswerCheck::solution(context().values().answer));
+    m_feedback.setText(AnswerCheck::solution(m_answer));
     m_feedback.show();
 }
 
@@ -171,6 +170,6 @@ void ProblemsPage::setTimerRunning(bool running)
 
 void ProblemsPage::followPlayer()
 {
-    for (FramePlayer::Control control : PlayerBar::Buttons)
+    for (PlayerControl control : PlayerControls)
         m_bar.setAvailable(control, m_player.isAvailable(control));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/colourtable.h"
+#include "common/framesequence.h"
 #include "common/language.h"
 #include "common/picturenames.h"
 #include "controls/commandbutton.h"
@@ -8,7 +9,6 @@
 #include "controls/label.h"
 #include "controls/pictureview.h"
 #include "controls/twipsgeometry.h"
-#include "problems/framesequence.h"
 #include "screens/screen.h"
 #include "support/testprogram.h"
 
