@@ -29,7 +29,7 @@ TitleScreen::TitleScreen(ScreenContext &context)
 
 void TitleScreen::Form_Load()
 {
-    centreOnDisplay();
+    placement().centreOnDisplay();
     if (!m_picture.setPicture(loadFrame(m_player.restart()))) {
         // Without the first frame the screen takes the lesson screens' look
         // and shows the spare opening picture instead.

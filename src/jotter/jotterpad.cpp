@@ -140,9 +140,9 @@ void JotterPad::turnTall()
 {
     clearDrawing();
     m_pen.flip();
-    setOuterSizeTwips(PortraitOuterSize.width(), PortraitOuterSize.height());
+    placement().setOuterSize(PortraitOuterSize.width(), PortraitOuterSize.height());
     TwipsGeometry::setLeft(&m_portrait,
-                           outerWidthTwips() - TwipsGeometry::rect(&m_portrait).width() - PortraitFrameMargin);
+                           placement().outerWidth() - TwipsGeometry::rect(&m_portrait).width() - PortraitFrameMargin);
     m_landscape.hide();
     m_portrait.show();
 }
@@ -151,7 +151,7 @@ void JotterPad::turnWide()
 {
     clearDrawing();
     m_pen.flip();
-    setOuterSizeTwips(LandscapeOuterSize.width(), LandscapeOuterSize.height());
+    placement().setOuterSize(LandscapeOuterSize.width(), LandscapeOuterSize.height());
     m_landscape.show();
     m_portrait.hide();
 }

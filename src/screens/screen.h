@@ -2,13 +2,13 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "desktop/windowplacement.h"
 #include "screens/screendefinition.h"
 
 #include <QHash>
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
-#include <optional>
 #include <stdexcept>
 
 class ScreenContext;
@@ -25,8 +25,9 @@ public:
 // A top-level window built from its definition: caption, client size and
 // named controls. Subclasses take checked handles to the controls they use
 // and wire them to handlers named after what they do, all in their
-// constructor. The window's own geometry is kept in twips; outer sizes
-// include the window frame.
+// constructor. The controls are made by ControlFactory, the window placed by
+// WindowPlacement; the screen keeps the controls by name, their Tab order,
+// and paints its background.
 class Screen : public QWidget
 {
     Q_OBJECT
@@ -85,20 +86,8 @@ public:
     // taken.
     QWidget *loadControl(const QString &name, int newIndex);
 
-    // Window geometry in twips.
-    // Place and outer size are the whole window's, frame included; they are
-    // kept right when the window manager tells the frame late.
-    double leftTwips() const { return m_leftTwips; }
-    double topTwips() const { return m_topTwips; }
-    void setLeftTwips(double twips);
-    void setTopTwips(double twips);
-    // Sets the top, then the left, so that the outer window is centred on the
-    // display; it stays centred when the frame becomes known.
-    void centreOnDisplay();
-    // Asking for the frame may create the native window.
-    int outerWidthTwips();
-    int outerHeightTwips();
-    void setOuterSizeTwips(int width, int height);
+    // Where the window stands and how large it is, in twips, frame included.
+    WindowPlacement &placement() { return m_placement; }
     QSize clientSizeTwips() const;
 
     QColor backgroundColour() const;
@@ -117,9 +106,6 @@ public:
 
     // Stops every timer of the screen; unloading calls it.
     void stopTimers();
-
-    // The size of the primary display, in twips.
-    static QSize displaySizeTwips();
 
 protected:
     // The pointer pressed or moved over the window's own area, in twips.
@@ -159,19 +145,13 @@ private:
     }
     QObject *createControl(const ControlDefinition &definition);
     void applyTabOrder();
-    void applyGeometry();
-    void refitFrame();
-    QMargins frameMargins();
 
     const ScreenDefinition &m_definition;
     ScreenContext &m_context;
     QHash<ControlKey, QPointer<QObject>> m_controls;
     QHash<ControlKey, ControlDefinition> m_controlDefinitions;
     QList<ControlKey> m_creationOrder;
-    double m_leftTwips = 0;
-    double m_topTwips = 0;
-    std::optional<QSize> m_outerTwips;
-    bool m_centred = false;
+    WindowPlacement m_placement;
     QColor m_background;
     QImage m_backgroundPicture;
 };
