@@ -63,13 +63,14 @@ TopicMenu::TopicMenu(ScreenContext &context)
     wire(QStringLiteral("Label6"), &Label::clicked, &TopicMenu::openWebAddress);
     wire(QStringLiteral("Command1"), &CommandButton::clicked, &TopicMenu::backToTitle);
     for (const Column &column : Columns)
-        wireEntry(take<Label>(column.name, 0), column, 0);
+        wireEntry(column, 0);
 }
 
-void TopicMenu::wireEntry(Label &entry, const Column &column, int index)
+void TopicMenu::wireEntry(const Column &column, int index)
 {
-    connect(&entry, &Label::mouseMoved, this, [&entry] { highlight(&entry, true); });
-    connect(&entry, &Label::clicked, this, [this, &column, index] { openTopic(column, index); });
+    Label &entry = take<Label>(column.name, index);
+    wire(column.name, index, &Label::mouseMoved, [&entry] { highlight(&entry, true); });
+    wire(column.name, index, &Label::clicked, [this, &column, index] { openTopic(column, index); });
 }
 
 void TopicMenu::Form_Load()
@@ -98,7 +99,7 @@ void TopicMenu::addEntries()
             auto *made = qobject_cast<Label *>(loadControl(column.name, i));
             if (!made)
                 continue;
-            wireEntry(*made, column, i);
+            wireEntry(column, i);
             const int row = i == EntryCount - 1 ? column.lastRow : i;
             TwipsGeometry::setLeft(made, from.left());
             TwipsGeometry::setTop(made, from.top() + row * EntrySpacing);

@@ -38,7 +38,7 @@ private:
     void backToTitle();
 
     void addEntries();
-    void wireEntry(Label &entry, const Column &column, int index);
+    void wireEntry(const Column &column, int index);
     static void highlight(Label *label, bool on);
 
     Label &m_title;

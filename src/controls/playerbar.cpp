@@ -59,6 +59,7 @@ PlayerBar::PlayerBar(QWidget *parent)
         b->setToolTip(tr(looks[i].name));
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         layout->addWidget(b);
+        connect(b, &QToolButton::clicked, this, [this, i] { Q_EMIT pressed(PlayerControls[i]); });
         m_buttons[i] = b;
     }
 }

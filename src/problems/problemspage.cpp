@@ -34,11 +34,7 @@ ProblemsPage::ProblemsPage(const ScreenDefinition &definition, ScreenContext &co
     wire(QStringLiteral("cmdexit"), &CommandButton::clicked, &ProblemsPage::exitToMenu);
     wire(QStringLiteral("Timer1"), &QTimer::timeout, &ProblemsPage::showNextFrame);
     m_answerBox.setKeyPressHook([this](int code) { return checkOnEnter(code); });
-    using Control = PlayerControl;
-    connect(m_bar.button(Control::Play), &QToolButton::clicked, this, &ProblemsPage::play);
-    connect(m_bar.button(Control::Pause), &QToolButton::clicked, this, &ProblemsPage::pause);
-    connect(m_bar.button(Control::StepBack), &QToolButton::clicked, this, &ProblemsPage::stepBack);
-    connect(m_bar.button(Control::StepForward), &QToolButton::clicked, this, &ProblemsPage::stepForward);
+    wire(QStringLiteral("MMControl1"), &PlayerBar::pressed, &ProblemsPage::usePlayer);
 
     coverWithPointer(&take<Label>(lesson.fullScreenLabel), fullScreenPointer());
 }
@@ -121,6 +117,24 @@ int ProblemsPage::checkOnEnter(int code)
 void ProblemsPage::showNextFrame()
 {
     showFrame(m_player.stepForward());
+}
+
+void ProblemsPage::usePlayer(PlayerControl pressed)
+{
+    switch (pressed) {
+    case PlayerControl::Play:
+        play();
+        break;
+    case PlayerControl::Pause:
+        pause();
+        break;
+    case PlayerControl::StepBack:
+        stepBack();
+        break;
+    case PlayerControl::StepForward:
+        stepForward();
+        break;
+    }
 }
 
 void ProblemsPage::play()

@@ -55,6 +55,8 @@ private:
     int checkOnEnter(int code);
 
     void showNextFrame();
+    // A button of the player bar: one of the four below.
+    void usePlayer(PlayerControl pressed);
     void play();
     void pause();
     void stepBack();

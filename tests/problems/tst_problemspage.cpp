@@ -139,6 +139,31 @@ private Q_SLOTS:
         QVERIFY(shows(FrameSequences::StellatedOctagon, 0) && timerRuns());
     }
 
+    // Each button of the bar reaches the page's picture and timer. Type draw
+    // 2: the pentagram, paused on frame 1 before the click.
+    void playerBarDrivesThePicture_data()
+    {
+        QTest::addColumn<Button>("button");
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<bool>("running");
+        QTest::newRow("play") << Button::Play << 1 << true;
+        QTest::newRow("step back") << Button::StepBack << 0 << false;
+        QTest::newRow("step forward") << Button::StepForward << 2 << false;
+    }
+    void playerBarDrivesThePicture()
+    {
+        QFETCH(Button, button);
+        QFETCH(int, frame);
+        QFETCH(bool, running);
+        m_t->random().setValues({0.3125});
+        QVERIFY((m_page = m_t->open<ProblemsPage>(StellatedProblems)));
+        QVERIFY(TestProgram::tick(control<QTimer>("Timer1")));
+        click(Button::Pause);
+        click(button);
+        QVERIFY(shows(FrameSequences::Pentagram, frame));
+        QCOMPARE(timerRuns(), running);
+    }
+
 private:
     template<class T>
     T *control(const char *name) const
