@@ -6,8 +6,11 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QTranslator>
+
+Q_LOGGING_CATEGORY(lcLanguage, "vertexa.language", QtInfoMsg)
 
 namespace {
 
@@ -121,6 +124,7 @@ bool install(const QString &language)
     Installed &now = installed();
     auto *program = new QTranslator(app);
     if (!program->load(QStringLiteral(":/i18n/vertexa_%1.qm").arg(language))) {
+        qCDebug(lcLanguage) << "no translation of the program into" << language;
         delete program;
         return false;
     }
@@ -133,6 +137,7 @@ bool install(const QString &language)
         QCoreApplication::installTranslator(qt);
         now.qt = qt;
     } else {
+        qCDebug(lcLanguage) << "no translation of Qt's own words into" << language;
         delete qt;
     }
     now.language = language;

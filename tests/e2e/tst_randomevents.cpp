@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/vertexaapp.h"
 #include "common/randomsource.h"
+#include "controls/linecontrol.h"
 #include "pupil.h"
-#include "screens/linecontrol.h"
 
 #include <QPointer>
 #include <QRandomGenerator>
