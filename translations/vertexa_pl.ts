@@ -192,9 +192,9 @@
     </message>
     <message>
         <source>Exit</source>
-        <extracomment>Spoken name and tooltip of the picture button that leaves a lesson screen (Alt+X).
+        <extracomment>Jotter button that closes the pad (62x32 px).
 ----------
-Jotter button that closes the pad (62x32 px).</extracomment>
+Spoken name and tooltip of the picture button that leaves a lesson screen (Alt+X).</extracomment>
         <translation>Wyjdź</translation>
     </message>
     <message>
