@@ -52,6 +52,10 @@ JotterPad::JotterPad(ScreenContext &context)
         connect(m_landscapeSwatches[i], &Label::clicked, this, [this, i] { Swatch_Click(i); });
         connect(m_portraitSwatches[i], &Label::clicked, this, [this, i] { Swatch_Click(i); });
     }
+    m_work =
+        std::make_unique<JotterWork>(*this,
+                                     m_pen,
+                                     JotterWork::Flips{[this] { Command3_Click(); }, [this] { Command4_Click(); }});
 }
 
 void JotterPad::Form_Load()
@@ -111,7 +115,7 @@ void JotterPad::Form_MouseDown(Qt::MouseButton, Qt::MouseButtons, QPoint twips)
 void JotterPad::Form_MouseMove(Qt::MouseButtons buttons, QPoint twips)
 {
     if (const std::optional<QLine> segment = m_pen.strokeTo(buttons, twips))
-        drawLine(segment->p1(), segment->p2(), m_pen.colour(), m_pen.width());
+        m_work->draw(QLineF(*segment), PenTip::mouse(m_pen));
 }
 
 void JotterPad::Exit_Click()
@@ -131,6 +135,7 @@ void JotterPad::Erase_Click()
 
 void JotterPad::Clear_Click()
 {
+    m_work->wiping(PadHistory::Step::Clear);
     clearDrawing();
     setBackgroundColour(Colours::Canvas);
     m_pen.clear();
@@ -138,6 +143,7 @@ void JotterPad::Clear_Click()
 
 void JotterPad::Command3_Click()
 {
+    m_work->wiping(PadHistory::Step::FlipToTall);
     clearDrawing();
     m_pen.flip();
     setOuterSizeTwips(PortraitOuterSize.width(), PortraitOuterSize.height());
@@ -149,6 +155,7 @@ void JotterPad::Command3_Click()
 
 void JotterPad::Command4_Click()
 {
+    m_work->wiping(PadHistory::Step::FlipToWide);
     clearDrawing();
     m_pen.flip();
     setOuterSizeTwips(LandscapeOuterSize.width(), LandscapeOuterSize.height());

@@ -2,10 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "jotter/jotterwork.h"
 #include "jotter/penstate.h"
 #include "screens/drawingscreen.h"
 
 #include <array>
+#include <memory>
 
 class FrameBox;
 class Label;
@@ -24,6 +26,8 @@ public:
     void Form_Load() override;
 
     const PenState &pen() const { return m_pen; }
+    // Undo, redo, save, copy and print, and the pen and touch input.
+    JotterWork &work() { return *m_work; }
 
 protected:
     void Form_MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint twips) override;
@@ -46,4 +50,5 @@ private:
     std::array<Label *, PaletteSize> m_landscapeSwatches{};
     std::array<Label *, PaletteSize> m_portraitSwatches{};
     PenState m_pen;
+    std::unique_ptr<JotterWork> m_work; // after the pen, which it draws with
 };
