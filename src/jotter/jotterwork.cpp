@@ -189,26 +189,40 @@ void JotterWork::save()
         if (!QFileInfo::exists(path) || m_dialogs->replaceFile(&m_pad, path))
             break;
     }
-    const QString where = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+    const QString folderName = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
     switch (PadPicture::writePng(drawing, path)) {
     case PadPicture::WriteResult::Written:
         return;
     case PadPicture::WriteResult::FolderNotWritable:
-        m_dialogs->report(&m_pad,
-                          text(QT_TRANSLATE_NOOP("JotterWork",
-                                                 "The drawing could not be saved: the folder “%1” does not take new "
-                                                 "files. Your drawing is still on the Jotter; save it in another "
-                                                 "folder."))
-                              .arg(where));
+        m_dialogs->report(&m_pad, failureMessage(Failure::FolderNotWritable, folderName));
         return;
     case PadPicture::WriteResult::WriteFailed:
-        m_dialogs->report(&m_pad,
-                          text(QT_TRANSLATE_NOOP("JotterWork",
-                                                 "The drawing could not be written in the folder “%1”; the disk may "
-                                                 "be full. Your drawing is still on the Jotter."))
-                              .arg(where));
+        m_dialogs->report(&m_pad, failureMessage(Failure::WriteFailed, folderName));
         return;
     }
+}
+
+QString JotterWork::failureMessage(Failure failure, const QString &folder)
+{
+    switch (failure) {
+    case Failure::FolderNotWritable:
+        //: %1 is the folder the pupil chose for the drawing.
+        return text(QT_TRANSLATE_NOOP("JotterWork",
+                                      "The drawing could not be saved: the folder “%1” does not take new files. Your "
+                                      "drawing is still on the Jotter; save it in another folder."))
+            .arg(folder);
+    case Failure::WriteFailed:
+        //: %1 is the folder the pupil chose for the drawing.
+        return text(QT_TRANSLATE_NOOP("JotterWork",
+                                      "The drawing could not be written in the folder “%1”; the disk may be full. "
+                                      "Your drawing is still on the Jotter."))
+            .arg(folder);
+    case Failure::PrintFailed:
+        break;
+    }
+    return text(QT_TRANSLATE_NOOP("JotterWork",
+                                  "The drawing could not be printed: the printer did not take it. Your drawing is "
+                                  "still on the Jotter."));
 }
 
 void JotterWork::print()
@@ -221,10 +235,7 @@ void JotterWork::print()
     if (!m_dialogs->choosePrinter(&m_pad, printer))
         return;
     if (!printPicture(printer, drawing))
-        m_dialogs->report(&m_pad,
-                          text(QT_TRANSLATE_NOOP("JotterWork",
-                                                 "The drawing could not be printed: the printer did not take it. "
-                                                 "Your drawing is still on the Jotter.")));
+        m_dialogs->report(&m_pad, failureMessage(Failure::PrintFailed));
 }
 
 void JotterWork::showMenu(QPoint at)

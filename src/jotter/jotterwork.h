@@ -26,6 +26,7 @@ class JotterWork : public QObject
     Q_OBJECT
 public:
     enum class Action { Undo, Redo, Copy, Save, Print };
+    enum class Failure { FolderNotWritable, WriteFailed, PrintFailed };
     // The pad's own flips: undoing a flip turns the pad back.
     struct Flips
     {
@@ -58,6 +59,10 @@ public:
     // The drawing as the pupil sees it, at the display's full resolution.
     QImage picture() const;
     void setDialogs(std::unique_ptr<PadDialogs> dialogs) { m_dialogs = std::move(dialogs); }
+
+    // What the pupil is told when keeping work fails; `folder` is where a
+    // picture was to go.
+    static QString failureMessage(Failure failure, const QString &folder = QString());
 
 private:
     QAction *addAction(const char *text, const QList<QKeySequence> &keys, void (JotterWork::*slot)());

@@ -27,6 +27,9 @@ public:
 class DesktopDialogs : public PadDialogs
 {
 public:
+    enum class Text { SaveTitle, PngFilter, ReplaceQuestion, PrintTitle };
+    static QString text(Text which);
+
     QString savePath(QWidget *parent, const QString &suggested) override;
     bool replaceFile(QWidget *parent, const QString &path) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
