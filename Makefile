@@ -23,7 +23,7 @@ FUZZ_PACKAGES = clang libclang-rt-14-dev
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
 
-.PHONY: all deps deps-fuzz configure build run test test-sanitize fuzz package explore leaks soak mutants translations clean
+.PHONY: all deps deps-fuzz configure build run test test-sanitize fuzz package explore leaks soak mutants golden translations clean
 
 all: build
 
@@ -107,6 +107,13 @@ soak: build
 # Planted faults: how many the suite catches (long; not in CI). MUTANTS= picks ids.
 mutants: build
 	tests/mutants/run.sh tests/mutants/mutants.txt $(MUTANTS)
+
+# After a deliberate change of look: the screens' reference pictures in
+# tests/golden/references, written afresh at both display ratios.
+golden: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target tst_golden
+	rm -rf tests/golden/references
+	VERTEXA_GOLDEN_UPDATE=1 ctest --test-dir $(BUILD) -R '^tst_golden' --output-on-failure
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

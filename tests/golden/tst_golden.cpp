@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+// Every screen, in each state a pupil meets, pixel for pixel as drawn with the
+// build's own pictures, against reference pictures in references/: whatever a
+// pupil would see change (a place, a size, a colour, a word) fails here.
+// VERTEXA_GOLDEN_UPDATE=1 (`make golden`) writes the references instead.
+#include "common/language.h"
+#include "screens/fonts.h"
+#include "screens/screen.h"
+#include "screens/textbox.h"
+#include "support/testprogram.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QScreen>
+#include <QTest>
+
+using namespace ScreenNames;
+
+namespace {
+
+// A screen in one state: the state's name, the random draws the screen opens
+// with and what the pupil does there, one step an entry (see TestGolden::perform).
+struct Visit
+{
+    QString screen;
+    QString state;
+    QList<double> draws;
+    QStringList steps;
+};
+
+QList<Visit> visits()
+{
+    // Draws (t + 0.5) / 8 give question type t: type 3 on the triangle page
+    // (answer 45), type 2 on the stellated one (answer 5); the explorer opens on {5/2}.
+    const QList<double> triangle{0.4375, 0.5, 0.5}, stellated{0.3125}, explorer{0.0, 0.0};
+    QList<Visit> all{
+        {Title, "frame0", {}, {}},
+        {Menu, "plain", {}, {}},
+        // Both ways a topic lights up: under the pointer, and reached with Tab.
+        {Menu, "highlighted", {}, {"point Label2(0)", "key Tab"}},
+        {TriangleProblems, "question", triangle, {}},
+        {TriangleProblems, "verdict", triangle, {"type Text1 45", "click cmdcheckit"}},
+        {TriangleProblems, "answer", triangle, {"type Text1 45", "click cmdcheckit", "click cmdsoln"}},
+        {StellatedProblems, "question", stellated, {}},
+        {StellatedProblems, "verdict", stellated, {"type Text1 1", "key Return"}},
+        {StellatedProblems, "answer", stellated, {"type Text1 1", "key Return", "click cmdsoln"}},
+        {Explorer, "star7-3", explorer, {"type Text2(0) 7", "key Return", "type Text2(1) 3", "key Return"}},
+        {Jotter, "landscape", {}, {"drag 40,40 120,130 200,50 300,110"}},
+        {Jotter, "portrait", {}, {"click Command3", "drag 40,40 120,130 170,50 30,300"}},
+    };
+    QStringList steps;
+    for (int view = 0; view < 6; steps.append("click Label5"), ++view)
+        all.append({Proof, QStringLiteral("view%1").arg(view), {}, steps});
+    return all;
+}
+
+// Reference pictures are stored small: as indexed colour where the picture
+// has no more than 256 colours (exactly those), else as full colour.
+QImage compact(const QImage &picture)
+{
+    QList<QRgb> colours;
+    for (int y = 0; y < picture.height() && colours.size() <= 256; ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+        for (int x = 0; x < picture.width() && colours.size() <= 256; ++x) {
+            if (!colours.contains(line[x]))
+                colours.append(line[x]);
+        }
+    }
+    return colours.size() <= 256 ? picture.convertToFormat(QImage::Format_Indexed8, colours, Qt::ThresholdDither)
+                                 : picture;
+}
+
+// A dimmed copy of the picture with the pixels that differ in red.
+QImage differences(const QImage &actual, const QImage &reference, qsizetype *count)
+{
+    QImage marked = actual.copy();
+    QPainter(&marked).fillRect(marked.rect(), QColor(255, 255, 255, 192));
+    *count = 0;
+    for (int y = 0; y < actual.height(); ++y) {
+        for (int x = 0; x < actual.width(); ++x) {
+            if (actual.pixel(x, y) != reference.pixel(x, y)) {
+                marked.setPixel(x, y, qRgb(255, 0, 0));
+                ++*count;
+            }
+        }
+    }
+    return marked;
+}
+
+// Compares with the reference of that name; on a mismatch, the picture and
+// its differences go to the test's output folder. Returns what went wrong.
+QString compareWithReference(const QImage &actual, const QString &name)
+{
+    const QString reference = QStringLiteral(VERTEXA_GOLDEN_REFERENCES "/") + name + ".png";
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    if (qEnvironmentVariableIntValue("VERTEXA_GOLDEN_UPDATE")) {
+        // An unchanged picture keeps its file as it is.
+        if (expected != actual &&
+            !(QDir().mkpath(QFileInfo(reference).path()) && compact(actual).save(reference, "PNG", 0)))
+            return "cannot write " + reference;
+        return {};
+    }
+    const QString output = QStringLiteral(VERTEXA_GOLDEN_OUTPUT "/") + name;
+    if (expected == actual) {
+        // What an earlier run left of this picture no longer applies.
+        QFile::remove(output + "-actual.png");
+        QFile::remove(output + "-difference.png");
+        return {};
+    }
+    if (expected.isNull())
+        return "no reference picture " + reference + " (make golden writes it)";
+    QDir().mkpath(QFileInfo(output).path());
+    actual.save(output + "-actual.png");
+    if (expected.size() != actual.size())
+        return QStringLiteral("%1 x %2 pixels, the reference %3 x %4; actual picture: %5-actual.png")
+            .arg(actual.width())
+            .arg(actual.height())
+            .arg(expected.width())
+            .arg(expected.height())
+            .arg(output);
+    qsizetype count = 0;
+    differences(actual, expected, &count).save(output + "-difference.png");
+    return QStringLiteral("%1% of the pixels differ (%2 of %3); actual picture and differences: %4-actual.png, "
+                          "%4-difference.png")
+        .arg(100.0 * double(count) / double(actual.width() * actual.height()), 0, 'f', 3)
+        .arg(count)
+        .arg(actual.width() * actual.height())
+        .arg(output);
+}
+
+} // namespace
+
+class TestGolden : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // A steady text cursor: a blinking one would be there or not as time has it.
+        QApplication::setCursorFlashTime(0);
+    }
+    void cleanup()
+    {
+        Language::install({});
+        // The next row adds them again, and with that Qt starts all fonts afresh.
+        // Otherwise, at ratio 2, captions too large for Qt's glyph cache (drawn
+        // as outlines) would come out a shade different at their edges after
+        // other rows had drawn with the same faces.
+        removeBundledFonts();
+    }
+
+    void screenLooksAsBefore_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QList<double>>("draws");
+        QTest::addColumn<QStringList>("steps");
+        const QString ratio = QString::number(QGuiApplication::primaryScreen()->devicePixelRatio());
+        for (const QString language : {"en", "de"}) {
+            for (const Visit &visit : visits()) {
+                const QString name = QStringLiteral("%1/%2-%3@%4x").arg(language, visit.screen, visit.state, ratio);
+                QTest::newRow(qPrintable(name)) << language << visit.screen << visit.draws << visit.steps;
+            }
+        }
+    }
+
+    void screenLooksAsBefore()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, screen);
+        QFETCH(QList<double>, draws);
+        QFETCH(QStringList, steps);
+        // Before any screen is made: the screens take their words as they are built.
+        QVERIFY(Language::install(language));
+        TestProgram program;
+        program.context().setPictures(PictureFolder(QStringLiteral(VERTEXA_PROGRAM_DIR)));
+        program.random().setValues(draws);
+        program.screens().show(screen);
+        m_screen = program.screen(screen);
+        QVERIFY(m_screen);
+        // Still before the first timer tick: the animations stay at their first frame.
+        m_screen->stopTimers();
+        QVERIFY(QTest::qWaitForWindowActive(m_screen));
+        for (const QString &step : steps)
+            QVERIFY2(perform(step.split(u' ')), qPrintable(step));
+        QApplication::processEvents();
+        // What the window shows, at the display's resolution, its retained drawing
+        // included. The offscreen window system's own copy (QScreen::grabWindow)
+        // is the same at ratio 1 but holds only one pixel a point at ratio 2.
+        const QImage shown = m_screen->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QString problem = compareWithReference(shown, QString::fromUtf8(QTest::currentDataTag()));
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    }
+
+private:
+    // One step: "click <control>", "type <control> <text>" (over what it holds),
+    // "key <key>" (to the control with the focus), "point <control>" (the pointer
+    // comes to rest over it) or "drag x,y x,y ..." (a left-button stroke through
+    // window points). A control is "Name" or "Name(index)".
+    bool perform(const QStringList &step)
+    {
+        if (step[0] == u"key") {
+            const QKeyCombination key = QKeySequence::fromString(step.value(1))[0];
+            QWidget *focus = QApplication::focusWidget();
+            if (!focus || !key.toCombined())
+                return false;
+            QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+            return true;
+        }
+        if (step[0] == u"drag") {
+            QList<QPoint> path;
+            for (const QString &point : step.mid(1))
+                path.append(QPoint(point.section(u',', 0, 0).toInt(), point.section(u',', 1, 1).toInt()));
+            QWindow *window = m_screen->windowHandle();
+            QTest::mousePress(window, Qt::LeftButton, {}, path.first());
+            for (const QPoint at : path.mid(1))
+                QTest::mouseMove(window, at);
+            QTest::mouseRelease(window, Qt::LeftButton, {}, path.last());
+            return path.size() > 1;
+        }
+        const QString name = step.value(1).section(u'(', 0, 0);
+        const int index = step.value(1).contains(u'(') ? step[1].section(u'(', 1).chopped(1).toInt() : NoIndex;
+        QWidget *control = m_screen->control<QWidget>(name, index);
+        if (!control || !control->isVisible())
+            return false;
+        if (step[0] == u"click") {
+            QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+        } else if (step[0] == u"point") {
+            QTest::mouseMove(m_screen->windowHandle(), control->mapTo(m_screen, control->rect().center()));
+        } else if (step[0] == u"type") {
+            control->setFocus();
+            qobject_cast<TextBox *>(control)->selectAll();
+            QTest::keyClicks(control, step.value(2));
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    Screen *m_screen = nullptr;
+};
+
+QTEST_MAIN(TestGolden)
+#include "tst_golden.moc"
