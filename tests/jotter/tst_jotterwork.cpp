@@ -383,30 +383,38 @@ private Q_SLOTS:
         QCOMPARE(pad->drawing().colourAt(QPoint(120, 80) * 15).alpha(), 0);
     }
 
-    // One finger draws; a second finger stops the drawing until both are lifted.
+    // One finger draws; a second finger stops the drawing until every finger
+    // is lifted, also when the first goes on alone.
     void touch_data()
     {
-        QTest::addColumn<bool>("secondFinger");
-        QTest::newRow("one finger") << false;
-        QTest::newRow("two fingers") << true;
+        QTest::addColumn<QString>("fingers");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("one finger") << "one"
+                                    << "yellow";
+        QTest::newRow("two fingers") << "two"
+                                     << "none";
+        QTest::newRow("second lifted first") << "second lifted"
+                                             << "none";
     }
     void touch()
     {
-        QFETCH(bool, secondFinger);
+        QFETCH(QString, fingers);
         QPointingDevice *screen = QTest::createTouchDevice();
         QTest::touchEvent(pad, screen).press(0, QPoint(40, 60));
         QTest::touchEvent(pad, screen).move(0, QPoint(120, 60));
-        if (secondFinger) {
+        if (fingers != u"one") {
             QTest::touchEvent(pad, screen).stationary(0).press(1, QPoint(40, 140));
-            QTest::touchEvent(pad, screen).move(0, QPoint(200, 60)).move(1, QPoint(200, 140));
-            QTest::touchEvent(pad, screen).release(0, QPoint(200, 60)).release(1, QPoint(200, 140));
-        } else {
-            QTest::touchEvent(pad, screen).move(0, QPoint(200, 60));
-            QTest::touchEvent(pad, screen).release(0, QPoint(200, 60));
+            QTest::touchEvent(pad, screen).move(0, QPoint(140, 60)).move(1, QPoint(200, 140));
         }
+        if (fingers == u"second lifted")
+            QTest::touchEvent(pad, screen).stationary(0).release(1, QPoint(200, 140));
+        if (fingers != u"two")
+            QTest::touchEvent(pad, screen).move(0, QPoint(200, 60));
+        QTest::touchEvent(pad, screen).release(0, QPoint(200, 60));
+        if (fingers == u"two")
+            QTest::touchEvent(pad, screen).release(1, QPoint(200, 140));
         QCOMPARE(colourName(pad->drawing().colourAt(QPoint(80, 60) * 15)), QStringLiteral("yellow"));
-        const QString after = secondFinger ? QStringLiteral("none") : QStringLiteral("yellow");
-        QCOMPARE(colourName(pad->drawing().colourAt(QPoint(160, 60) * 15)), after);
+        QTEST(colourName(pad->drawing().colourAt(QPoint(170, 60) * 15)), "after");
         for (QPoint untouched : {QPoint(160, 140), QPoint(80, 100)}) // finger 2's path, and the jump to it
             QCOMPARE(colourName(pad->drawing().colourAt(untouched * 15)), QStringLiteral("none"));
     }
