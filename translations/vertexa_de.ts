@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Jotter</source>
-        <extracomment>The start of a saved drawing&apos;s file name, followed by the date and time.</extracomment>
+        <extracomment>The start of a saved drawing&apos;s file name, followed by the date and time; also the print job&apos;s name.</extracomment>
         <translation>Notizblock</translation>
     </message>
     <message>

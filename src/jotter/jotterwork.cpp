@@ -173,11 +173,10 @@ void JotterWork::save()
     endStroke();
     const QImage drawing = picture();
     const QDir folder(startFolder());
-    //: The start of a saved drawing's file name, followed by the date and time.
-    const QString base = text(QT_TRANSLATE_NOOP("JotterWork", "Jotter"));
-    QString path = folder.filePath(PadPicture::fileName(base, QDateTime::currentDateTime(), [&](const QString &name) {
-        return QFileInfo::exists(folder.filePath(name));
-    }));
+    QString path =
+        folder.filePath(PadPicture::fileName(drawingName(), QDateTime::currentDateTime(), [&](const QString &name) {
+            return QFileInfo::exists(folder.filePath(name));
+        }));
     // Asked again, with the name given, until the pupil picks a free name,
     // agrees to replace a file, or cancels.
     for (;;) {
@@ -200,6 +199,12 @@ void JotterWork::save()
         m_dialogs->report(&m_pad, failureMessage(Failure::WriteFailed, folderName));
         return;
     }
+}
+
+QString JotterWork::drawingName()
+{
+    //: The start of a saved drawing's file name, followed by the date and time; also the print job's name.
+    return text(QT_TRANSLATE_NOOP("JotterWork", "Jotter"));
 }
 
 QString JotterWork::failureMessage(Failure failure, const QString &folder)
@@ -230,7 +235,7 @@ void JotterWork::print()
     endStroke();
     const QImage drawing = picture();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(text(QT_TRANSLATE_NOOP("JotterWork", "Jotter")));
+    printer.setDocName(drawingName());
     printer.setPageOrientation(drawing.width() >= drawing.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (!m_dialogs->choosePrinter(&m_pad, printer))
         return;

@@ -60,6 +60,8 @@ public:
     QImage picture() const;
     void setDialogs(std::unique_ptr<PadDialogs> dialogs) { m_dialogs = std::move(dialogs); }
 
+    // What a saved or printed drawing is called, before its date.
+    static QString drawingName();
     // What the pupil is told when keeping work fails; `folder` is where a
     // picture was to go.
     static QString failureMessage(Failure failure, const QString &folder = QString());

@@ -11,6 +11,7 @@
 #include "screens/label.h"
 #include "support/testprogram.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
@@ -214,21 +215,50 @@ private Q_SLOTS:
         QVERIFY(dialogs->reports.isEmpty());
     }
 
-    // A folder that takes no files: the pupil is told, nothing is written,
-    // the drawing stays.
-    void unwritableFolderIsReported()
+    // Saving or printing into a folder that takes no files, or cancelling
+    // either dialog: nothing is written, the drawing and its history stay as
+    // they were, and only a failure is told, naming the folder.
+    void failuresLeaveTheDrawing_data()
     {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<int>("failure"); // a JotterWork::Failure; -1: nothing is told
+        QTest::newRow("save, folder takes no files") << "save" << false << int(JotterWork::Failure::FolderNotWritable);
+        QTest::newRow("save cancelled") << "save" << true << -1;
+        QTest::newRow("print, file in a folder that takes no files")
+            << "print" << false << int(JotterWork::Failure::PrintFailed);
+        QTest::newRow("print cancelled") << "print" << true << -1;
+    }
+    void failuresLeaveTheDrawing()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, cancelled);
+        QFETCH(int, failure);
         press(QStringLiteral("red"));
+        press(QStringLiteral("blue"));
         const QImage before = pad->drawing().image().copy();
-        QFile notAFolder(m_folder.filePath(QStringLiteral("not a folder")));
+        const int steps = pad->work().history().undoCount();
+        const QTemporaryDir folder;
+        QFile notAFolder(folder.filePath(QStringLiteral("not a folder")));
         QVERIFY(notAFolder.open(QIODevice::WriteOnly));
         notAFolder.close();
-        dialogs->paths = {notAFolder.fileName() + QStringLiteral("/pad.png")};
-        QTest::keySequence(pad, QKeySequence(Qt::CTRL | Qt::Key_S));
-        QCOMPARE(dialogs->reports.size(), 1);
-        QVERIFY2(dialogs->reports.first().contains(notAFolder.fileName()), qPrintable(dialogs->reports.first()));
-        QVERIFY(!QFileInfo::exists(dialogs->offered.last()));
+        const QString target = notAFolder.fileName() + (action == u"save" ? "/pad.png" : "/pad.pdf");
+        if (action == u"save") {
+            dialogs->paths = cancelled ? QStringList() : QStringList{target};
+            QTest::keySequence(pad, QKeySequence(Qt::CTRL | Qt::Key_S));
+            QCOMPARE(dialogs->offered.size(), 1);
+        } else {
+            dialogs->printTo = cancelled ? QString() : target;
+            QTest::keySequence(pad, QKeySequence(Qt::CTRL | Qt::Key_P));
+        }
+        const QStringList told =
+            failure < 0 ? QStringList()
+                        : QStringList{JotterWork::failureMessage(JotterWork::Failure(failure),
+                                                                 QDir::toNativeSeparators(notAFolder.fileName()))};
+        QCOMPARE(dialogs->reports, told);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"not a folder"});
         QCOMPARE(pad->drawing().image(), before);
+        QCOMPARE(pad->work().history().undoCount(), steps);
         QVERIFY(pad->isVisible());
     }
 
@@ -452,14 +482,24 @@ private Q_SLOTS:
         QCOMPARE(QApplication::activePopupWidget() == menu, opens);
         if (!opens)
             return;
-        // Each action with its keys, undo and redo greyed while there is nothing to take back.
+        // Each action as a screen reader names it, with its keys, undo and
+        // redo greyed while there is nothing to take back.
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(menu);
+        QVERIFY(spoken && spoken->childCount() == menu->actions().size());
         QStringList entries;
-        for (const QAction *action : menu->actions()) {
+        for (int i = 0; i < spoken->childCount(); ++i) {
+            const QAction *action = menu->actions().at(i);
             if (!action->isSeparator())
-                entries.append(action->shortcuts().first().toString() + (action->isEnabled() ? "" : " (greyed)"));
+                entries.append(spoken->child(i)->text(QAccessible::Name) + u' ' +
+                               action->shortcuts().first().toString() + (action->isEnabled() ? "" : " (greyed)"));
         }
-        QCOMPARE(entries, QStringList({"Ctrl+Z (greyed)", "Ctrl+Shift+Z (greyed)", "Ctrl+C", "Ctrl+S", "Ctrl+P"}));
-        QVERIFY(!menu->accessibleName().isEmpty());
+        QCOMPARE(entries,
+                 QStringList({"Undo Ctrl+Z (greyed)",
+                              "Redo Ctrl+Shift+Z (greyed)",
+                              "Copy Ctrl+C",
+                              "Save… Ctrl+S",
+                              "Print… Ctrl+P"}));
+        QCOMPARE(spoken->text(QAccessible::Name), QStringLiteral("Jotter menu"));
         menu->close();
         drag(pad, {QPoint(40, 60), QPoint(200, 60)}); // left drags draw as ever
         QVERIFY(!pad->drawing().isBlank() && !QApplication::activePopupWidget());
