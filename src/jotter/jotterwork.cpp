@@ -117,33 +117,29 @@ void JotterWork::wiping(PadHistory::Step step)
     updateActions();
 }
 
-void JotterWork::replayFlip(const std::function<void()> &flip)
-{
-    // The flip wipes the pad; the history gives the drawing back after it.
-    m_replaying = true;
-    flip();
-    m_replaying = false;
-}
-
 void JotterWork::undo()
 {
-    const std::optional<PadHistory::Step> step = m_history.nextUndo();
-    if (step == PadHistory::Step::FlipToTall)
-        replayFlip(m_flips.toWide);
-    else if (step == PadHistory::Step::FlipToWide)
-        replayFlip(m_flips.toTall);
-    m_pad.changeDrawing([this](RetainedSurface &surface) { return m_history.undo(surface); });
-    updateActions();
+    walk(true);
 }
 
 void JotterWork::redo()
 {
-    const std::optional<PadHistory::Step> step = m_history.nextRedo();
-    if (step == PadHistory::Step::FlipToTall)
-        replayFlip(m_flips.toTall);
-    else if (step == PadHistory::Step::FlipToWide)
-        replayFlip(m_flips.toWide);
-    m_pad.changeDrawing([this](RetainedSurface &surface) { return m_history.redo(surface); });
+    walk(false);
+}
+
+void JotterWork::walk(bool back)
+{
+    // A flip turns the pad first (undoing a flip to tall turns it wide),
+    // without a step of its own: the history then gives back the drawing
+    // of that layout, or wipes it again.
+    const std::optional<PadHistory::Step> step = back ? m_history.nextUndo() : m_history.nextRedo();
+    if (step == PadHistory::Step::FlipToTall || step == PadHistory::Step::FlipToWide) {
+        m_replaying = true;
+        ((step == PadHistory::Step::FlipToTall) != back ? m_flips.toTall : m_flips.toWide)();
+        m_replaying = false;
+    }
+    m_pad.changeDrawing(
+        [&](RetainedSurface &surface) { return back ? m_history.undo(surface) : m_history.redo(surface); });
     updateActions();
 }
 

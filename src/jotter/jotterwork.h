@@ -68,7 +68,8 @@ public:
 
 private:
     QAction *addAction(const char *text, const QList<QKeySequence> &keys, void (JotterWork::*slot)());
-    void replayFlip(const std::function<void()> &flip);
+    // One step back (undo) or forward (redo).
+    void walk(bool back);
     void updateActions();
 
     DrawingScreen &m_pad;
