@@ -429,7 +429,7 @@ private Q_SLOTS:
     void touch()
     {
         QFETCH(QString, fingers);
-        QPointingDevice *screen = QTest::createTouchDevice();
+        static QPointingDevice *const screen = QTest::createTouchDevice(); // one for the run, as a real screen
         QTest::touchEvent(pad, screen).press(0, QPoint(40, 60));
         QTest::touchEvent(pad, screen).move(0, QPoint(120, 60));
         if (fingers != u"one") {
