@@ -8,10 +8,10 @@
 // never fails.
 #include "app/screenset.h"
 #include "common/colourtable.h"
+#include "common/framesequence.h"
 #include "common/picturefile.h"
 #include "common/randomsource.h"
 #include "handtick.h"
-#include "problems/framesequence.h"
 #include "problems/problemspage.h"
 #include "screens/pictureview.h"
 #include "screens/screencontext.h"
@@ -124,7 +124,8 @@ int main(int argc, char **argv)
         box->repaint();
         step.push_back(clock.nsecsElapsed() / 1000.0);
 
-        const int frame = context.values().frameno;
+        // The page starts at frame 0 and only these steps move it.
+        const int frame = (round + 1) % FrameSequences::Triangle.count;
         clock.start();
         const QImage decoded = decodePicture(bytes[std::size_t(frame)]);
         decode.push_back(clock.nsecsElapsed() / 1000.0);

@@ -433,32 +433,9 @@ QImage icon(int pixels)
     return image;
 }
 
-const char *buttonWord(ButtonFace face)
+QImage buttonFace(PictureNames::ButtonSymbol symbol, const QString &word, QSize pixels, qreal ratio)
 {
-    switch (face) {
-    // The words are drawn into the button pictures (84 x 33 pixels beside a
-    // symbol), one set of pictures per language.
-    case ButtonFace::Exit:
-        //: Leaves the screen (on the menu: back to the title screen), on its picture button.
-        return QT_TRANSLATE_NOOP("PictureButtons", "Exit");
-    case ButtonFace::Next:
-        //: Gives the next question, on its picture button.
-        return QT_TRANSLATE_NOOP("PictureButtons", "Next");
-    case ButtonFace::Answer:
-        //: Shows the answer to the question, on its picture button.
-        return QT_TRANSLATE_NOOP("PictureButtons", "Answer");
-    case ButtonFace::Check:
-        //: Checks the typed answer, on its picture button.
-        return QT_TRANSLATE_NOOP("PictureButtons", "Check");
-    case ButtonFace::Jotter:
-        //: The drawing pad's name, on its picture button; keep it short.
-        return QT_TRANSLATE_NOOP("PictureButtons", "Jotter");
-    }
-    return "";
-}
-
-QImage buttonFace(ButtonFace face, const QString &word, QSize pixels, qreal ratio)
-{
+    using PictureNames::ButtonSymbol;
     QImage image = canvas(pixels, Field, ratio);
     QPainter p(&image);
     prepare(p);
@@ -478,16 +455,16 @@ QImage buttonFace(ButtonFace face, const QString &word, QSize pixels, qreal rati
     QPen stroke(Colours::White, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(stroke);
     p.setBrush(Qt::NoBrush);
-    switch (face) {
-    case ButtonFace::Exit:
+    switch (symbol) {
+    case ButtonSymbol::Exit:
         p.drawLine(QPointF(18, 10), QPointF(3, 10));
         p.drawPolyline(QPolygonF{QPointF(9, 3.5), QPointF(2.5, 10), QPointF(9, 16.5)});
         break;
-    case ButtonFace::Next:
+    case ButtonSymbol::Next:
         p.drawLine(QPointF(2, 10), QPointF(17, 10));
         p.drawPolyline(QPolygonF{QPointF(11, 3.5), QPointF(17.5, 10), QPointF(11, 16.5)});
         break;
-    case ButtonFace::Answer:
+    case ButtonSymbol::Answer:
         // A light bulb: the answer comes to light.
         p.setPen(QPen(Colours::White, 2));
         p.setBrush(Colours::Yellow);
@@ -495,11 +472,11 @@ QImage buttonFace(ButtonFace face, const QString &word, QSize pixels, qreal rati
         p.setBrush(Colours::White);
         p.drawRect(QRectF(7, 14.5, 6, 4));
         break;
-    case ButtonFace::Check:
+    case ButtonSymbol::Check:
         p.setPen(QPen(QColor(120, 255, 120), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(QPolygonF{QPointF(2.5, 10.5), QPointF(8, 16), QPointF(18, 3.5)});
         break;
-    case ButtonFace::Jotter:
+    case ButtonSymbol::Jotter:
         // A pencil, writing downwards to the left.
         p.translate(10, 10);
         p.rotate(45);

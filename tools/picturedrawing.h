@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
-#include "problems/framesequence.h"
+#include "common/framesequence.h"
+#include "common/picturenames.h"
 #include "stellated/starpolygon.h"
 
 #include <QImage>
@@ -43,11 +44,8 @@ QImage icon(int pixels);
 
 // The picture buttons: a symbol and a word. The word is drawn at 16 pixels,
 // scaled down when it would not fit beside the symbol (never below
-// MinimumWordScale). buttonWord gives the English word, marked for
-// translation in the context "PictureButtons".
-enum class ButtonFace { Exit, Next, Answer, Check, Jotter };
+// MinimumWordScale).
 constexpr double MinimumWordScale = 0.5;
-const char *buttonWord(ButtonFace face);
-QImage buttonFace(ButtonFace face, const QString &word, QSize pixels, qreal ratio = 1);
+QImage buttonFace(PictureNames::ButtonSymbol symbol, const QString &word, QSize pixels, qreal ratio = 1);
 
 } // namespace PictureDrawing

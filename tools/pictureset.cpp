@@ -6,13 +6,13 @@
 #include "picturedrawing.h"
 
 #include "common/colourtable.h"
+#include "common/framesequence.h"
 #include "common/language.h"
 #include "common/picturefile.h"
 #include "common/picturenames.h"
+#include "common/stylingsizes.h"
 #include "common/twips.h"
-#include "problems/framesequence.h"
 #include "screens/screendefinition.h"
-#include "screens/styling.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -62,11 +62,11 @@ QSize titlePixels()
 // translation, as every other text; the language installed before is put
 // back. None when the program has no translation for the language: a face
 // in English under a language's name would hide that.
-std::optional<QString> faceWord(ButtonFace face, const QString &language)
+std::optional<QString> faceWord(const PictureNames::ButtonFace &face, const QString &language)
 {
     const QString before = Language::current();
     const bool installed = Language::install(language);
-    const QString word = QCoreApplication::translate("PictureButtons", buttonWord(face));
+    const QString word = QCoreApplication::translate("PictureButtons", face.word);
     Language::install(before);
     if (!installed)
         return std::nullopt;
@@ -75,20 +75,16 @@ std::optional<QString> faceWord(ButtonFace face, const QString &language)
 
 std::optional<StillDrawing> faceDrawing(const QString &name)
 {
-    const QList<std::pair<QString, ButtonFace>> faces{{PictureNames::ExitButton, ButtonFace::Exit},
-                                                      {PictureNames::NextButton, ButtonFace::Next},
-                                                      {PictureNames::AnswerButton, ButtonFace::Answer},
-                                                      {PictureNames::CheckButton, ButtonFace::Check},
-                                                      {PictureNames::JotterButton, ButtonFace::Jotter}};
     for (const QString &language : QStringList{QString()} + Language::translated()) {
-        for (const auto &[faceName, face] : faces) {
-            if (name != PictureNames::forLanguage(faceName, language))
+        for (const PictureNames::ButtonFace &face : PictureNames::buttonFaces()) {
+            if (name != PictureNames::forLanguage(face.picture, language))
                 continue;
             const std::optional<QString> word = faceWord(face, language);
             if (!word)
                 return std::nullopt;
-            return StillDrawing{twipsToPixels(QSize(Styling::ButtonWidth, Styling::ButtonHeight)),
-                                [face = face, word = *word](QSize s, qreal r) { return buttonFace(face, word, s, r); }};
+            return StillDrawing{
+                twipsToPixels(QSize(Styling::ButtonWidth, Styling::ButtonHeight)),
+                [symbol = face.symbol, word = *word](QSize s, qreal r) { return buttonFace(symbol, word, s, r); }};
         }
     }
     return std::nullopt;

@@ -4,8 +4,8 @@
 
 #include "app/titlescreen.h"
 #include "app/topicmenu.h"
+#include "common/framesequence.h"
 #include "jotter/jotterpad.h"
-#include "problems/framesequence.h"
 #include "problems/problemspage.h"
 #include "screens/screenregistry.h"
 #include "stellated/starexplorer.h"

@@ -3,7 +3,6 @@
 #include "app/titlescreen.h"
 
 #include "common/picturenames.h"
-#include "problems/framesequence.h"
 #include "screens/commandbutton.h"
 #include "screens/navigation.h"
 #include "screens/pictureview.h"
@@ -36,8 +35,7 @@ TitleScreen::TitleScreen(ScreenContext &context)
 void TitleScreen::Form_Load()
 {
     centreOnDisplay();
-    context().values().frameno = 0;
-    if (!m_picture->setPicture(loadFrame(0))) {
+    if (!m_picture->setPicture(loadFrame(m_player.restart()))) {
         // Without the first frame the screen takes the lesson screens' look
         // and shows the spare opening picture instead.
         setupscreen(*this);
@@ -48,15 +46,13 @@ void TitleScreen::Form_Load()
 
 void TitleScreen::Timer1_Timer()
 {
-    qint16 &frameno = context().values().frameno;
-    frameno = static_cast<qint16>(nextFrame(frameno, FrameSequences::Title.count));
     // A frame that cannot be read leaves the previous one on show.
-    m_picture->setPicture(loadFrame(frameno));
+    m_picture->setPicture(loadFrame(m_player.stepForward()));
 }
 
-QImage TitleScreen::loadFrame(int frame)
+QImage TitleScreen::loadFrame(const QString &file)
 {
-    return m_frames.frame(context().pictures(), FrameSequences::Title.fileName(frame), devicePixelRatioF());
+    return m_frames.frame(context().pictures(), file, devicePixelRatioF());
 }
 
 void TitleScreen::Command1_Click()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/framecache.h"
+#include "problems/frameplayer.h"
 #include "screens/screen.h"
 
 class CommandButton;
@@ -24,10 +25,11 @@ private:
     void Command1_Click();
     void Command2_Click();
 
-    // One frame of the animation, kept after it was first read.
-    QImage loadFrame(int frame);
+    // A frame of the animation, kept after it was first read.
+    QImage loadFrame(const QString &file);
 
     PictureBox *m_picture;
     QTimer *m_timer;
+    FramePlayer m_player{FrameSequences::Title};
     FrameCache m_frames;
 };

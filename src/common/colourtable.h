@@ -3,9 +3,14 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 
 // The fixed sixteen-colour table, index 0 to 15; indexes outside wrap round.
+inline constexpr int ColourTableSize = 16;
 QColor qbColor(int index);
+// What the colour is called, in the running language: the Jotter's swatches
+// are named by it for screen readers, so no two names are alike.
+QString colourName(int index);
 
 // The program's colours; those of the table above are its entries. Three
 // near-identical blues are all in use and must stay distinct.

@@ -2,17 +2,46 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/picturenames.h"
 
+#include "common/framesequence.h"
 #include "common/language.h"
-#include "problems/framesequence.h"
+
+#include <QCoreApplication>
 
 QStringList PictureNames::stills()
 {
-    return {Logo, ExitButton, NextButton, AnswerButton, CheckButton, JotterButton, MenuBackground, TitleFallback};
+    QStringList names{Logo};
+    for (const ButtonFace &face : buttonFaces())
+        names.append(face.picture);
+    return names + QStringList{MenuBackground, TitleFallback};
 }
 
-QStringList PictureNames::buttonFaces()
+const QList<PictureNames::ButtonFace> &PictureNames::buttonFaces()
 {
-    return {ExitButton, NextButton, AnswerButton, CheckButton, JotterButton};
+    // The words are drawn into the button pictures (84 x 33 pixels beside a
+    // symbol), one set of pictures per language.
+    static const QList<ButtonFace> faces{
+        {ButtonSymbol::Exit,
+         ExitButton,
+         //: Leaves the screen (on the menu: back to the title screen), on its picture button.
+         QT_TRANSLATE_NOOP("PictureButtons", "Exit")},
+        {ButtonSymbol::Next,
+         NextButton,
+         //: Gives the next question, on its picture button.
+         QT_TRANSLATE_NOOP("PictureButtons", "Next")},
+        {ButtonSymbol::Answer,
+         AnswerButton,
+         //: Shows the answer to the question, on its picture button.
+         QT_TRANSLATE_NOOP("PictureButtons", "Answer")},
+        {ButtonSymbol::Check,
+         CheckButton,
+         //: Checks the typed answer, on its picture button.
+         QT_TRANSLATE_NOOP("PictureButtons", "Check")},
+        {ButtonSymbol::Jotter,
+         JotterButton,
+         //: The drawing pad's name, on its picture button; keep it short.
+         QT_TRANSLATE_NOOP("PictureButtons", "Jotter")},
+    };
+    return faces;
 }
 
 QString PictureNames::forLanguage(const QString &name, const QString &language)
@@ -27,8 +56,8 @@ QStringList PictureNames::languageFaces()
 {
     QStringList names;
     for (const QString &language : Language::translated()) {
-        for (const QString &face : buttonFaces())
-            names.append(forLanguage(face, language));
+        for (const ButtonFace &face : buttonFaces())
+            names.append(forLanguage(face.picture, language));
     }
     return names;
 }

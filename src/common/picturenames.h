@@ -2,11 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 // The pictures the program reads, by the names it reads them under. The
-// animation frames are named by the sequences in problems/framesequence.h;
+// animation frames are named by the sequences in common/framesequence.h;
 // all() lists every file, for the generator that draws them and the checks
 // that they are there.
 namespace PictureNames {
@@ -23,8 +24,17 @@ inline const QString JotterButton = QStringLiteral("images\\jotter.jpg");
 // The single pictures above. "Images" comes before "images", so a folder
 // made in this order gets the first spelling.
 QStringList stills();
-// The five button faces, which carry a word.
-QStringList buttonFaces();
+// The picture buttons that carry a word: the symbol drawn beside the word,
+// the picture's name and the word, in English, marked for translation in
+// the context "PictureButtons". Each language has its own set of these.
+enum class ButtonSymbol { Exit, Next, Answer, Check, Jotter };
+struct ButtonFace
+{
+    ButtonSymbol symbol;
+    QString picture;
+    const char *word;
+};
+const QList<ButtonFace> &buttonFaces();
 
 // A language's variant of a still picture: its own folder inside the
 // picture's folder ("Images\exit.jpg" gives "Images\de\exit.jpg"), so the

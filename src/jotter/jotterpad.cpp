@@ -3,7 +3,6 @@
 #include "jotter/jotterpad.h"
 
 #include "common/colourtable.h"
-#include "screens/accessibility.h"
 #include "screens/commandbutton.h"
 #include "screens/framebox.h"
 #include "screens/label.h"
@@ -72,8 +71,8 @@ void JotterPad::Form_Load()
         for (Label *swatch : {m_landscapeSwatches[i], m_portraitSwatches[i]}) {
             swatch->setBackColour(qbColor(i));
             swatch->setTransparent(false);
-            swatch->setAccessibleName(Accessibility::colourName(i));
-            swatch->setToolTip(Accessibility::colourName(i));
+            swatch->setAccessibleName(colourName(i));
+            swatch->setToolTip(colourName(i));
         }
     }
     layOutPalettes();

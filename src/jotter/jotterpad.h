@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "common/colourtable.h"
 #include "jotter/jotterwork.h"
 #include "jotter/penstate.h"
 #include "screens/drawingscreen.h"
@@ -19,7 +20,7 @@ class JotterPad : public DrawingScreen
 {
     Q_OBJECT
 public:
-    static constexpr int PaletteSize = 16;
+    static constexpr int PaletteSize = ColourTableSize;
 
     explicit JotterPad(ScreenContext &context);
 

@@ -2,31 +2,29 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
-#include "problems/framesequence.h"
+#include "common/framesequence.h"
+#include "common/playercontrol.h"
 
 #include <QString>
 #include <array>
 #include <optional>
 
-struct ProgramValues;
-
-// What a problems page's animation does, without the widgets: which frame
-// each tick or step shows, whether the timer should run, and which of the
-// player bar's four buttons are available. The page owns the timer and the
-// picture box and follows what this says.
+// What an animation does, without the widgets: which frame each tick or step
+// shows, whether the timer should run, and which of the player bar's four
+// buttons are available. The screen owns the timer and the picture box and
+// follows what this says; the title screen, which has no bar, uses only the
+// frames.
 //
 // A player either always plays one fixed sequence, or plays the sequence a
-// question chose, which it keeps in the program-wide smallprefix, picext and
-// framecount. Either way it counts in the shared frameno.
+// question chose. It counts its own frames; a screen builds its player afresh
+// on every visit, and only one animating screen is loaded at a time.
 class FramePlayer
 {
 public:
-    enum class Control { Play, Pause, StepBack, StepForward };
+    explicit FramePlayer(std::optional<FrameSequence> fixed);
 
-    FramePlayer(ProgramValues &values, std::optional<FrameSequence> fixed);
-
-    bool hasFixedSequence() const { return m_fixed.has_value(); }
-    FrameSequence sequence() const;
+    bool hasFixedSequence() const { return m_fixed; }
+    const FrameSequence &sequence() const { return m_sequence; }
 
     // Back to frame 0 of the current sequence; returns the file to show.
     QString restart();
@@ -49,15 +47,16 @@ public:
     void setRunning(bool running) { m_running = running; }
     bool isRunning() const { return m_running; }
 
-    bool isAvailable(Control control) const { return m_available[index(control)]; }
+    bool isAvailable(PlayerControl control) const { return m_available[index(control)]; }
 
 private:
-    static std::size_t index(Control control) { return static_cast<std::size_t>(control); }
-    QString current() const;
+    static std::size_t index(PlayerControl control) { return static_cast<std::size_t>(control); }
+    QString current() const { return m_sequence.fileName(m_frame); }
 
-    ProgramValues &m_values;
-    std::optional<FrameSequence> m_fixed;
+    bool m_fixed;
+    FrameSequence m_sequence;
+    int m_frame = 0;
     bool m_running = false;
     // A page opens playing: only pause is offered.
-    std::array<bool, 4> m_available{false, true, false, false};
+    std::array<bool, PlayerControls.size()> m_available{false, true, false, false};
 };

@@ -19,7 +19,7 @@
 ProblemsPage::ProblemsPage(const QString &name, ScreenContext &context, Lesson lesson)
     : Screen(screenDefinition(name), context)
     , m_questions(std::move(lesson.questions))
-    , m_player(context.values(), lesson.animation)
+    , m_player(lesson.animation)
     , m_question(control<Label>(QStringLiteral("Label1")))
     , m_answerBox(control<TextBox>(QStringLiteral("Text1")))
     , m_feedback(control<Label>(QStringLiteral("Label4")))
@@ -46,7 +46,7 @@ ProblemsPage::ProblemsPage(const QString &name, ScreenContext &context, Lesson l
             &ProblemsPage::cmdexit_Click);
     m_answerBox->setKeyPressHook([this](int code) { return Text1_KeyPress(code); });
     connect(m_timer, &QTimer::timeout, this, &ProblemsPage::Timer1_Timer);
-    using Control = FramePlayer::Control;
+    using Control = PlayerControl;
     connect(m_bar->button(Control::Play), &QToolButton::clicked, this, &ProblemsPage::MMControl1_PlayClick);
     connect(m_bar->button(Control::Pause), &QToolButton::clicked, this, &ProblemsPage::MMControl1_PauseClick);
     connect(m_bar->button(Control::StepBack), &QToolButton::clicked, this, &ProblemsPage::MMControl1_BackClick);
@@ -82,10 +82,9 @@ void ProblemsPage::calculate()
         m_question->setText(QString());
         return;
     }
-    ProgramValues &values = context().values();
-    const Question question = m_questions->draw(context().random(), values);
+    const Question question = m_questions->draw(context().random(), context().questionHistory());
     m_question->setText(question.text);
-    values.answer = question.answer;
+    m_answer = question.answer;
     if (!m_player.hasFixedSequence() && question.animation) {
         showFrame(m_player.restart(*question.animation));
         setTimerRunning(true);
@@ -103,14 +102,14 @@ void ProblemsPage::cmdgo_Click()
 
 void ProblemsPage::cmdcheckit_Click()
 {
-    const AnswerCheck::Verdict verdict = AnswerCheck::judge(m_answerBox->text(), context().values().answer);
+    const AnswerCheck::Verdict verdict = AnswerCheck::judge(m_answerBox->text(), m_answer);
     m_feedback->setText(AnswerCheck::feedback(verdict));
     m_feedback->show();
 }
 
 void ProblemsPage::cmdsoln_Click()
 {
-    m_feedback->setText(AnswerCheck::solution(context().values().answer));
+    m_feedback->setText(AnswerCheck::solution(m_answer));
     m_feedback->show();
 }
 
@@ -183,6 +182,6 @@ void ProblemsPage::setTimerRunning(bool running)
 
 void ProblemsPage::followPlayer()
 {
-    for (FramePlayer::Control control : PlayerBar::Buttons)
+    for (PlayerControl control : PlayerControls)
         m_bar->setAvailable(control, m_player.isAvailable(control));
 }

@@ -65,6 +65,8 @@ private:
     void followPlayer();
 
     std::unique_ptr<QuestionSet> m_questions;
+    // The right answer to the question shown.
+    double m_answer = 0;
     FramePlayer m_player;
     // The frames of the sequence m_framesOf, kept after their first showing.
     FrameCache m_frames;

@@ -2,18 +2,19 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
-#include "problems/framesequence.h"
+#include "common/framesequence.h"
+#include "common/questionhistory.h"
 
 #include <QString>
 #include <optional>
 
+class QuestionHistory;
 class RandomSource;
-struct ProgramValues;
 
 // One question of a problems page.
 struct Question
 {
-    int type = 0; // 0 to 7
+    int type = 0; // 0 to QuestionTypeCount - 1
     QString text;
     double answer = 0;
     // The animation that goes with the question, if the page plays one per question.
@@ -21,15 +22,11 @@ struct Question
 };
 
 // Invents the questions of one problems page. Each draw re-seeds the random
-// source from the clock and never repeats the type drawn just before, on
-// either page.
+// source from the clock and takes its type through the history, which both
+// pages share.
 class QuestionSet
 {
 public:
     virtual ~QuestionSet() = default;
-    virtual Question draw(RandomSource &random, ProgramValues &values) = 0;
+    virtual Question draw(RandomSource &random, QuestionHistory &history) = 0;
 };
-
-// The type for a draw of t (0 to 7): never the type drawn last, whose
-// successor gets its chance instead. Records the result as the type drawn last.
-int takeQuestionType(int t, ProgramValues &values);

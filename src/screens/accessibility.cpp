@@ -2,39 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "screens/accessibility.h"
 
-#include "common/wrapindex.h"
 #include "screens/screendefinition.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <array>
 
 namespace Accessibility {
-
-QString colourName(int index)
-{
-    // The sixteen colours of the Jotter's swatches: each name must stay distinct.
-    static const std::array<const char *, 16> names{
-        QT_TRANSLATE_NOOP("Accessibility", "Black"),
-        QT_TRANSLATE_NOOP("Accessibility", "Navy"),
-        QT_TRANSLATE_NOOP("Accessibility", "Green"),
-        QT_TRANSLATE_NOOP("Accessibility", "Teal"),
-        QT_TRANSLATE_NOOP("Accessibility", "Maroon"),
-        QT_TRANSLATE_NOOP("Accessibility", "Purple"),
-        QT_TRANSLATE_NOOP("Accessibility", "Olive"),
-        QT_TRANSLATE_NOOP("Accessibility", "Silver"),
-        QT_TRANSLATE_NOOP("Accessibility", "Grey"),
-        QT_TRANSLATE_NOOP("Accessibility", "Blue"),
-        QT_TRANSLATE_NOOP("Accessibility", "Lime"),
-        QT_TRANSLATE_NOOP("Accessibility", "Aqua"),
-        QT_TRANSLATE_NOOP("Accessibility", "Red"),
-        QT_TRANSLATE_NOOP("Accessibility", "Fuchsia"),
-        QT_TRANSLATE_NOOP("Accessibility", "Yellow"),
-        QT_TRANSLATE_NOOP("Accessibility", "White"),
-    };
-    return QCoreApplication::translate("Accessibility",
-                                       names[static_cast<std::size_t>(wrapIndex(index, int(names.size())))]);
-}
 
 void describeWindow(QWidget &window, const ScreenDefinition &definition)
 {

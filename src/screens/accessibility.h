@@ -13,9 +13,6 @@ struct ScreenDefinition;
 // Controls that show words are named by them.
 namespace Accessibility {
 
-// The name of colour `index` (0 to 15) of the sixteen-colour table.
-QString colourName(int index);
-
 // Names and describes a newly built window.
 void describeWindow(QWidget &window, const ScreenDefinition &definition);
 

@@ -46,13 +46,13 @@ PlayerBar::PlayerBar(QWidget *parent)
         QStyle::StandardPixmap icon;
         const char *name;
     };
-    const std::array<Look, 4> looks{{
+    const std::array<Look, PlayerControls.size()> looks{{
         {QStyle::SP_MediaPlay, QT_TR_NOOP("Play")},
         {QStyle::SP_MediaPause, QT_TR_NOOP("Pause")},
         {QStyle::SP_MediaSeekBackward, QT_TR_NOOP("Step back")},
         {QStyle::SP_MediaSeekForward, QT_TR_NOOP("Step forward")},
     }};
-    for (std::size_t i = 0; i < Buttons.size(); ++i) {
+    for (std::size_t i = 0; i < PlayerControls.size(); ++i) {
         auto *b = new QToolButton(this);
         b->setIcon(PlayerIcons::icon(looks[i].icon, style()));
         b->setAccessibleName(tr(looks[i].name));
@@ -63,17 +63,17 @@ PlayerBar::PlayerBar(QWidget *parent)
     }
 }
 
-QToolButton *PlayerBar::button(Control which) const
+QToolButton *PlayerBar::button(PlayerControl which) const
 {
     return m_buttons[static_cast<std::size_t>(which)];
 }
 
-void PlayerBar::setAvailable(Control which, bool available)
+void PlayerBar::setAvailable(PlayerControl which, bool available)
 {
     button(which)->setEnabled(available);
 }
 
-bool PlayerBar::isAvailable(Control which) const
+bool PlayerBar::isAvailable(PlayerControl which) const
 {
     return button(which)->isEnabled();
 }

@@ -203,7 +203,7 @@ void Screen::applyTabOrder()
     for (const ControlKey &key : std::as_const(order)) {
         QObject *object = m_controls.value(key);
         if (auto *bar = qobject_cast<PlayerBar *>(object)) {
-            for (FramePlayer::Control b : PlayerBar::Buttons)
+            for (PlayerControl b : PlayerControls)
                 chain.append(bar->button(b));
         } else {
             chain.append(static_cast<QWidget *>(object));

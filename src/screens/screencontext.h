@@ -3,15 +3,16 @@
 #pragma once
 
 #include "common/picturefile.h"
-#include "common/programvalues.h"
+#include "common/questionhistory.h"
 #include "common/randomsource.h"
 #include "screens/screenregistry.h"
 
 #include <QUrl>
 #include <functional>
 
-// What every screen shares: the program-wide values, the one random source,
-// the picture folder, the screens themselves and the way out to the desktop.
+// What every screen shares: the one random source, the picture folder, the
+// question history of the two problems pages, the screens themselves and the
+// way out to the desktop.
 class ScreenContext
 {
 public:
@@ -22,8 +23,8 @@ public:
     ScreenContext(const ScreenContext &) = delete;
     ScreenContext &operator=(const ScreenContext &) = delete;
 
-    ProgramValues &values() { return m_values; }
     RandomSource &random() { return m_random; }
+    QuestionHistory &questionHistory() { return m_questionHistory; }
     const PictureFolder &pictures() const { return m_pictures; }
     void setPictures(PictureFolder pictures) { m_pictures = std::move(pictures); }
     ScreenRegistry &screens() { return m_screens; }
@@ -32,8 +33,8 @@ public:
     bool openUrl(const QUrl &url) const { return m_openUrl && m_openUrl(url); }
 
 private:
-    ProgramValues m_values;
     RandomSource &m_random;
+    QuestionHistory m_questionHistory;
     PictureFolder m_pictures;
     UrlOpener m_openUrl;
     ScreenRegistry m_screens; // last: screens go before what they use

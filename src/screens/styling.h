@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "common/stylingsizes.h"
+
 class Screen;
 
 // Gives a screen the program's common look and size: a dark blue window of
@@ -10,14 +12,3 @@ class Screen;
 // out of the Tab order. Steps for controls the screen lacks, or pictures that
 // cannot be read, are skipped; the rest still happen.
 void setupscreen(Screen &screen);
-
-// The common size and the buttons' places, in twips.
-namespace Styling {
-constexpr int WindowWidth = 12000;
-constexpr int WindowHeight = 9000;
-constexpr int ButtonWidth = 1785;
-constexpr int ButtonHeight = 495;
-constexpr int ButtonColumnLeft = 10050;
-constexpr int BottomRowTop = 7950;
-constexpr int ExitButtonLeft = 90;
-} // namespace Styling

@@ -44,9 +44,9 @@ struct Row
 // The answers assume what the animations show: an octagram of 8 edges, a
 // nonagram of 9 edges made of 3 triangles, and a pentagram. The Star of David
 // and dodecagon questions play the octagram, as they always have.
-const std::array<Row, StarQuestions::TypeCount> &rows()
+const std::array<Row, QuestionTypeCount> &rows()
 {
-    static const std::array<Row, StarQuestions::TypeCount> table{{
+    static const std::array<Row, QuestionTypeCount> table{{
         {FrameSequences::StellatedOctagon, 8},
         {FrameSequences::StellatedNonagon, 9},
         {FrameSequences::Pentagram, 5},
@@ -61,7 +61,7 @@ const std::array<Row, StarQuestions::TypeCount> &rows()
 
 } // namespace
 
-std::array<QString, StarQuestions::TypeCount> StarQuestions::questions()
+std::array<QString, QuestionTypeCount> StarQuestions::questions()
 {
     const auto shown = [](const char *text) { return QCoreApplication::translate("StarQuestions", text); };
     return {shown(Edges),
@@ -80,12 +80,12 @@ Question StarQuestions::question(int type)
     return Question{type, questions().at(type), row.answer, row.animation};
 }
 
-Question StarQuestions::draw(RandomSource &random, ProgramValues &values)
+Question StarQuestions::draw(RandomSource &random, QuestionHistory &history)
 {
     random.reseedFromClock();
     // The draw is taken in single precision; a value that rounds up to 1
     // there still picks the last type rather than one past it.
     const float r = static_cast<float>(random.next());
-    const int t = std::clamp(static_cast<int>(r * 8.0f), 0, TypeCount - 1);
-    return question(takeQuestionType(t, values));
+    const int t = std::clamp(static_cast<int>(r * QuestionTypeCount), 0, QuestionTypeCount - 1);
+    return question(history.take(t));
 }

@@ -11,12 +11,10 @@
 class StarQuestions : public QuestionSet
 {
 public:
-    static constexpr int TypeCount = 8;
-
-    Question draw(RandomSource &random, ProgramValues &values) override;
+    Question draw(RandomSource &random, QuestionHistory &history) override;
 
     // The question of one type (0 to 7), as drawn.
     static Question question(int type);
     // The page's question texts by type; the first three share one text.
-    static std::array<QString, TypeCount> questions();
+    static std::array<QString, QuestionTypeCount> questions();
 };

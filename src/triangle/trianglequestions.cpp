@@ -51,11 +51,11 @@ QStringList TriangleQuestions::questions()
     return translated;
 }
 
-Question TriangleQuestions::draw(RandomSource &random, ProgramValues &values)
+Question TriangleQuestions::draw(RandomSource &random, QuestionHistory &history)
 {
     random.reseedFromClock();
     Question q;
-    q.type = takeQuestionType(wholePart(random.next(), 8), values);
+    q.type = history.take(wholePart(random.next(), QuestionTypeCount));
     int a = wholePart(random.next(), 9);
     int b = wholePart(random.next(), 90);
 

@@ -15,7 +15,7 @@ class TriangleQuestions : public QuestionSet
 public:
     // Re-seeds from the clock, then draws three values, always all three and
     // in this order: the type, a multiplier 0..8 and an angle 0..89.
-    Question draw(RandomSource &random, ProgramValues &values) override;
+    Question draw(RandomSource &random, QuestionHistory &history) override;
 
     // Each type's question in the running language; the types that give
     // angles (2, 4, 6 and 7) are templates with the angles as %1 and %2,

@@ -4,13 +4,12 @@
 // answer check. The no-repeat rule for question types is pinned by each
 // question set's own test.
 #include "common/language.h"
-#include "common/programvalues.h"
 #include "problems/answercheck.h"
 #include "problems/frameplayer.h"
 
 #include <QTest>
 
-using Control = FramePlayer::Control;
+using Control = PlayerControl;
 
 class TestProblemRules : public QObject
 {
@@ -18,38 +17,47 @@ class TestProblemRules : public QObject
 private Q_SLOTS:
     void frames_data()
     {
-        // The counter is shared: another animation may have left any value.
-        // Stepping wraps round both ends and brings a stray value back in.
+        // A player starts at frame 0. Steps back (b) and on (f) wrap round both
+        // ends; a question's sequence (q: the pentagram) starts at its frame 0
+        // wherever the last one stood, and a page's own sequence stays.
+        QTest::addColumn<bool>("fixed");
         QTest::addColumn<int>("sequence");
-        QTest::addColumn<int>("counter");
-        QTest::addColumn<bool>("back");
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("name");
-        QTest::newRow("triangle, back from the first") << 0 << 0 << true << "tri2sm\\tri214.jpg";
-        QTest::newRow("octagon, back from the first") << 1 << 0 << true << "ocstarsm\\ocstar29.jpg";
-        QTest::newRow("nonagon, back from the first") << 2 << 0 << true << "stelnsm\\stel0039.gif";
-        QTest::newRow("pentagram, on from the last") << 3 << 19 << false << "pentglsm\\pent0000.gif";
-        QTest::newRow("pentagram, on from 37") << 3 << 37 << false << "pentglsm\\pent0018.gif";
+        QTest::newRow("triangle, back from the first") << true << 0 << "b"
+                                                       << "tri2sm\\tri214.jpg";
+        QTest::newRow("octagon, back from the first") << false << 1 << "b"
+                                                      << "ocstarsm\\ocstar29.jpg";
+        QTest::newRow("nonagon, back from the first") << false << 2 << "b"
+                                                      << "stelnsm\\stel0039.gif";
+        QTest::newRow("pentagram, on from the last") << false << 3 << "bf"
+                                                     << "pentglsm\\pent0000.gif";
+        QTest::newRow("a question's sequence from its start") << false << 2 << "bbqf"
+                                                              << "pentglsm\\pent0001.gif";
+        QTest::newRow("the page's own sequence stays") << true << 0 << "ffq"
+                                                       << "tri2sm\\tri200.jpg";
     }
     void frames()
     {
+        QFETCH(bool, fixed);
         QFETCH(int, sequence);
-        QFETCH(int, counter);
-        QFETCH(bool, back);
-        QFETCH(QString, name);
+        QFETCH(QString, steps);
         const FrameSequence sequences[] = {FrameSequences::Triangle,
                                            FrameSequences::StellatedOctagon,
                                            FrameSequences::StellatedNonagon,
                                            FrameSequences::Pentagram};
-        ProgramValues values;
-        FramePlayer player(values, sequences[sequence]);
-        values.frameno = qint16(counter);
-        QCOMPARE(back ? player.stepBack() : player.stepForward(), name);
+        FramePlayer player(fixed ? std::optional(sequences[sequence]) : std::nullopt);
+        QString shown = fixed ? player.restart() : player.restart(sequences[sequence]);
+        for (const QChar step : steps)
+            shown = step == u'b'   ? player.stepBack()
+                    : step == u'f' ? player.stepForward()
+                                   : player.restart(FrameSequences::Pentagram);
+        QTEST(shown, "name");
     }
 
     void availability()
     {
-        ProgramValues values;
-        FramePlayer player(values, FrameSequences::Triangle);
+        FramePlayer player(FrameSequences::Triangle);
         // Running, then play, pause, step back, step forward available.
         const auto state = [&player] {
             QString s = QString::number(player.isRunning()) + u' ';

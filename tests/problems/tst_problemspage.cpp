@@ -3,7 +3,6 @@
 // The problems pages' wiring: the player's and the answer check's rules are
 // tested without widgets in tst_problemrules, the questions in their own folders.
 #include "common/language.h"
-#include "common/programvalues.h"
 #include "problems/answercheck.h"
 #include "problems/problemspage.h"
 #include "screens/commandbutton.h"
@@ -18,7 +17,7 @@
 #include <QTimer>
 
 using namespace ScreenNames;
-using Button = FramePlayer::Control;
+using Button = PlayerControl;
 
 class TestProblemsPage : public QObject
 {
@@ -36,14 +35,14 @@ private Q_SLOTS:
     {
         m_t->random().setValues({0.4375, 0.5, 0.5});
         QVERIFY((m_page = m_t->open<ProblemsPage>(TriangleProblems)));
-        QTRY_VERIFY(values().frameno != 0);
+        QVERIFY(TestProgram::tick(control<QTimer>("Timer1")));
         click(Button::Pause);
         QVERIFY(!timerRuns() && bar()->isAvailable(Button::Play) && bar()->isAvailable(Button::StepBack));
         // A new question leaves the page's own animation as it was, paused or playing.
-        const qint16 paused = values().frameno;
+        const QImage paused = control<ImageBox>("Image2")->picture();
         m_t->random().setValues({0.6875, 0.5, 0.5});
         click("cmdgo");
-        QVERIFY(values().frameno == paused && !timerRuns());
+        QVERIFY(control<ImageBox>("Image2")->picture() == paused && !timerRuns());
         click(Button::Play);
         click("cmdgo");
         QVERIFY(timerRuns() && !bar()->isAvailable(Button::Play));
@@ -93,6 +92,24 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), box);
     }
 
+    // The type drawn last counts on either page and across visits: type 3 on
+    // the triangle page turns a draw of 3 on the stellated page into 4 (a Star
+    // of David, 60), and on the next visit a draw of 4 into 5 (45).
+    void noRepeatAcrossPagesAndVisits()
+    {
+        QStringList solutions;
+        for (const auto &[name, draw] :
+             {std::pair{TriangleProblems, 0.4375}, {StellatedProblems, 0.4375}, {StellatedProblems, 0.5625}}) {
+            m_t->random().setValues({draw, 0.5, 0.5});
+            QVERIFY((m_page = m_t->open<ProblemsPage>(name)));
+            click("cmdsoln");
+            solutions << control<Label>("Label4")->text();
+            click("cmdexit");
+            TestProgram::settle();
+        }
+        QCOMPARE(solutions.join(u' '), QStringLiteral("45 60 45"));
+    }
+
     // A German pupil types a decimal comma: 180,5 is not the 180 asked for.
     void decimalCommaAsTyped()
     {
@@ -112,9 +129,8 @@ private Q_SLOTS:
 
     void stellatedPlaysEachQuestionsAnimation()
     {
-        // Each question plays its own animation from the first frame, whatever
-        // the shared counter held, and after a pause too. Type draws: 2, then 0.
-        values().frameno = 11;
+        // Each question plays its own animation from the first frame, after a
+        // pause too. Type draws: 2, then 0.
         m_t->random().setValues({0.3125, 0.0625});
         QVERIFY((m_page = m_t->open<ProblemsPage>(StellatedProblems)));
         QVERIFY(TestProgram::tick(control<QTimer>("Timer1")) && shows(FrameSequences::Pentagram, 1));
@@ -129,7 +145,6 @@ private:
     {
         return m_page->control<T>(QString::fromLatin1(name));
     }
-    ProgramValues &values() { return m_t->context().values(); }
     PlayerBar *bar() const { return control<PlayerBar>("MMControl1"); }
     bool timerRuns() const { return control<QTimer>("Timer1")->isActive(); }
     bool shows(const FrameSequence &sequence, int frame) const

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/colourtable.h"
+#include "common/framesequence.h"
 #include "common/language.h"
 #include "common/picturenames.h"
-#include "problems/framesequence.h"
 #include "screens/commandbutton.h"
 #include "screens/fittedfont.h"
 #include "screens/label.h"

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/language.h"
 #include "common/numbertext.h"
-#include "common/programvalues.h"
+#include "common/questionhistory.h"
 #include "common/randomsource.h"
 #include "jotter/jotterpad.h"
 #include "problems/answercheck.h"
@@ -94,9 +94,9 @@ QStringList questionTexts(QuestionSet &&questions, bool feedback)
     QStringList texts{AnswerCheck::feedback(AnswerCheck::Verdict::Correct),
                       AnswerCheck::feedback(AnswerCheck::Verdict::Wrong)};
     ClockSeededRandom random([clock = 0.0]() mutable { return clock += 0.731; });
-    ProgramValues values;
+    QuestionHistory history;
     for (int i = 0; i < 3000; ++i) {
-        const Question question = questions.draw(random, values);
+        const Question question = questions.draw(random, history);
         texts += feedback ? plainNumber(question.answer) : question.text;
     }
     texts.removeDuplicates();

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 // The stellated topic without widgets: the star's geometry, the explorer's
 // number boxes and the problems page's questions.
-#include "common/programvalues.h"
+#include "common/questionhistory.h"
 #include "stellated/explorerrules.h"
 #include "stellated/starpolygon.h"
 #include "stellated/starquestions.h"
@@ -122,11 +122,11 @@ private Q_SLOTS:
                                             FrameSequences::Pentagram};
         const int animation[] = {0, 1, 2, 2, 0, 0, 0, 1};
         ScriptedRandom random({r});
-        ProgramValues values;
-        values.lastquestion = last;
-        const Question q = StarQuestions().draw(random, values);
+        QuestionHistory history(last);
+        const Question q = StarQuestions().draw(random, history);
         QCOMPARE(q.text, texts[type]);
-        QCOMPARE(std::tuple(q.type, q.answer, values.lastquestion.value_or(-1)), std::tuple(type, answers[type], type));
+        QCOMPARE(std::tuple(q.type, q.answer, history.take(type)),
+                 std::tuple(type, answers[type], (type + 1) % QuestionTypeCount));
         QCOMPARE(q.animation, std::optional<FrameSequence>(animations[animation[type]]));
         QCOMPARE(std::pair(random.reseeds(), random.draws()), std::pair(1, 1));
     }

@@ -4,8 +4,8 @@
 #include "picturedrawing.h"
 
 #include "common/colourtable.h"
+#include "common/framesequence.h"
 #include "common/picturefile.h"
-#include "problems/framesequence.h"
 
 #include <QTest>
 

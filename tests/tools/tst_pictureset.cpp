@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "pictureset.h"
 
+#include "common/framesequence.h"
 #include "common/picturefile.h"
 #include "common/picturenames.h"
-#include "problems/framesequence.h"
 
 #include <QHash>
 #include <QTest>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 // The triangle problems page's questions, without widgets; the no-repeat rule
 // for question types is pinned here and by the stellated questions.
-#include "common/programvalues.h"
+#include "common/questionhistory.h"
 #include "support/scriptedrandom.h"
 #include "triangle/trianglequestions.h"
 
@@ -54,14 +54,13 @@ private Q_SLOTS:
         QFETCH(QString, caption);
         QFETCH(double, answer);
         ScriptedRandom random(draws);
-        ProgramValues values;
-        if (last >= 0)
-            values.lastquestion = last;
-        const Question q = TriangleQuestions().draw(random, values);
+        QuestionHistory history(last >= 0 ? std::optional(last) : std::nullopt);
+        const Question q = TriangleQuestions().draw(random, history);
         QCOMPARE(q.text, caption);
-        // Re-seeded, then always three values, so that runs replay alike.
-        QCOMPARE(std::tuple(q.type, q.answer, values.lastquestion.value_or(-1), q.animation.has_value()),
-                 std::tuple(type, answer, type, false));
+        // The type is remembered: the same type drawn next moves on. Re-seeded,
+        // then always three values, so that runs replay alike.
+        QCOMPARE(std::tuple(q.type, q.answer, history.take(type), q.animation.has_value()),
+                 std::tuple(type, answer, (type + 1) % QuestionTypeCount, false));
         QCOMPARE(std::pair(random.reseeds(), random.draws()), std::pair(1, 3));
     }
 };
