@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/vertexaapp.h"
 #include "common/randomsource.h"
+#include "controls/linecontrol.h"
 #include "jotter/jotterpad.h"
 #include "pupil.h"
-#include "screens/linecontrol.h"
 
 #include <QPointer>
 #include <QRandomGenerator>

@@ -6,9 +6,9 @@
 // from the keyboard, and a failure leaves the drawing as it was.
 #include "common/colourtable.h"
 #include "jotter/jotterpad.h"
-#include "screens/commandbutton.h"
-#include "screens/framebox.h"
-#include "screens/label.h"
+#include "controls/commandbutton.h"
+#include "controls/framebox.h"
+#include "controls/label.h"
 #include "support/testprogram.h"
 
 #include <QAccessible>

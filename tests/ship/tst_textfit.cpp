@@ -4,12 +4,13 @@
 #include "common/numbertext.h"
 #include "common/questionhistory.h"
 #include "common/randomsource.h"
+#include "controls/commandbutton.h"
+#include "controls/fittedfont.h"
+#include "controls/label.h"
+#include "desktop/windowplacement.h"
 #include "jotter/jotterpad.h"
 #include "problems/answercheck.h"
-#include "screens/commandbutton.h"
-#include "screens/fittedfont.h"
 #include "screens/fonts.h"
-#include "screens/label.h"
 #include "screens/screen.h"
 #include "stellated/starquestions.h"
 #include "support/testprogram.h"
@@ -184,7 +185,7 @@ void TestTextFit::textsFit()
         said.removeAll(QString());
         QCOMPARE(said.size(), 2 + 5 + 3 + 4);
         judge(menu, said);
-        if (!QRect(QPoint(0, 0), Screen::displaySizeTwips() / 15).contains(QRect(QPoint(0, 0), menu->sizeHint())))
+        if (!QRect(QPoint(0, 0), WindowPlacement::displaySize() / 15).contains(QRect(QPoint(0, 0), menu->sizeHint())))
             misfits += QStringLiteral("the Jotter's menu: %1 x %2")
                            .arg(menu->sizeHint().width())
                            .arg(menu->sizeHint().height());
