@@ -85,6 +85,81 @@
     </message>
 </context>
 <context>
+    <name>JotterWork</name>
+    <message>
+        <source>Jotter menu</source>
+        <extracomment>Spoken name of the Jotter&apos;s menu on its drawing area.</extracomment>
+        <translation>Меню чернетки</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Menu entry: take back the last stroke (or Clear, or Flip).</extracomment>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Menu entry: do again what Undo took back.</extracomment>
+        <translation>Повторити</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>Menu entry: the drawing to the clipboard, as a picture.</extracomment>
+        <translation>Копіювати</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <extracomment>Menu entry: the drawing into a picture file; a dialog follows.</extracomment>
+        <translation>Зберегти…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>Menu entry: the drawing to a printer; a dialog follows.</extracomment>
+        <translation>Друкувати…</translation>
+    </message>
+    <message>
+        <source>Jotter</source>
+        <extracomment>The start of a saved drawing&apos;s file name, followed by the date and time; also the print job&apos;s name.</extracomment>
+        <translation>Чернетка</translation>
+    </message>
+    <message>
+        <source>The drawing could not be saved: the folder “%1” does not take new files. Your drawing is still on the Jotter; save it in another folder.</source>
+        <extracomment>%1 is the folder the pupil chose for the drawing.</extracomment>
+        <translation>Не вдалося зберегти малюнок: тека «%1» не приймає нових файлів. Твій малюнок досі в чернетці; збережи його в іншій теці.</translation>
+    </message>
+    <message>
+        <source>The drawing could not be written in the folder “%1”; the disk may be full. Your drawing is still on the Jotter.</source>
+        <extracomment>%1 is the folder the pupil chose for the drawing.</extracomment>
+        <translation>Не вдалося записати малюнок у теку «%1»; можливо, диск заповнений. Твій малюнок досі в чернетці.</translation>
+    </message>
+    <message>
+        <source>The drawing could not be printed: the printer did not take it. Your drawing is still on the Jotter.</source>
+        <translation>Не вдалося надрукувати малюнок: принтер його не прийняв. Твій малюнок досі в чернетці.</translation>
+    </message>
+</context>
+<context>
+    <name>PadDialogs</name>
+    <message>
+        <source>Save the drawing</source>
+        <extracomment>Title of the dialog that saves the Jotter&apos;s drawing, and of the question whether to replace a file.</extracomment>
+        <translation>Зберегти малюнок</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <extracomment>File type offered in the save dialog.</extracomment>
+        <translation>Зображення PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>There is already a file called “%1”. Do you want to replace it?</source>
+        <extracomment>%1 is the name of a file that is already there.</extracomment>
+        <translation>Файл із назвою «%1» уже існує. Хочеш його замінити?</translation>
+    </message>
+    <message>
+        <source>Print the drawing</source>
+        <extracomment>Title of the print dialog for the Jotter&apos;s drawing.</extracomment>
+        <translation>Надрукувати малюнок</translation>
+    </message>
+</context>
+<context>
     <name>PictureButtons</name>
     <message>
         <source>Exit</source>

@@ -85,6 +85,81 @@
     </message>
 </context>
 <context>
+    <name>JotterWork</name>
+    <message>
+        <source>Jotter menu</source>
+        <extracomment>Spoken name of the Jotter&apos;s menu on its drawing area.</extracomment>
+        <translation>草稿本菜单</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Menu entry: take back the last stroke (or Clear, or Flip).</extracomment>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Menu entry: do again what Undo took back.</extracomment>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>Menu entry: the drawing to the clipboard, as a picture.</extracomment>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <extracomment>Menu entry: the drawing into a picture file; a dialog follows.</extracomment>
+        <translation>保存…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>Menu entry: the drawing to a printer; a dialog follows.</extracomment>
+        <translation>打印…</translation>
+    </message>
+    <message>
+        <source>Jotter</source>
+        <extracomment>The start of a saved drawing&apos;s file name, followed by the date and time; also the print job&apos;s name.</extracomment>
+        <translation>草稿本</translation>
+    </message>
+    <message>
+        <source>The drawing could not be saved: the folder “%1” does not take new files. Your drawing is still on the Jotter; save it in another folder.</source>
+        <extracomment>%1 is the folder the pupil chose for the drawing.</extracomment>
+        <translation>无法保存图画：文件夹“%1”不能存入新文件。你的图画还在草稿本上，请把它保存到别的文件夹。</translation>
+    </message>
+    <message>
+        <source>The drawing could not be written in the folder “%1”; the disk may be full. Your drawing is still on the Jotter.</source>
+        <extracomment>%1 is the folder the pupil chose for the drawing.</extracomment>
+        <translation>无法把图画写入文件夹“%1”，磁盘可能已满。你的图画还在草稿本上。</translation>
+    </message>
+    <message>
+        <source>The drawing could not be printed: the printer did not take it. Your drawing is still on the Jotter.</source>
+        <translation>无法打印图画：打印机没有接收。你的图画还在草稿本上。</translation>
+    </message>
+</context>
+<context>
+    <name>PadDialogs</name>
+    <message>
+        <source>Save the drawing</source>
+        <extracomment>Title of the dialog that saves the Jotter&apos;s drawing, and of the question whether to replace a file.</extracomment>
+        <translation>保存图画</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <extracomment>File type offered in the save dialog.</extracomment>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>There is already a file called “%1”. Do you want to replace it?</source>
+        <extracomment>%1 is the name of a file that is already there.</extracomment>
+        <translation>已经有一个名为“%1”的文件。要替换它吗？</translation>
+    </message>
+    <message>
+        <source>Print the drawing</source>
+        <extracomment>Title of the print dialog for the Jotter&apos;s drawing.</extracomment>
+        <translation>打印图画</translation>
+    </message>
+</context>
+<context>
     <name>PictureButtons</name>
     <message>
         <source>Exit</source>
