@@ -15,7 +15,8 @@ PACKAGES = cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libqt6gui6 li
            xvfb xauth fonts-liberation2 fonts-dejavu-core fonts-wine libgl-dev \
            dpkg-dev file desktop-file-utils appstream xdotool x11-apps lintian \
            libxcb1-dev openbox weston xwayland qt6-wayland \
-           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n \
+           libqt6printsupport6 poppler-utils
 
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 

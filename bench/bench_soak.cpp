@@ -11,9 +11,9 @@
 #include "app/vertexaapp.h"
 #include "common/framesequence.h"
 #include "common/randomsource.h"
+#include "controls/commandbutton.h"
 #include "handtick.h"
 #include "problems/problemspage.h"
-#include "screens/commandbutton.h"
 
 #include <QApplication>
 #include <QFile>

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 // A pupil who works from the keyboard: a screen a key opens shows where the
 // focus is at once, and a key held down acts once.
-#include "screens/commandbutton.h"
-#include "screens/label.h"
+#include "controls/commandbutton.h"
+#include "controls/label.h"
 #include "screens/screen.h"
 #include "support/testprogram.h"
 

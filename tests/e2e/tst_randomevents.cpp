@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/vertexaapp.h"
 #include "common/randomsource.h"
+#include "controls/linecontrol.h"
+#include "jotter/jotterpad.h"
 #include "pupil.h"
-#include "screens/linecontrol.h"
 
 #include <QPointer>
 #include <QRandomGenerator>
@@ -11,6 +12,18 @@
 #include <memory>
 
 using namespace ScreenNames;
+
+namespace {
+// The Jotter's save and print dialogs would wait for a hand: here the pupil
+// cancels them.
+struct CancelledDialogs : PadDialogs
+{
+    QString savePath(QWidget *, const QString &) override { return {}; }
+    bool replaceFile(QWidget *, const QString &) override { return false; }
+    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
+    void report(QWidget *, const QString &) override { }
+};
+} // namespace
 
 // Drives the running program with random but legal input, starting it again
 // whenever it ends, and checks after every event what must always hold. A
@@ -40,6 +53,7 @@ private Q_SLOTS:
             }
             oneEvent();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            answerForTheJotter();
             if (const QString why = broken(); !why.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("broke a rule: %1\n%2%3").arg(why, replay).arg(i + 1)));
         }
@@ -105,6 +119,16 @@ private:
         }
     }
 
+    // A Jotter just opened gets its dialogs answered before its menu can be.
+    void answerForTheJotter()
+    {
+        auto *pad = qobject_cast<JotterPad *>(m_vertexa->screens().loaded(Jotter));
+        if (pad && pad != m_jotter) {
+            pad->work().setDialogs(std::make_unique<CancelledDialogs>());
+            m_jotter = pad;
+        }
+    }
+
     // What must hold after every event; empty if it does, else what broke.
     QString broken()
     {
@@ -126,6 +150,7 @@ private:
     QRandomGenerator m_dice;
     std::unique_ptr<ClockSeededRandom> m_random;
     std::unique_ptr<VertexaApp> m_vertexa;
+    QPointer<JotterPad> m_jotter;
 };
 
 QTEST_MAIN(TestRandomEvents)

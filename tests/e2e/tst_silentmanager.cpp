@@ -4,8 +4,8 @@
 // window manager that frames windows on request, when there is none (it
 // died and left its properties) or when it never answers: the screens wait
 // for no answer that cannot come, and for a silent one only once.
+#include "desktop/windowframe.h"
 #include "screens/screen.h"
-#include "screens/windowframe.h"
 #include "support/claimedmanager.h"
 #include "support/testprogram.h"
 

@@ -3,13 +3,13 @@
 // The problems pages' wiring: the player's and the answer check's rules are
 // tested without widgets in tst_problemrules, the questions in their own folders.
 #include "common/language.h"
+#include "controls/commandbutton.h"
+#include "controls/label.h"
+#include "controls/pictureview.h"
+#include "controls/playerbar.h"
+#include "controls/textbox.h"
 #include "problems/answercheck.h"
 #include "problems/problemspage.h"
-#include "screens/commandbutton.h"
-#include "screens/label.h"
-#include "screens/pictureview.h"
-#include "screens/playerbar.h"
-#include "screens/textbox.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -137,6 +137,31 @@ private Q_SLOTS:
         click(Button::Pause);
         click("cmdgo");
         QVERIFY(shows(FrameSequences::StellatedOctagon, 0) && timerRuns());
+    }
+
+    // Each button of the bar reaches the page's picture and timer. Type draw
+    // 2: the pentagram, paused on frame 1 before the click.
+    void playerBarDrivesThePicture_data()
+    {
+        QTest::addColumn<Button>("button");
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<bool>("running");
+        QTest::newRow("play") << Button::Play << 1 << true;
+        QTest::newRow("step back") << Button::StepBack << 0 << false;
+        QTest::newRow("step forward") << Button::StepForward << 2 << false;
+    }
+    void playerBarDrivesThePicture()
+    {
+        QFETCH(Button, button);
+        QFETCH(int, frame);
+        QFETCH(bool, running);
+        m_t->random().setValues({0.3125});
+        QVERIFY((m_page = m_t->open<ProblemsPage>(StellatedProblems)));
+        QVERIFY(TestProgram::tick(control<QTimer>("Timer1")));
+        click(Button::Pause);
+        click(button);
+        QVERIFY(shows(FrameSequences::Pentagram, frame));
+        QCOMPARE(timerRuns(), running);
     }
 
 private:

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/twips.h"
-#include "screens/pictureview.h"
+#include "controls/pictureview.h"
+#include "controls/twipsgeometry.h"
 #include "screens/screen.h"
-#include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
 
 #include <QScreen>
