@@ -106,9 +106,11 @@ leaks: build
 	cmake --build $(SANITIZE_BUILD) --target tst_roundtrips vertexa_pictures
 	$(E2E_ENV) $(SANITIZE_ENV) VERTEXA_ROUNDS=$(ROUNDS) $(SANITIZE_BUILD)/tests/e2e/tst_roundtrips
 
-# The animations run long with the real pictures: CPU per tick, memory.
+# The animations run long with the real pictures, at the display ratios of
+# plain, scaled and high-resolution screens: CPU per tick beside a bare
+# window, memory.
 soak: build
-	$(BUILD)/bench/bench_soak
+	for ratio in 1 1.5 2; do QT_SCALE_FACTOR=$$ratio $(BUILD)/bench/bench_soak || exit 1; done
 
 # Planted faults: how many the suite catches (long; not in CI). MUTANTS= picks ids.
 mutants: build
