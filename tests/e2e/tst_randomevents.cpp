@@ -4,6 +4,7 @@
 #include "common/randomsource.h"
 #include "pupil.h"
 #include "screens/linecontrol.h"
+#include "screens/pictureview.h"
 
 #include <QPointer>
 #include <QRandomGenerator>
@@ -28,6 +29,47 @@ private Q_SLOTS:
         const int events = qEnvironmentVariableIntValue("VERTEXA_EXPLORE_EVENTS") ?: 60000;
         const QString replay = QStringLiteral("replay: VERTEXA_EXPLORE_SEED=%1 VERTEXA_EXPLORE_EVENTS=").arg(seed);
         qInfo("%s%d", qPrintable(replay), events); // a crash prints no failure of its own
+        QString failure;
+        explore(seed, events, [&](int i) {
+            if (const QString why = broken(); !why.isEmpty())
+                failure = QStringLiteral("broke a rule: %1\n%2%3").arg(why, replay).arg(i + 1);
+            return failure.isEmpty();
+        });
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+
+    // A seed replays its run exactly: the animations advance only when the
+    // dice say so, never by the wall clock, so a failure found once is found
+    // again. Each event's outcome is compared.
+    void seedReplaysExactly()
+    {
+        QList<QStringList> runs(2);
+        for (QStringList &run : runs) {
+            m_pictures.clear();
+            explore(7, 5000, [&](int) {
+                run += outcome();
+                return true;
+            });
+            cleanup();
+        }
+        for (qsizetype i = 0; i < runs[0].size(); ++i)
+            QVERIFY2(runs[0][i] == runs[1].value(i),
+                     qPrintable(QStringLiteral("event %1: %2 then %3").arg(i + 1).arg(runs[0][i], runs[1].value(i))));
+        QCOMPARE(runs[1].size(), runs[0].size());
+    }
+
+    void cleanup()
+    {
+        m_vertexa.reset(); // before its screens' deferred deletion, which needs the program
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private:
+    // Drives the program with `events` events from `seed`, starting it again
+    // whenever it ends; after each event `carryOn(i)` says whether to go on.
+    template<class CarryOn>
+    void explore(quint32 seed, int events, CarryOn carryOn)
+    {
         m_dice.seed(seed);
         for (int i = 0; i < events; ++i) {
             if (!m_vertexa || m_vertexa->isFinished()) {
@@ -40,18 +82,31 @@ private Q_SLOTS:
             }
             oneEvent();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            if (const QString why = broken(); !why.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("broke a rule: %1\n%2%3").arg(why, replay).arg(i + 1)));
+            if (!carryOn(i))
+                return;
         }
     }
 
-    void cleanup()
+    // What a pupil sees after an event, and where the program's dice stand.
+    // Each picture shown is told by when it was first shown: an animation
+    // that ran on by the clock shows another.
+    QString outcome()
     {
-        m_vertexa.reset(); // before its screens' deferred deletion, which needs the program
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QStringList seen{QString::number(m_random->state())};
+        for (Screen *screen : Pupil::visibleScreens()) {
+            seen += screen->screenName() + QDebug::toString(screen->geometry());
+            for (PictureView *view : screen->findChildren<PictureView *>()) {
+                auto first = m_pictures.constFind(view->picture().cacheKey());
+                if (first == m_pictures.cend())
+                    first = m_pictures.insert(view->picture().cacheKey(), int(m_pictures.size()));
+                seen += QString::number(*first);
+            }
+        }
+        if (QWidget *focus = QApplication::focusWidget())
+            seen += focus->objectName();
+        return seen.join(u' ');
     }
 
-private:
     template<class T>
     T any(const QList<T> &list)
     {
@@ -62,8 +117,8 @@ private:
         return {int(m_dice.bounded(qMax(1, w->width()))), int(m_dice.bounded(qMax(1, w->height())))};
     }
 
-    // A click or a drag, a key, a tick of the animations, a close
-    // box, or a moment for the real timers, in proportions a pupil might.
+    // A click or a drag, a key, a tick of the animations, a close box, or a
+    // moment for what the window system queued, in proportions a pupil might.
     void oneEvent()
     {
         const QList<Screen *> shown = Pupil::visibleScreens();
@@ -101,7 +156,7 @@ private:
         } else if (roll < 99) {
             screen->close();
         } else {
-            QCoreApplication::processEvents();
+            QCoreApplication::processEvents(Pupil::WithoutTimers);
         }
     }
 
@@ -124,6 +179,7 @@ private:
     }
 
     QRandomGenerator m_dice;
+    QHash<qint64, int> m_pictures; // the order in which pictures were first shown
     std::unique_ptr<ClockSeededRandom> m_random;
     std::unique_ptr<VertexaApp> m_vertexa;
 };
