@@ -22,7 +22,7 @@ private Q_SLOTS:
         ClockSeededRandom random([clock = 0.0]() mutable { return clock += 0.37; });
         VertexaApp vertexa(random, PictureFolder(Pupil::PictureRoot));
         vertexa.start();
-        walk({{Title, "Command1", Menu}});
+        walk({{Title, "Command1", Menu, "OK"}});
         const qsizetype atMenu = QApplication::allWidgets().size();
         for (int i = 0; i < (qEnvironmentVariableIntValue("VERTEXA_ROUNDS") ?: 3) && !QTest::currentTestFailed(); ++i) {
             walk({{Menu, "Label2", Proof},
@@ -37,14 +37,17 @@ private Q_SLOTS:
             QCOMPARE(QApplication::allWidgets().size(), atMenu);
         }
         // Back to the title, whose "Cancel" leads to the menu as "OK" did, and out.
-        walk(
-            {{Menu, "Command1", Title}, {Title, "Command1", Menu}, {Menu, "Command1", Title}, {Title, "Command2", {}}});
+        walk({{Menu, "Command1", Title},
+              {Title, "Command1", Menu, "Cancel"},
+              {Menu, "Command1", Title},
+              {Title, "Command2", {}, "Exit"}});
         QVERIFY(vertexa.isFinished());
     }
 
 private:
     // One click of a pupil's way each: the screen, the control (or element 0 of
-    // a control array) and the screen it leads to alone, the Jotter beside its page.
+    // a control array), the screen it leads to alone, the Jotter beside its
+    // page, and where given the control's caption.
     static void walk(const QList<QStringList> &steps)
     {
         for (const QStringList &step : steps) {
@@ -54,6 +57,8 @@ private:
                               ? screen->control<QWidget>(step[1]) ?: screen->control<QWidget>(step[1], 0)
                               : control;
             QVERIFY2(control, qPrintable(step.join(u':')));
+            if (step.size() > 3)
+                QCOMPARE(control->property("text").toString(), step[3]);
             Pupil::drag(control->window(),
                         {control->mapTo(control->window(), control->rect().center())},
                         Qt::LeftButton);
