@@ -6,6 +6,7 @@
 #include "screens/linecontrol.h"
 #include "screens/pictureview.h"
 
+#include <QAbstractButton>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -79,7 +80,9 @@ private:
                 m_vertexa = std::make_unique<VertexaApp>(*m_random, PictureFolder(Pupil::PictureRoot));
                 m_vertexa->context().setUrlOpener([](const QUrl &) { return true; });
                 m_vertexa->start();
+                m_jotterOpen = false;
             }
+            watchJotterButtons();
             oneEvent();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (!carryOn(i))
@@ -126,17 +129,23 @@ private:
         Screen *screen = shown.isEmpty() ? nullptr : any(shown);
         QPointer<QWidget> focus = QApplication::focusWidget() ?: QApplication::activeWindow();
         if (roll < 50) {
-            // Mostly a click on a control, else anywhere, a drag, or moves with buttons held from before.
+            // Mostly a click on a control, greyed ones too, else anywhere, a drag, or moves with buttons
+            // held from before.
             QList<QWidget *> controls = screen->findChildren<QWidget *>();
-            controls.removeIf([](QWidget *w) {
-                return !w->isVisible() || !w->isEnabled() || qobject_cast<LineControl *>(w) || w->isWindow();
-            });
+            controls.removeIf(
+                [](QWidget *w) { return !w->isVisible() || qobject_cast<LineControl *>(w) || w->isWindow(); });
             QWidget *on = roll < 30 && !controls.isEmpty() ? any(controls) : screen;
             QList<QPoint> points{on->mapTo(screen, anyPoint(on))};
             for (int i = roll < 34 ? 0 : int(m_dice.bounded(6)); i > 0; --i)
                 points.append(anyPoint(screen));
             const auto button = any(QList{Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::NoButton});
+            const QStringList before = shownNames();
             Pupil::drag(screen, points, button, roll < 34 ? Qt::NoButton : Qt::MouseButtons(int(m_dice.bounded(8))));
+            // A greyed control under the pointer takes a click, and nothing follows.
+            if (points.size() == 1 && isGreyed(screen, on) && screen->childAt(points[0]) == on &&
+                shownNames() != before)
+                m_greyedLed = QStringLiteral("the greyed %1 led from %2 to %3")
+                                  .arg(on->objectName(), before.join(u' '), shownNames().join(u' '));
         } else if (roll < 86 && focus) {
             // Escape, Tab, Backspace, Return, Delete, Left, Up and F1 (edit, move, help), or digits
             // and letters a number may hold or Ctrl makes an edit command of.
@@ -171,14 +180,67 @@ private:
         const QStringList loaded = screens.loadedNames();
         if (loaded.size() - int(loaded.contains(Jotter)) > 1)
             return "several screens loaded: " + loaded.join(u' ');
+        const QRect display = QGuiApplication::primaryScreen()->geometry();
         for (Screen *screen : Pupil::visibleScreens()) {
             if (screens.loaded(screen->screenName()) != screen)
                 return "a window of an unloaded screen is showing: " + screen->screenName();
+            if (!display.contains(screen->frameGeometry().topLeft()))
+                return "a window off the display: " + screen->screenName() + QDebug::toString(screen->frameGeometry());
         }
-        return {};
+        // The Jotter shows only once a problems page's button opened it, until
+        // its own Exit or a lesson's exit button. A page closed by the window
+        // system runs no handler and leaves it showing.
+        if (shownNames().contains(Jotter) && !m_jotterOpen)
+            return QStringLiteral("the Jotter shows, not opened from a problems page or closed since");
+        return std::exchange(m_greyedLed, QString());
     }
 
+    // The screens showing, by name.
+    static QStringList shownNames()
+    {
+        QStringList names;
+        for (Screen *screen : Pupil::visibleScreens())
+            names += screen->screenName();
+        return names;
+    }
+
+    // What a pupil sees greyed: a disabled control, and the menu's entries
+    // but the first of each column ("coming soon").
+    static bool isGreyed(Screen *screen, QWidget *control)
+    {
+        bool greyed = !control->isEnabled();
+        for (const QString &column : {QStringLiteral("Label2"), QStringLiteral("Label5")}) {
+            for (int i : screen->indexesOf(column))
+                greyed =
+                    greyed || (screen->screenName() == Menu && i > 0 && screen->control<QWidget>(column, i) == control);
+        }
+        return greyed;
+    }
+
+    // Follows the buttons that open and close the Jotter on every screen showing.
+    void watchJotterButtons()
+    {
+        for (Screen *screen : Pupil::visibleScreens()) {
+            const QString name = screen->screenName();
+            const auto watch = [&](const char *button, void (TestRandomEvents::*note)()) {
+                if (auto *b = screen->control<QAbstractButton>(QLatin1String(button)))
+                    connect(b, &QAbstractButton::clicked, this, note, Qt::UniqueConnection);
+            };
+            if (name == TriangleProblems || name == StellatedProblems)
+                watch("cmdjotter", &TestRandomEvents::jotterOpened);
+            watch("cmdexit", &TestRandomEvents::jotterClosed);
+            if (name == Jotter) {
+                watch("Command1", &TestRandomEvents::jotterClosed);
+                watch("Command9", &TestRandomEvents::jotterClosed);
+            }
+        }
+    }
+    void jotterOpened() { m_jotterOpen = true; }
+    void jotterClosed() { m_jotterOpen = false; }
+
     QRandomGenerator m_dice;
+    bool m_jotterOpen = false;     // by the buttons a pupil pressed
+    QString m_greyedLed;           // what a click on a greyed control led to
     QHash<qint64, int> m_pictures; // the order in which pictures were first shown
     std::unique_ptr<ClockSeededRandom> m_random;
     std::unique_ptr<VertexaApp> m_vertexa;
