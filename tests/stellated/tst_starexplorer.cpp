@@ -120,7 +120,23 @@ private Q_SLOTS:
         *row("digit", 1, Qt::Key_3, "5|7", "5|37") << false << QList<QLineF>() << false;
         *row("Delete", 1, Qt::Key_Delete, "5|7", "5|") << false << QList<QLineF>() << false;
         *row("Backspace at the end", 1, Qt::Key_Backspace, "5|17", "5|1") << false << QList<QLineF>() << false;
+        // Only digits, Backspace and Enter pass; a digit beyond two characters
+        // is not typed but takes the figure away all the same.
         *row("letter", 1, Qt::Key_A, "5|7", "5|7") << true << star(Pentagon, 2) << true;
+        for (char digit = '0'; digit <= '9'; ++digit)
+            *row(qPrintable(QStringLiteral("digit %1").arg(digit)),
+                 0,
+                 digit,
+                 "5|7",
+                 qPrintable(digit + QStringLiteral("5|7")))
+                << false << QList<QLineF>() << false;
+        for (const auto &[name, key] : {std::pair("minus", Qt::Key_Minus),
+                                        {"point", Qt::Key_Period},
+                                        {"space", Qt::Key_Space},
+                                        {"Escape", Qt::Key_Escape}})
+            *row(name, 0, key, "5|7", "5|7") << true << star(Pentagon, 2) << true;
+        *row("third character", 0, Qt::Key_3, "12|7", "12|7") << false << QList<QLineF>() << false;
+        *row("pasted, not filtered", 0, 0, "-.|a ", "-.|a ") << true << star(Pentagon, 2) << true;
     }
     void keys()
     {
@@ -148,7 +164,7 @@ private Q_SLOTS:
         if (key == Qt::Key_Delete) { // a real keyboard sends it with the character DEL; QTest without
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QStringLiteral("\x7f"));
             QApplication::sendEvent(box(in), &press);
-        } else {
+        } else if (key) { // none: only the pasting
             QTest::keyClick(box(in), Qt::Key(key));
         }
         QCOMPARE(shown(), after);
