@@ -48,6 +48,29 @@ private Q_SLOTS:
         QVERIFY(timerRuns() && !bar()->isAvailable(Button::Play));
     }
 
+    // Paused, the bar's step buttons move the animation one frame each way,
+    // round both ends of its fifteen frames.
+    void stepButtons_data()
+    {
+        QTest::addColumn<QString>("steps"); // f: step forward, b: step back
+        QTest::addColumn<int>("frame");
+        QTest::newRow("forward") << "ff" << 2;
+        QTest::newRow("back from the first") << "b" << 14;
+        QTest::newRow("forward and back") << "ffb" << 1;
+        QTest::newRow("round the end") << "bf" << 0;
+    }
+    void stepButtons()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, frame);
+        m_t->random().setValues({0.4375, 0.5, 0.5});
+        QVERIFY((m_page = m_t->open<ProblemsPage>(TriangleProblems)));
+        click(Button::Pause);
+        for (QChar step : steps)
+            click(step == u'f' ? Button::StepForward : Button::StepBack);
+        QVERIFY(shows(FrameSequences::Triangle, frame));
+    }
+
     void answering_data()
     {
         QTest::addColumn<QString>("name");
@@ -139,7 +162,52 @@ private Q_SLOTS:
         QVERIFY(shows(FrameSequences::StellatedOctagon, 0) && timerRuns());
     }
 
+    // The "Full Screen" label is greyed: a click on it reaches nothing, not
+    // even the page beneath, and the pointer over it shows four arrows.
+    void fullScreenLabelSwallowsClicks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("triangle") << TriangleProblems << "Label2";
+        QTest::newRow("stellated") << StellatedProblems << "Label3";
+    }
+    void fullScreenLabelSwallowsClicks()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, label);
+        QVERIFY((m_page = m_t->open<ProblemsPage>(name)));
+        const QRect area = m_page->control<Label>(label)->geometry();
+        QWidget *over = m_page->childAt(area.center());
+        QVERIFY(over && over->cursor().shape() == Qt::BitmapCursor && over->cursor().hotSpot() == QPoint(16, 16));
+        int pagePresses = 0;
+        EventSpy spy(m_page, QEvent::MouseButtonPress, &pagePresses);
+        QTest::mouseClick(m_page->windowHandle(), Qt::LeftButton, {}, area.center());
+        QCOMPARE(pagePresses, 0);
+        QVERIFY(m_page->isVisible() && !m_t->screen(Jotter));
+    }
+
 private:
+    // Counts the events of one type that reach a widget itself.
+    class EventSpy : public QObject
+    {
+    public:
+        EventSpy(QObject *target, QEvent::Type type, int *count)
+            : m_type(type)
+            , m_count(count)
+        {
+            target->installEventFilter(this);
+        }
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            *m_count += event->type() == m_type;
+            return false;
+        }
+
+    private:
+        QEvent::Type m_type;
+        int *m_count;
+    };
+
     template<class T>
     T *control(const char *name) const
     {
