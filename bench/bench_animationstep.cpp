@@ -11,9 +11,9 @@
 #include "common/framesequence.h"
 #include "common/picturefile.h"
 #include "common/randomsource.h"
+#include "controls/pictureview.h"
 #include "handtick.h"
 #include "problems/problemspage.h"
-#include "screens/pictureview.h"
 #include "screens/screencontext.h"
 
 #include <QApplication>

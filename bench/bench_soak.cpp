@@ -10,9 +10,9 @@
 #include "app/vertexaapp.h"
 #include "common/randomsource.h"
 #include "common/twips.h"
+#include "controls/commandbutton.h"
 #include "handtick.h"
 #include "problems/problemspage.h"
-#include "screens/commandbutton.h"
 #include "screens/screendefinition.h"
 
 #include <QApplication>

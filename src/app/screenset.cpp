@@ -10,8 +10,10 @@
 #include "screens/screenregistry.h"
 #include "stellated/starexplorer.h"
 #include "stellated/starquestions.h"
+#include "stellated/stellatedrows.h"
 #include "triangle/proofscreen.h"
 #include "triangle/trianglequestions.h"
+#include "triangle/trianglerows.h"
 
 void registerProgramScreens(ScreenRegistry &screens)
 {
@@ -22,7 +24,7 @@ void registerProgramScreens(ScreenRegistry &screens)
     // The triangle questions, beside one animation of the page's own.
     screens.registerScreen(ScreenNames::TriangleProblems, [](ScreenContext &p) {
         return new ProblemsPage(
-            ScreenNames::TriangleProblems,
+            trianglePageDefinition(),
             p,
             {std::make_unique<TriangleQuestions>(), QStringLiteral("Label2"), FrameSequences::Triangle});
     });
@@ -31,7 +33,7 @@ void registerProgramScreens(ScreenRegistry &screens)
 
     // The stellated polygon questions, each with an animation of its own.
     screens.registerScreen(ScreenNames::StellatedProblems, [](ScreenContext &p) {
-        return new ProblemsPage(ScreenNames::StellatedProblems,
+        return new ProblemsPage(stellatedPageDefinition(),
                                 p,
                                 {std::make_unique<StarQuestions>(), QStringLiteral("Label3"), std::nullopt});
     });

@@ -2,10 +2,11 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/titlescreen.h"
 
+#include "app/approws.h"
 #include "common/picturenames.h"
-#include "screens/commandbutton.h"
+#include "controls/commandbutton.h"
+#include "controls/pictureview.h"
 #include "screens/navigation.h"
-#include "screens/pictureview.h"
 #include "screens/screencontext.h"
 #include "screens/styling.h"
 
@@ -13,19 +14,13 @@
 #include <QTimer>
 
 TitleScreen::TitleScreen(ScreenContext &context)
-    : Screen(screenDefinition(ScreenNames::Title), context)
-    , m_picture(control<PictureBox>(QStringLiteral("Picture1")))
-    , m_timer(control<QTimer>(QStringLiteral("Timer1")))
+    : Screen(titleScreenDefinition(), context)
+    , m_picture(take<PictureBox>(QStringLiteral("Picture1")))
+    , m_timer(take<QTimer>(QStringLiteral("Timer1")))
 {
-    connect(m_timer, &QTimer::timeout, this, &TitleScreen::Timer1_Timer);
-    connect(control<CommandButton>(QStringLiteral("Command1")),
-            &CommandButton::clicked,
-            this,
-            &TitleScreen::Command1_Click);
-    connect(control<CommandButton>(QStringLiteral("Command2")),
-            &CommandButton::clicked,
-            this,
-            &TitleScreen::Command2_Click);
+    wire(QStringLiteral("Timer1"), &QTimer::timeout, &TitleScreen::showNextFrame);
+    wire(QStringLiteral("Command1"), &CommandButton::clicked, &TitleScreen::openMenu);
+    wire(QStringLiteral("Command2"), &CommandButton::clicked, &TitleScreen::endProgram);
     // The program's icon; without the file the window keeps the system's.
     const QString icon = context.pictures().resolve(PictureNames::icon(PictureNames::WindowIconPixels));
     if (!icon.isEmpty())
@@ -34,20 +29,20 @@ TitleScreen::TitleScreen(ScreenContext &context)
 
 void TitleScreen::Form_Load()
 {
-    centreOnDisplay();
-    if (!m_picture->setPicture(loadFrame(m_player.restart()))) {
+    placement().centreOnDisplay();
+    if (!m_picture.setPicture(loadFrame(m_player.restart()))) {
         // Without the first frame the screen takes the lesson screens' look
         // and shows the spare opening picture instead.
         setupscreen(*this);
-        m_picture->setPicture(loadPicture(PictureNames::TitleFallback));
+        m_picture.setPicture(loadPicture(PictureNames::TitleFallback));
     }
-    m_timer->start();
+    m_timer.start();
 }
 
-void TitleScreen::Timer1_Timer()
+void TitleScreen::showNextFrame()
 {
     // A frame that cannot be read leaves the previous one on show.
-    m_picture->setPicture(loadFrame(m_player.stepForward()));
+    m_picture.setPicture(loadFrame(m_player.stepForward()));
 }
 
 QImage TitleScreen::loadFrame(const QString &file)
@@ -55,12 +50,12 @@ QImage TitleScreen::loadFrame(const QString &file)
     return m_frames.frame(context().pictures(), file, devicePixelRatioF());
 }
 
-void TitleScreen::Command1_Click()
+void TitleScreen::openMenu()
 {
     Navigation::moveOn(*this, ScreenNames::Menu);
 }
 
-void TitleScreen::Command2_Click()
+void TitleScreen::endProgram()
 {
     context().screens().end();
 }

@@ -21,15 +21,15 @@ public:
     void Form_Load() override;
 
 private:
-    void Timer1_Timer();
-    void Command1_Click();
-    void Command2_Click();
+    void showNextFrame();
+    void openMenu();
+    void endProgram();
 
     // A frame of the animation, kept after it was first read.
     QImage loadFrame(const QString &file);
 
-    PictureBox *m_picture;
-    QTimer *m_timer;
+    PictureBox &m_picture;
+    QTimer &m_timer;
     FramePlayer m_player{FrameSequences::Title};
     FrameCache m_frames;
 };

@@ -2,29 +2,27 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/topicmenu.h"
 
+#include "app/approws.h"
 #include "common/colourtable.h"
 #include "common/language.h"
 #include "common/picturenames.h"
-#include "screens/commandbutton.h"
-#include "screens/label.h"
+#include "controls/commandbutton.h"
+#include "controls/label.h"
+#include "controls/pictureview.h"
+#include "controls/twipsgeometry.h"
 #include "screens/navigation.h"
-#include "screens/pictureview.h"
 #include "screens/screencontext.h"
 #include "screens/styling.h"
-#include "screens/twipsgeometry.h"
 
 #include <array>
 
-namespace {
-
-const QString LeftColumn = QStringLiteral("Label2");
-const QString RightColumn = QStringLiteral("Label5");
-
 // One column of topic entries: element 0, the topic that can be chosen, and
 // below it topics still to come, shown greyed so that they cannot be chosen.
-struct Column
+struct TopicMenu::Column
 {
     QString name;
+    // The screen element 0 opens.
+    QString opens;
     // Captions of elements 1 onwards; an element without one stays a hidden
     // copy of element 0.
     QList<const char *> comingSoon;
@@ -33,53 +31,46 @@ struct Column
     int lastRow;
 };
 
-const std::array<Column, 2> Columns{
-    Column{LeftColumn,
-           {QT_TRANSLATE_NOOP("TopicMenu", "Regular Polygons"),
-            QT_TRANSLATE_NOOP("TopicMenu", "Angles of Regular Polygons"),
-            QT_TRANSLATE_NOOP("TopicMenu", "Circumcircles and Incircles"),
-            QT_TRANSLATE_NOOP("TopicMenu", "Area of Regular Polygons")},
-           TopicMenu::EntryCount - 1},
-    Column{RightColumn,
-           {QT_TRANSLATE_NOOP("TopicMenu", "Archimedes' Estimate of Pi"),
-            QT_TRANSLATE_NOOP("TopicMenu", "The Regular Tessellations"),
-            QT_TRANSLATE_NOOP("TopicMenu", "Semi-regular Tessellations"),
-            QT_TRANSLATE_NOOP("TopicMenu", "Dual Tessellations"),
-            QT_TRANSLATE_NOOP("TopicMenu", "Animation Sequence")},
-           TopicMenu::EntryCount},
+namespace {
+
+const std::array<TopicMenu::Column, 2> Columns{
+    TopicMenu::Column{QStringLiteral("Label2"),
+                      ScreenNames::Proof,
+                      {QT_TRANSLATE_NOOP("TopicMenu", "Regular Polygons"),
+                       QT_TRANSLATE_NOOP("TopicMenu", "Angles of Regular Polygons"),
+                       QT_TRANSLATE_NOOP("TopicMenu", "Circumcircles and Incircles"),
+                       QT_TRANSLATE_NOOP("TopicMenu", "Area of Regular Polygons")},
+                      TopicMenu::EntryCount - 1},
+    TopicMenu::Column{QStringLiteral("Label5"),
+                      ScreenNames::Explorer,
+                      {QT_TRANSLATE_NOOP("TopicMenu", "Archimedes' Estimate of Pi"),
+                       QT_TRANSLATE_NOOP("TopicMenu", "The Regular Tessellations"),
+                       QT_TRANSLATE_NOOP("TopicMenu", "Semi-regular Tessellations"),
+                       QT_TRANSLATE_NOOP("TopicMenu", "Dual Tessellations"),
+                       QT_TRANSLATE_NOOP("TopicMenu", "Animation Sequence")},
+                      TopicMenu::EntryCount},
 };
 
 } // namespace
 
 TopicMenu::TopicMenu(ScreenContext &context)
-    : Screen(screenDefinition(ScreenNames::Menu), context)
+    : Screen(topicMenuDefinition(), context)
+    , m_title(take<Label>(QStringLiteral("Label1")))
+    , m_logo(take<ImageBox>(QStringLiteral("Image2")))
+    , m_exit(take<CommandButton>(QStringLiteral("Command1")))
 {
-    connect(control<Label>(QStringLiteral("Label1")), &Label::mouseMoved, this, &TopicMenu::Label1_MouseMove);
-    connect(control<Label>(QStringLiteral("Label6")), &Label::clicked, this, &TopicMenu::Label6_Click);
-    connect(control<CommandButton>(QStringLiteral("Command1")),
-            &CommandButton::clicked,
-            this,
-            &TopicMenu::Command1_Click);
+    wire(QStringLiteral("Label1"), &Label::mouseMoved, &TopicMenu::lightTitle);
+    wire(QStringLiteral("Label6"), &Label::clicked, &TopicMenu::openWebAddress);
+    wire(QStringLiteral("Command1"), &CommandButton::clicked, &TopicMenu::backToTitle);
+    for (const Column &column : Columns)
+        wireEntry(column, 0);
 }
 
-// The entries exist only once the load has copied them, so they are wired then.
-void TopicMenu::connectEntries()
+void TopicMenu::wireEntry(const Column &column, int index)
 {
-    for (int i = 0; i < EntryCount; ++i) {
-        if (Label *left = entry(LeftColumn, i)) {
-            connect(left, &Label::mouseMoved, this, [this, i] { Label2_MouseMove(i); });
-            connect(left, &Label::clicked, this, [this, i] { Label2_Click(i); });
-        }
-        if (Label *right = entry(RightColumn, i)) {
-            connect(right, &Label::mouseMoved, this, [this, i] { Label5_MouseMove(i); });
-            connect(right, &Label::clicked, this, [this, i] { Label5_Click(i); });
-        }
-    }
-}
-
-Label *TopicMenu::entry(const QString &column, int index) const
-{
-    return control<Label>(column, index);
+    Label &entry = take<Label>(column.name, index);
+    wire(column.name, index, &Label::mouseMoved, [&entry] { highlight(&entry, true); });
+    wire(column.name, index, &Label::clicked, [this, &column, index] { openTopic(column, index); });
 }
 
 void TopicMenu::Form_Load()
@@ -88,31 +79,27 @@ void TopicMenu::Form_Load()
     setBackgroundColour(Colours::Canvas);
     // Any picture that cannot be read is simply left out.
     setBackgroundPicture(loadPicture(PictureNames::MenuBackground));
-    if (auto *logo = control<ImageBox>(QStringLiteral("Image2")))
-        logo->setPicture(loadPicture(PictureNames::Logo));
-    if (auto *exit = control<CommandButton>(QStringLiteral("Command1"))) {
-        const QImage face = loadPicture(PictureNames::forLanguage(PictureNames::ExitButton, Language::current()));
-        exit->setPicture(face.isNull() ? loadPicture(PictureNames::ExitButton) : face);
-        TwipsGeometry::setWidth(exit, Styling::ButtonWidth);
-        TwipsGeometry::setHeight(exit, Styling::ButtonHeight);
-        TwipsGeometry::setLeft(exit, Styling::ExitButtonLeft);
-        TwipsGeometry::setTop(exit, Styling::BottomRowTop);
-    }
+    m_logo.setPicture(loadPicture(PictureNames::Logo));
+    const QImage face = loadPicture(PictureNames::forLanguage(PictureNames::ExitButton, Language::current()));
+    m_exit.setPicture(face.isNull() ? loadPicture(PictureNames::ExitButton) : face);
+    TwipsGeometry::setWidth(&m_exit, Styling::ButtonWidth);
+    TwipsGeometry::setHeight(&m_exit, Styling::ButtonHeight);
+    TwipsGeometry::setLeft(&m_exit, Styling::ExitButtonLeft);
+    TwipsGeometry::setTop(&m_exit, Styling::BottomRowTop);
     addEntries();
-    connectEntries();
 }
 
+// Element 0 of each column is defined; the rest are copies made here.
 void TopicMenu::addEntries()
 {
     for (const Column &column : Columns) {
-        Label *first = entry(column.name, 0);
-        if (!first)
-            continue;
-        const QRect from = TwipsGeometry::rect(first);
+        Label &first = take<Label>(column.name, 0);
+        const QRect from = TwipsGeometry::rect(&first);
         for (int i = 1; i < EntryCount; ++i) {
             auto *made = qobject_cast<Label *>(loadControl(column.name, i));
             if (!made)
                 continue;
+            wireEntry(column, i);
             const int row = i == EntryCount - 1 ? column.lastRow : i;
             TwipsGeometry::setLeft(made, from.left());
             TwipsGeometry::setTop(made, from.top() + row * EntrySpacing);
@@ -122,7 +109,7 @@ void TopicMenu::addEntries()
             made->setEnabled(false);
             made->show();
         }
-        first->show();
+        first.show();
     }
 }
 
@@ -134,49 +121,33 @@ void TopicMenu::highlight(Label *label, bool on)
         label->setTransparent(!on);
 }
 
-void TopicMenu::Form_MouseMove(Qt::MouseButtons, QPoint)
+void TopicMenu::pointerMoved(Qt::MouseButtons, QPoint)
 {
-    highlight(control<Label>(QStringLiteral("Label1")), false);
-    for (int i = 0; i < EntryCount; ++i) {
-        highlight(entry(LeftColumn, i), false);
-        highlight(entry(RightColumn, i), false);
+    highlight(&m_title, false);
+    for (const Column &column : Columns) {
+        for (int i = 0; i < EntryCount; ++i)
+            highlight(control<Label>(column.name, i), false);
     }
 }
 
-void TopicMenu::Label1_MouseMove()
+void TopicMenu::lightTitle()
 {
-    highlight(control<Label>(QStringLiteral("Label1")), true);
+    highlight(&m_title, true);
 }
 
-void TopicMenu::Label2_MouseMove(int index)
-{
-    highlight(entry(LeftColumn, index), true);
-}
-
-void TopicMenu::Label5_MouseMove(int index)
-{
-    highlight(entry(RightColumn, index), true);
-}
-
-void TopicMenu::Label2_Click(int index)
+void TopicMenu::openTopic(const Column &column, int index)
 {
     if (index == 0)
-        Navigation::moveOn(*this, ScreenNames::Proof);
+        Navigation::moveOn(*this, column.opens);
 }
 
-void TopicMenu::Label5_Click(int index)
-{
-    if (index == 0)
-        Navigation::moveOn(*this, ScreenNames::Explorer);
-}
-
-void TopicMenu::Label6_Click()
+void TopicMenu::openWebAddress()
 {
     // Whether a browser opened is not our concern: the menu stays as it is.
     context().openUrl(QUrl(Publisher::WebUrl));
 }
 
-void TopicMenu::Command1_Click()
+void TopicMenu::backToTitle()
 {
     // Referring to the title screen re-creates it; its load runs before the
     // caption changes.

@@ -4,6 +4,8 @@
 
 #include "screens/screen.h"
 
+class CommandButton;
+class ImageBox;
 class Label;
 
 // The topic menu: the hub between the title screen and the two topics. Two
@@ -23,20 +25,23 @@ public:
 
     void Form_Load() override;
 
+    struct Column;
+
 protected:
-    void Form_MouseMove(Qt::MouseButtons buttons, QPoint twips) override;
+    // The pointer on the window's own area puts out every light.
+    void pointerMoved(Qt::MouseButtons buttons, QPoint twips) override;
 
 private:
-    void Label1_MouseMove();
-    void Label2_MouseMove(int index);
-    void Label5_MouseMove(int index);
-    void Label2_Click(int index);
-    void Label5_Click(int index);
-    void Label6_Click();
-    void Command1_Click();
+    void lightTitle();
+    void openTopic(const Column &column, int index);
+    void openWebAddress();
+    void backToTitle();
 
-    Label *entry(const QString &column, int index) const;
     void addEntries();
-    void connectEntries();
+    void wireEntry(const Column &column, int index);
     static void highlight(Label *label, bool on);
+
+    Label &m_title;
+    ImageBox &m_logo;
+    CommandButton &m_exit;
 };

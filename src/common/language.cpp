@@ -5,8 +5,11 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QTranslator>
+
+Q_LOGGING_CATEGORY(lcLanguage, "vertexa.language", QtInfoMsg)
 
 namespace {
 
@@ -109,6 +112,7 @@ bool install(const QString &language)
     Installed &now = installed();
     auto *program = new QTranslator(app);
     if (!program->load(QStringLiteral(":/i18n/vertexa_%1.qm").arg(language))) {
+        qCDebug(lcLanguage) << "no translation of the program into" << language;
         delete program;
         return false;
     }
@@ -121,6 +125,7 @@ bool install(const QString &language)
         QCoreApplication::installTranslator(qt);
         now.qt = qt;
     } else {
+        qCDebug(lcLanguage) << "no translation of Qt's own words into" << language;
         delete qt;
     }
     now.language = language;

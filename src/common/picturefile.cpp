@@ -10,8 +10,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QLoggingCategory>
 
 #include <algorithm>
+
+Q_LOGGING_CATEGORY(lcPictures, "vertexa.pictures", QtInfoMsg)
 
 namespace {
 
@@ -191,8 +194,13 @@ QString PictureFolder::highResolutionName(const QString &name)
 
 QImage PictureFolder::load(const QString &name, qreal devicePixelRatio) const
 {
-    const QImage picture = readFile(resolve(name));
-    if (picture.isNull() || devicePixelRatio <= 1)
+    const QString path = resolve(name);
+    const QImage picture = readFile(path);
+    if (picture.isNull()) {
+        qCDebug(lcPictures).noquote() << (path.isEmpty() ? "no picture" : "unreadable picture") << name;
+        return picture;
+    }
+    if (devicePixelRatio <= 1)
         return picture;
     QImage fine = readFile(resolve(highResolutionName(name)));
     // A twin of any other size would change the picture's place on screen.

@@ -3,11 +3,12 @@
 #include "jotter/jotterpad.h"
 
 #include "common/colourtable.h"
-#include "screens/commandbutton.h"
-#include "screens/framebox.h"
-#include "screens/label.h"
+#include "controls/commandbutton.h"
+#include "controls/framebox.h"
+#include "controls/label.h"
+#include "controls/twipsgeometry.h"
+#include "jotter/jotterrows.h"
 #include "screens/screencontext.h"
-#include "screens/twipsgeometry.h"
 
 namespace {
 
@@ -25,39 +26,39 @@ constexpr QSize LandscapeOuterSize(10005, 4140);
 } // namespace
 
 JotterPad::JotterPad(ScreenContext &context)
-    : DrawingScreen(screenDefinition(ScreenNames::Jotter), context)
+    : DrawingScreen(jotterPadDefinition(), context)
+    , m_landscape(take<FrameBox>(QStringLiteral("Frame_landscape")))
+    , m_portrait(take<FrameBox>(QStringLiteral("Frame_portrait")))
 {
-    m_landscape = control<FrameBox>(QStringLiteral("Frame_landscape"));
-    m_portrait = control<FrameBox>(QStringLiteral("Frame_portrait"));
-    for (int i = 0; i < PaletteSize; ++i) {
-        m_landscapeSwatches[i] = control<Label>(QStringLiteral("Label1"), i);
-        m_portraitSwatches[i] = control<Label>(QStringLiteral("Label11"), i);
-    }
-
-    auto wire = [this](const char *name, void (JotterPad::*handler)()) {
-        connect(control<CommandButton>(QLatin1String(name)), &CommandButton::clicked, this, handler);
+    // The wide layout's button first, then its tall twin.
+    const std::pair<const char *, void (JotterPad::*)()> buttons[]{
+        {"Command1", &JotterPad::closePad},
+        {"Command9", &JotterPad::closePad},
+        {"Command2", &JotterPad::writeAgain},
+        {"Command10", &JotterPad::writeAgain},
+        {"Command5", &JotterPad::startErasing},
+        {"Command8", &JotterPad::startErasing},
+        {"Command6", &JotterPad::clearPad},
+        {"Command7", &JotterPad::clearPad},
+        {"Command3", &JotterPad::turnTall},
+        {"Command4", &JotterPad::turnWide},
     };
-    wire("Command1", &JotterPad::Exit_Click);
-    wire("Command9", &JotterPad::Exit_Click);
-    wire("Command2", &JotterPad::Write_Click);
-    wire("Command10", &JotterPad::Write_Click);
-    wire("Command5", &JotterPad::Erase_Click);
-    wire("Command8", &JotterPad::Erase_Click);
-    wire("Command6", &JotterPad::Clear_Click);
-    wire("Command7", &JotterPad::Clear_Click);
-    wire("Command3", &JotterPad::Command3_Click);
-    wire("Command4", &JotterPad::Command4_Click);
+    for (const auto &[name, handler] : buttons)
+        wire(QLatin1String(name), &CommandButton::clicked, handler);
     for (int i = 0; i < PaletteSize; ++i) {
-        connect(m_landscapeSwatches[i], &Label::clicked, this, [this, i] { Swatch_Click(i); });
-        connect(m_portraitSwatches[i], &Label::clicked, this, [this, i] { Swatch_Click(i); });
+        m_landscapeSwatches[i] = &take<Label>(QStringLiteral("Label1"), i);
+        m_portraitSwatches[i] = &take<Label>(QStringLiteral("Label11"), i);
+        const auto choose = [this, i] { chooseColour(i); };
+        wire(QStringLiteral("Label1"), i, &Label::clicked, choose);
+        wire(QStringLiteral("Label11"), i, &Label::clicked, choose);
     }
 }
 
 void JotterPad::Form_Load()
 {
     setBackgroundColour(Colours::Canvas);
-    m_portrait->setBackColour(Colours::Canvas);
-    m_landscape->setBackColour(Colours::Canvas);
+    m_portrait.setBackColour(Colours::Canvas);
+    m_landscape.setBackColour(Colours::Canvas);
 
     // Above every other window. Changing the flags of a shown window hides
     // it, so this happens now, before the window is first shown.
@@ -102,60 +103,60 @@ void JotterPad::layOutPalettes()
     }
 }
 
-void JotterPad::Form_MouseDown(Qt::MouseButton, Qt::MouseButtons, QPoint twips)
+void JotterPad::pointerPressed(Qt::MouseButton, Qt::MouseButtons, QPoint twips)
 {
     m_pen.moveTo(twips);
 }
 
-void JotterPad::Form_MouseMove(Qt::MouseButtons buttons, QPoint twips)
+void JotterPad::pointerMoved(Qt::MouseButtons buttons, QPoint twips)
 {
     if (const std::optional<QLine> segment = m_pen.strokeTo(buttons, twips))
         drawLine(segment->p1(), segment->p2(), m_pen.colour(), m_pen.width());
 }
 
-void JotterPad::Exit_Click()
+void JotterPad::closePad()
 {
     context().screens().unload(this);
 }
 
-void JotterPad::Write_Click()
+void JotterPad::writeAgain()
 {
     m_pen.write();
 }
 
-void JotterPad::Erase_Click()
+void JotterPad::startErasing()
 {
     m_pen.erase();
 }
 
-void JotterPad::Clear_Click()
+void JotterPad::clearPad()
 {
     clearDrawing();
     setBackgroundColour(Colours::Canvas);
     m_pen.clear();
 }
 
-void JotterPad::Command3_Click()
+void JotterPad::turnTall()
 {
     clearDrawing();
     m_pen.flip();
-    setOuterSizeTwips(PortraitOuterSize.width(), PortraitOuterSize.height());
-    TwipsGeometry::setLeft(m_portrait,
-                           outerWidthTwips() - TwipsGeometry::rect(m_portrait).width() - PortraitFrameMargin);
-    m_landscape->hide();
-    m_portrait->show();
+    placement().setOuterSize(PortraitOuterSize.width(), PortraitOuterSize.height());
+    TwipsGeometry::setLeft(&m_portrait,
+                           placement().outerWidth() - TwipsGeometry::rect(&m_portrait).width() - PortraitFrameMargin);
+    m_landscape.hide();
+    m_portrait.show();
 }
 
-void JotterPad::Command4_Click()
+void JotterPad::turnWide()
 {
     clearDrawing();
     m_pen.flip();
-    setOuterSizeTwips(LandscapeOuterSize.width(), LandscapeOuterSize.height());
-    m_landscape->show();
-    m_portrait->hide();
+    placement().setOuterSize(LandscapeOuterSize.width(), LandscapeOuterSize.height());
+    m_landscape.show();
+    m_portrait.hide();
 }
 
-void JotterPad::Swatch_Click(int index)
+void JotterPad::chooseColour(int index)
 {
     m_pen.swatch(index);
 }

@@ -27,23 +27,24 @@ public:
     const PenState &pen() const { return m_pen; }
 
 protected:
-    void Form_MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint twips) override;
-    void Form_MouseMove(Qt::MouseButtons buttons, QPoint twips) override;
+    // A press puts the pen down where it is; a move with the button held draws.
+    void pointerPressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint twips) override;
+    void pointerMoved(Qt::MouseButtons buttons, QPoint twips) override;
 
 private:
-    // Each handler serves both twins of a pair: Command1/9, 2/10, 5/8, 6/7
-    // and the swatches Label1(i)/Label11(i).
-    void Exit_Click();
-    void Write_Click();
-    void Erase_Click();
-    void Clear_Click();
-    void Command3_Click(); // flip to the tall layout
-    void Command4_Click(); // flip to the wide layout
-    void Swatch_Click(int index);
+    // Each handler serves both twins of a pair of buttons, one in each
+    // layout, and both swatches of a colour.
+    void closePad();
+    void writeAgain();
+    void startErasing();
+    void clearPad();
+    void turnTall();
+    void turnWide();
+    void chooseColour(int index);
     void layOutPalettes();
 
-    FrameBox *m_landscape = nullptr;
-    FrameBox *m_portrait = nullptr;
+    FrameBox &m_landscape;
+    FrameBox &m_portrait;
     std::array<Label *, PaletteSize> m_landscapeSwatches{};
     std::array<Label *, PaletteSize> m_portraitSwatches{};
     PenState m_pen;

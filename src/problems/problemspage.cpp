@@ -3,56 +3,40 @@
 #include "problems/problemspage.h"
 
 #include "common/keycodes.h"
+#include "controls/commandbutton.h"
+#include "controls/label.h"
+#include "controls/pictureview.h"
+#include "controls/playerbar.h"
+#include "controls/textbox.h"
 #include "problems/answercheck.h"
 #include "problems/fullscreenpointer.h"
-#include "screens/commandbutton.h"
-#include "screens/label.h"
 #include "screens/navigation.h"
-#include "screens/pictureview.h"
-#include "screens/playerbar.h"
 #include "screens/screencontext.h"
 #include "screens/styling.h"
-#include "screens/textbox.h"
 
 #include <QTimer>
 
-ProblemsPage::ProblemsPage(const QString &name, ScreenContext &context, Lesson lesson)
-    : Screen(screenDefinition(name), context)
+ProblemsPage::ProblemsPage(const ScreenDefinition &definition, ScreenContext &context, Lesson lesson)
+    : Screen(definition, context)
     , m_questions(std::move(lesson.questions))
     , m_player(lesson.animation)
-    , m_question(control<Label>(QStringLiteral("Label1")))
-    , m_answerBox(control<TextBox>(QStringLiteral("Text1")))
-    , m_feedback(control<Label>(QStringLiteral("Label4")))
-    , m_picture(control<ImageBox>(QStringLiteral("Image2")))
-    , m_timer(control<QTimer>(QStringLiteral("Timer1")))
-    , m_bar(control<PlayerBar>(QStringLiteral("MMControl1")))
+    , m_question(take<Label>(QStringLiteral("Label1")))
+    , m_answerBox(take<TextBox>(QStringLiteral("Text1")))
+    , m_feedback(take<Label>(QStringLiteral("Label4")))
+    , m_picture(take<ImageBox>(QStringLiteral("Image2")))
+    , m_timer(take<QTimer>(QStringLiteral("Timer1")))
+    , m_bar(take<PlayerBar>(QStringLiteral("MMControl1")))
 {
-    connect(control<CommandButton>(QStringLiteral("cmdgo")), &CommandButton::clicked, this, &ProblemsPage::cmdgo_Click);
-    connect(control<CommandButton>(QStringLiteral("cmdcheckit")),
-            &CommandButton::clicked,
-            this,
-            &ProblemsPage::cmdcheckit_Click);
-    connect(control<CommandButton>(QStringLiteral("cmdsoln")),
-            &CommandButton::clicked,
-            this,
-            &ProblemsPage::cmdsoln_Click);
-    connect(control<CommandButton>(QStringLiteral("cmdjotter")),
-            &CommandButton::clicked,
-            this,
-            &ProblemsPage::cmdjotter_Click);
-    connect(control<CommandButton>(QStringLiteral("cmdexit")),
-            &CommandButton::clicked,
-            this,
-            &ProblemsPage::cmdexit_Click);
-    m_answerBox->setKeyPressHook([this](int code) { return Text1_KeyPress(code); });
-    connect(m_timer, &QTimer::timeout, this, &ProblemsPage::Timer1_Timer);
-    using Control = PlayerControl;
-    connect(m_bar->button(Control::Play), &QToolButton::clicked, this, &ProblemsPage::MMControl1_PlayClick);
-    connect(m_bar->button(Control::Pause), &QToolButton::clicked, this, &ProblemsPage::MMControl1_PauseClick);
-    connect(m_bar->button(Control::StepBack), &QToolButton::clicked, this, &ProblemsPage::MMControl1_BackClick);
-    connect(m_bar->button(Control::StepForward), &QToolButton::clicked, this, &ProblemsPage::MMControl1_StepClick);
+    wire(QStringLiteral("cmdgo"), &CommandButton::clicked, &ProblemsPage::nextQuestion);
+    wire(QStringLiteral("cmdcheckit"), &CommandButton::clicked, &ProblemsPage::checkAnswer);
+    wire(QStringLiteral("cmdsoln"), &CommandButton::clicked, &ProblemsPage::showAnswer);
+    wire(QStringLiteral("cmdjotter"), &CommandButton::clicked, &ProblemsPage::openJotter);
+    wire(QStringLiteral("cmdexit"), &CommandButton::clicked, &ProblemsPage::exitToMenu);
+    wire(QStringLiteral("Timer1"), &QTimer::timeout, &ProblemsPage::showNextFrame);
+    m_answerBox.setKeyPressHook([this](int code) { return checkOnEnter(code); });
+    wire(QStringLiteral("MMControl1"), &PlayerBar::pressed, &ProblemsPage::usePlayer);
 
-    coverWithPointer(control<Label>(lesson.fullScreenLabel), fullScreenPointer());
+    coverWithPointer(&take<Label>(lesson.fullScreenLabel), fullScreenPointer());
 }
 
 ProblemsPage::~ProblemsPage() = default;
@@ -63,27 +47,27 @@ void ProblemsPage::Form_Load()
     followPlayer();
     if (m_player.hasFixedSequence()) {
         showFrame(m_player.restart());
-        calculate();
+        askNewQuestion();
         setTimerRunning(true);
     } else {
         // The question starts its own animation.
-        calculate();
+        askNewQuestion();
     }
     // Text1 is first in the Tab order once the buttons have left it; taking
     // the focus here makes it the window's focus on its first activation.
-    m_answerBox->setFocus();
+    m_answerBox.setFocus();
 }
 
-void ProblemsPage::calculate()
+void ProblemsPage::askNewQuestion()
 {
-    m_feedback->setText(QString());
-    m_answerBox->setText(QString());
+    m_feedback.setText(QString());
+    m_answerBox.setText(QString());
     if (!m_questions) {
-        m_question->setText(QString());
+        m_question.setText(QString());
         return;
     }
     const Question question = m_questions->draw(context().random(), context().questionHistory());
-    m_question->setText(question.text);
+    m_question.setText(question.text);
     m_answer = question.answer;
     if (!m_player.hasFixedSequence() && question.animation) {
         showFrame(m_player.restart(*question.animation));
@@ -91,70 +75,88 @@ void ProblemsPage::calculate()
     }
 }
 
-void ProblemsPage::cmdgo_Click()
+void ProblemsPage::nextQuestion()
 {
     // A page whose questions bring their animations stops the old one first.
     if (!m_player.hasFixedSequence())
         setTimerRunning(false);
-    calculate();
-    m_answerBox->setFocus();
+    askNewQuestion();
+    m_answerBox.setFocus();
 }
 
-void ProblemsPage::cmdcheckit_Click()
+void ProblemsPage::checkAnswer()
 {
-    const AnswerCheck::Verdict verdict = AnswerCheck::judge(m_answerBox->text(), m_answer);
-    m_feedback->setText(AnswerCheck::feedback(verdict));
-    m_feedback->show();
+    const AnswerCheck::Verdict verdict = AnswerCheck::judge(m_answerBox.text(), m_answer);
+    m_feedback.setText(AnswerCheck::feedback(verdict));
+    m_feedback.show();
 }
 
-void ProblemsPage::cmdsoln_Click()
+void ProblemsPage::showAnswer()
 {
-    m_feedback->setText(AnswerCheck::solution(m_answer));
-    m_feedback->show();
+    m_feedback.setText(AnswerCheck::solution(m_answer));
+    m_feedback.show();
 }
 
-void ProblemsPage::cmdjotter_Click()
+void ProblemsPage::openJotter()
 {
     context().screens().show(ScreenNames::Jotter);
 }
 
-void ProblemsPage::cmdexit_Click()
+void ProblemsPage::exitToMenu()
 {
     Navigation::backToMenu(*this);
 }
 
-int ProblemsPage::Text1_KeyPress(int KeyAscii)
+int ProblemsPage::checkOnEnter(int code)
 {
-    if (KeyAscii == KeyCode::Enter)
-        cmdcheckit_Click();
-    return KeyAscii;
+    if (code == KeyCode::Enter)
+        checkAnswer();
+    return code;
 }
 
-void ProblemsPage::Timer1_Timer()
+void ProblemsPage::showNextFrame()
 {
     showFrame(m_player.stepForward());
 }
 
-void ProblemsPage::MMControl1_PlayClick()
+void ProblemsPage::usePlayer(PlayerControl pressed)
+{
+    switch (pressed) {
+    case PlayerControl::Play:
+        play();
+        break;
+    case PlayerControl::Pause:
+        pause();
+        break;
+    case PlayerControl::StepBack:
+        stepBack();
+        break;
+    case PlayerControl::StepForward:
+        stepForward();
+        break;
+    }
+}
+
+void ProblemsPage::play()
 {
     m_player.play();
     setTimerRunning(m_player.isRunning());
     followPlayer();
 }
 
-void ProblemsPage::MMControl1_PauseClick()
+void ProblemsPage::pause()
 {
     m_player.pause();
     setTimerRunning(m_player.isRunning());
     followPlayer();
 }
 
-void ProblemsPage::MMControl1_BackClick()
+void ProblemsPage::stepBack()
 {
     showFrame(m_player.stepBack());
 }
 
-void ProblemsPage::MMControl1_StepClick()
+void ProblemsPage::stepForward()
 {
     showFrame(m_player.stepForward());
 }
@@ -168,20 +170,20 @@ void ProblemsPage::showFrame(const QString &file)
         m_framesOf = m_player.sequence();
     }
     // A frame that cannot be read leaves the previous one on show.
-    m_picture->setPicture(m_frames.frame(context().pictures(), file, devicePixelRatioF()));
+    m_picture.setPicture(m_frames.frame(context().pictures(), file, devicePixelRatioF()));
 }
 
 void ProblemsPage::setTimerRunning(bool running)
 {
     m_player.setRunning(running);
     if (!running)
-        m_timer->stop();
-    else if (!m_timer->isActive())
-        m_timer->start(); // a running timer keeps its rhythm
+        m_timer.stop();
+    else if (!m_timer.isActive())
+        m_timer.start(); // a running timer keeps its rhythm
 }
 
 void ProblemsPage::followPlayer()
 {
     for (PlayerControl control : PlayerControls)
-        m_bar->setAvailable(control, m_player.isAvailable(control));
+        m_bar.setAvailable(control, m_player.isAvailable(control));
 }

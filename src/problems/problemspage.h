@@ -35,7 +35,7 @@ public:
         std::optional<FrameSequence> animation;
     };
 
-    ProblemsPage(const QString &name, ScreenContext &context, Lesson lesson);
+    ProblemsPage(const ScreenDefinition &definition, ScreenContext &context, Lesson lesson);
     ~ProblemsPage() override;
 
     void Form_Load() override;
@@ -44,21 +44,23 @@ private:
     // A new question: blank feedback and answer box, the question and its
     // answer, and on a page whose questions bring their own animation, that
     // animation from its first frame.
-    void calculate();
+    void askNewQuestion();
 
-    void cmdgo_Click();
-    void cmdcheckit_Click();
-    void cmdsoln_Click();
-    void cmdjotter_Click();
-    void cmdexit_Click();
+    void nextQuestion();
+    void checkAnswer();
+    void showAnswer();
+    void openJotter();
+    void exitToMenu();
     // Enter runs the answer check; every key is passed on unchanged.
-    int Text1_KeyPress(int KeyAscii);
+    int checkOnEnter(int code);
 
-    void Timer1_Timer();
-    void MMControl1_PlayClick();
-    void MMControl1_PauseClick();
-    void MMControl1_BackClick();
-    void MMControl1_StepClick();
+    void showNextFrame();
+    // A button of the player bar: one of the four below.
+    void usePlayer(PlayerControl pressed);
+    void play();
+    void pause();
+    void stepBack();
+    void stepForward();
 
     void showFrame(const QString &file);
     void setTimerRunning(bool running);
@@ -71,10 +73,10 @@ private:
     // The frames of the sequence m_framesOf, kept after their first showing.
     FrameCache m_frames;
     FrameSequence m_framesOf;
-    Label *m_question;
-    TextBox *m_answerBox;
-    Label *m_feedback;
-    ImageBox *m_picture;
-    QTimer *m_timer;
-    PlayerBar *m_bar;
+    Label &m_question;
+    TextBox &m_answerBox;
+    Label &m_feedback;
+    ImageBox &m_picture;
+    QTimer &m_timer;
+    PlayerBar &m_bar;
 };

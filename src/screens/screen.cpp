@@ -2,30 +2,22 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "screens/screen.h"
 
-#include "common/colourtable.h"
-
 #include "common/twips.h"
+#include "controls/commandbutton.h"
+#include "controls/framebox.h"
+#include "controls/playerbar.h"
+#include "controls/textbox.h"
+#include "controls/twipsgeometry.h"
 #include "screens/accessibility.h"
-#include "screens/commandbutton.h"
-#include "screens/fonts.h"
-#include "screens/framebox.h"
-#include "screens/label.h"
-#include "screens/linecontrol.h"
-#include "screens/pictureview.h"
-#include "screens/playerbar.h"
+#include "screens/controlfactory.h"
 #include "screens/screencontext.h"
 #include "screens/screenregistry.h"
-#include "screens/textbox.h"
-#include "screens/twipsgeometry.h"
-#include "screens/windowframe.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
-#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -39,17 +31,13 @@ Qt::WindowFlags flagsFor(WindowBorder border)
     return flags;
 }
 
-QString objectNameFor(const QString &name, int index)
-{
-    return index == NoIndex ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
-}
-
 } // namespace
 
 Screen::Screen(const ScreenDefinition &definition, ScreenContext &context)
     : QWidget(nullptr, flagsFor(definition.border))
     , m_definition(definition)
     , m_context(context)
+    , m_placement(*this)
     , m_background(definition.background)
 {
     setObjectName(definition.name);
@@ -58,16 +46,11 @@ Screen::Screen(const ScreenDefinition &definition, ScreenContext &context)
     setFixedSize(twipsToPixels(definition.clientSize));
 
     if (definition.position) {
-        setLeftTwips(definition.position->x());
-        setTopTwips(definition.position->y());
+        m_placement.setLeft(definition.position->x());
+        m_placement.setTop(definition.position->y());
     } else {
-        centreOnDisplay();
+        m_placement.centreOnDisplay();
     }
-    // A window manager may tell the frame only once the window is on screen.
-    connect(&WindowFrame::instance(), &WindowFrame::changed, this, [this](QWidget *window) {
-        if (window == this)
-            refitFrame();
-    });
 
     for (const ControlDefinition &c : definition.controls)
         createControl(c);
@@ -77,13 +60,6 @@ Screen::Screen(const ScreenDefinition &definition, ScreenContext &context)
 
 Screen::~Screen() = default;
 
-QSize Screen::displaySizeTwips()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const QSize pixels = screen ? screen->size() : QSize(800, 600);
-    return pixels * TwipsPerPixel;
-}
-
 QObject *Screen::createControl(const ControlDefinition &d)
 {
     QWidget *parent = this;
@@ -91,91 +67,11 @@ QObject *Screen::createControl(const ControlDefinition &d)
         if (auto *frame = control<FrameBox>(d.parent))
             parent = frame;
     }
-
-    QObject *made = nullptr;
-    QWidget *widget = nullptr;
-    switch (d.kind) {
-    case ControlKind::Label: {
-        auto *label = new Label(parent);
-        label->setText(shownText(d.text, d.textDisambiguation));
-        label->setForeColour(d.foreColour.value_or(Colours::Black));
-        label->setBackColour(d.backColour.value_or(palette().color(QPalette::Window)));
-        label->setTransparent(d.transparent);
-        label->setAlignment(d.alignment);
-        label->setBordered(d.bordered);
-        label->setRole(d.role);
-        widget = label;
-        break;
-    }
-    case ControlKind::CommandButton: {
-        auto *button = new CommandButton(parent);
-        button->setText(shownText(d.text, d.textDisambiguation));
-        button->setGraphical(d.graphical);
-        if (d.backColour)
-            button->setFaceColour(*d.backColour);
-        widget = button;
-        break;
-    }
-    case ControlKind::TextBox: {
-        auto *box = new TextBox(parent);
-        box->setText(shownText(d.text, d.textDisambiguation));
-        box->setAlignment(d.alignment | Qt::AlignVCenter);
-        if (d.maxLength > 0)
-            box->setMaxLength(d.maxLength);
-        if (d.foreColour)
-            box->setForeColour(*d.foreColour);
-        widget = box;
-        break;
-    }
-    case ControlKind::ImageBox:
-    case ControlKind::PictureBox: {
-        auto *view =
-            d.kind == ControlKind::ImageBox ? static_cast<PictureView *>(new ImageBox(parent)) : new PictureBox(parent);
-        if (d.backColour)
-            view->setBackColour(*d.backColour);
-        widget = view;
-        break;
-    }
-    case ControlKind::Frame: {
-        auto *frame = new FrameBox(parent);
-        frame->setBackColour(
-            d.backColour.value_or(m_background.isValid() ? m_background : palette().color(QPalette::Window)));
-        widget = frame;
-        break;
-    }
-    case ControlKind::Line: {
-        auto *line = new LineControl(parent);
-        line->setColour(d.foreColour.value_or(Colours::Black));
-        line->setLineWidth(d.lineWidth);
-        line->setEnds(d.lineFrom, d.lineTo);
-        widget = line;
-        break;
-    }
-    case ControlKind::PlayerBar:
-        widget = new PlayerBar(parent);
-        break;
-    case ControlKind::Timer: {
-        auto *timer = new QTimer(this);
-        timer->setInterval(d.interval);
-        if (!d.disabled)
-            timer->start();
-        made = timer;
-        break;
-    }
-    }
-
-    if (widget) {
-        made = widget;
-        if (d.kind != ControlKind::Line)
-            TwipsGeometry::setRect(widget, d.rect);
-        if (!d.font.face.isEmpty())
-            widget->setFont(fontFor(d.font, widget->font()));
-        widget->setEnabled(!d.disabled);
-        widget->setVisible(!d.hidden);
-        Accessibility::describeControl(*widget, d);
-    }
-    made->setObjectName(objectNameFor(d.name, d.index));
-
+    QObject *made = ControlFactory::make(
+        d,
+        *parent,
+        *this,
+        {palette().color(QPalette::Window), m_background.isValid() ? m_background : palette().color(QPalette::Window)});
     const ControlKey key{d.name, d.index};
     m_controls.insert(key, made);
     m_controlDefinitions.insert(key, d);
@@ -218,15 +114,17 @@ QObject *Screen::controlObject(const QString &name, int index) const
     return m_controls.value(ControlKey{name, index}).data();
 }
 
-QList<int> Screen::indexesOf(const QString &name) const
+QObject *Screen::takeObject(const QString &name, int index, const QMetaObject &kind) const
 {
-    QList<int> indexes;
-    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
-        if (it.key().name == name && it.key().index != NoIndex && it.value())
-            indexes.append(it.key().index);
-    }
-    std::sort(indexes.begin(), indexes.end());
-    return indexes;
+    QObject *found = controlObject(name, index);
+    if (found && kind.cast(found))
+        return found;
+    const QString row = ControlFactory::objectName(name, index);
+    const QString problem =
+        found ? QStringLiteral("%1 is a %2, not a %3")
+                    .arg(row, QLatin1String(found->metaObject()->className()), QLatin1String(kind.className()))
+              : QStringLiteral("no row %1 (a %2 was expected)").arg(row, QLatin1String(kind.className()));
+    throw MissingControl(QStringLiteral("screen %1: %2").arg(screenName(), problem).toStdString());
 }
 
 QWidget *Screen::loadControl(const QString &name, int newIndex)
@@ -242,95 +140,8 @@ QWidget *Screen::loadControl(const QString &name, int newIndex)
     copy.rect = TwipsGeometry::rect(original);
     copy.disabled = !original->isEnabled();
     auto *widget = static_cast<QWidget *>(createControl(copy));
-    widget->setFont(original->font());
-    if (auto *label = qobject_cast<Label *>(original)) {
-        auto *made = static_cast<Label *>(widget);
-        made->setText(label->text());
-        made->setForeColour(label->foreColour());
-        made->setBackColour(label->backColour());
-        made->setTransparent(label->isTransparent());
-    } else if (auto *button = qobject_cast<QAbstractButton *>(original)) {
-        static_cast<QAbstractButton *>(widget)->setText(button->text());
-    } else if (auto *box = qobject_cast<QLineEdit *>(original)) {
-        static_cast<QLineEdit *>(widget)->setText(box->text());
-    }
+    ControlFactory::copyShownState(*original, *widget);
     return widget;
-}
-
-void Screen::setLeftTwips(double twips)
-{
-    m_centred = false;
-    m_leftTwips = twips;
-    applyGeometry();
-}
-
-void Screen::setTopTwips(double twips)
-{
-    m_centred = false;
-    m_topTwips = twips;
-    applyGeometry();
-}
-
-void Screen::centreOnDisplay()
-{
-    const QSize display = displaySizeTwips();
-    setTopTwips(display.height() / 2.0 - outerHeightTwips() / 2.0);
-    setLeftTwips(display.width() / 2.0 - outerWidthTwips() / 2.0);
-    m_centred = true;
-}
-
-QMargins Screen::frameMargins()
-{
-    // A window created after a move() has its frame, not its client area,
-    // put at that place, and keeps that rule; the client rectangle given
-    // here instead keeps the rule that applyGeometry() counts on.
-    if (!testAttribute(Qt::WA_WState_Created))
-        setGeometry(geometry());
-    return WindowFrame::instance().margins(this);
-}
-
-int Screen::outerWidthTwips()
-{
-    if (m_outerTwips)
-        return m_outerTwips->width();
-    const QMargins m = frameMargins();
-    return (width() + m.left() + m.right()) * TwipsPerPixel;
-}
-
-int Screen::outerHeightTwips()
-{
-    if (m_outerTwips)
-        return m_outerTwips->height();
-    const QMargins m = frameMargins();
-    return (height() + m.top() + m.bottom()) * TwipsPerPixel;
-}
-
-void Screen::setOuterSizeTwips(int width, int height)
-{
-    m_outerTwips = QSize(width, height);
-    applyGeometry();
-}
-
-// The program's place and outer size are those of the whole window, frame
-// included; the window system is given the client area inside the frame.
-void Screen::applyGeometry()
-{
-    const QMargins m = frameMargins();
-    QSize client = size();
-    if (m_outerTwips) {
-        client =
-            (twipsToPixels(*m_outerTwips) - QSize(m.left() + m.right(), m.top() + m.bottom())).expandedTo(QSize(1, 1));
-        setFixedSize(client);
-    }
-    setGeometry(QRect(QPoint(twipsToPixels(m_leftTwips) + m.left(), twipsToPixels(m_topTwips) + m.top()), client));
-}
-
-void Screen::refitFrame()
-{
-    if (m_centred)
-        centreOnDisplay();
-    else
-        applyGeometry();
 }
 
 QSize Screen::clientSizeTwips() const
@@ -375,9 +186,9 @@ void Screen::stopTimers()
         timer->stop();
 }
 
-void Screen::Form_MouseDown(Qt::MouseButton, Qt::MouseButtons, QPoint) { }
+void Screen::pointerPressed(Qt::MouseButton, Qt::MouseButtons, QPoint) { }
 
-void Screen::Form_MouseMove(Qt::MouseButtons, QPoint) { }
+void Screen::pointerMoved(Qt::MouseButtons, QPoint) { }
 
 void Screen::paintEvent(QPaintEvent *event)
 {
@@ -395,7 +206,7 @@ void Screen::setVisible(bool visible)
 {
     // Placed by its client rectangle before the window system first sees it.
     if (visible && !testAttribute(Qt::WA_WState_Created))
-        refitFrame();
+        m_placement.refit();
     QWidget::setVisible(visible);
 }
 
@@ -403,7 +214,7 @@ void Screen::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     // Some platforms know the frame only once the window exists.
-    refitFrame();
+    m_placement.refit();
 }
 
 void Screen::closeEvent(QCloseEvent *event)
@@ -414,10 +225,10 @@ void Screen::closeEvent(QCloseEvent *event)
 
 void Screen::mousePressEvent(QMouseEvent *event)
 {
-    Form_MouseDown(event->button(), event->buttons(), pixelsToTwips(event->position().toPoint()));
+    pointerPressed(event->button(), event->buttons(), pixelsToTwips(event->position().toPoint()));
 }
 
 void Screen::mouseMoveEvent(QMouseEvent *event)
 {
-    Form_MouseMove(event->buttons(), pixelsToTwips(event->position().toPoint()));
+    pointerMoved(event->buttons(), pixelsToTwips(event->position().toPoint()));
 }

@@ -2,22 +2,32 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "desktop/windowplacement.h"
 #include "screens/screendefinition.h"
 
 #include <QHash>
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
-#include <optional>
+#include <stdexcept>
 
 class ScreenContext;
 class QTimer;
 
+// A handle a screen takes does not match its rows: no control of that name
+// and index, or one of another kind. A slip in the program, never in use.
+class MissingControl : public std::logic_error
+{
+public:
+    using std::logic_error::logic_error;
+};
+
 // A top-level window built from its definition: caption, client size and
-// named controls. Subclasses take typed pointers to the controls they use,
-// wire them in one place and put their behaviour in handlers named after the
-// control and event (cmdgo_Click). The window's own geometry is kept in
-// twips; outer sizes include the window frame.
+// named controls. Subclasses take checked handles to the controls they use
+// and wire them to handlers named after what they do, all in their
+// constructor. The controls are made by ControlFactory, the window placed by
+// WindowPlacement; the screen keeps the controls by name, their Tab order,
+// and paints its background.
 class Screen : public QWidget
 {
     Q_OBJECT
@@ -36,35 +46,48 @@ public:
     virtual void Form_Load() { }
 
     // A control by name and array index (NoIndex outside arrays); null when
-    // the screen has no such control or it is of another kind.
+    // the screen has no such control or it is of another kind. For what may
+    // be missing (styling's steps) and for tests; a screen's own controls are
+    // taken with take().
     template<class T>
     T *control(const QString &name, int index = NoIndex) const
     {
         return qobject_cast<T *>(controlObject(name, index));
     }
+
+    // The control of this screen's rows named `name` (and `index`), of kind T.
+    // Taken once, while the screen is built or loaded: a missing row or one
+    // of another kind throws MissingControl naming the screen, the control and
+    // the kind, which the registry turns into a stop with that message.
+    template<class T>
+    T &take(const QString &name, int index = NoIndex) const
+    {
+        return *static_cast<T *>(takeObject(name, index, T::staticMetaObject));
+    }
+
+    // Wires a control of the rows to a handler of this screen: `signal` of
+    // the control taken as take() does, its kind the signal's class; the
+    // handler is a member function of the screen or a function object.
+    template<class Control, class... Args, class Handler>
+    void wire(const QString &name, void (Control::*signal)(Args...), Handler handler)
+    {
+        wire(name, NoIndex, signal, handler);
+    }
+    template<class Control, class... Args, class Handler>
+    void wire(const QString &name, int index, void (Control::*signal)(Args...), Handler handler)
+    {
+        connect(&take<Control>(name, index), signal, receiverFor(handler), handler);
+    }
     QObject *controlObject(const QString &name, int index = NoIndex) const;
     bool hasControl(const QString &name, int index = NoIndex) const { return controlObject(name, index) != nullptr; }
-    QList<int> indexesOf(const QString &name) const;
 
     // Creates element newIndex of a control array as a copy of element 0 as
     // it is now, hidden. Returns null if element 0 is missing or newIndex is
     // taken.
     QWidget *loadControl(const QString &name, int newIndex);
 
-    // Window geometry in twips.
-    // Place and outer size are the whole window's, frame included; they are
-    // kept right when the window manager tells the frame late.
-    double leftTwips() const { return m_leftTwips; }
-    double topTwips() const { return m_topTwips; }
-    void setLeftTwips(double twips);
-    void setTopTwips(double twips);
-    // Sets the top, then the left, so that the outer window is centred on the
-    // display; it stays centred when the frame becomes known.
-    void centreOnDisplay();
-    // Asking for the frame may create the native window.
-    int outerWidthTwips();
-    int outerHeightTwips();
-    void setOuterSizeTwips(int width, int height);
+    // Where the window stands and how large it is, in twips, frame included.
+    WindowPlacement &placement() { return m_placement; }
     QSize clientSizeTwips() const;
 
     QColor backgroundColour() const;
@@ -84,13 +107,10 @@ public:
     // Stops every timer of the screen; unloading calls it.
     void stopTimers();
 
-    // The size of the primary display, in twips.
-    static QSize displaySizeTwips();
-
 protected:
     // The pointer pressed or moved over the window's own area, in twips.
-    virtual void Form_MouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint twips);
-    virtual void Form_MouseMove(Qt::MouseButtons buttons, QPoint twips);
+    virtual void pointerPressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint twips);
+    virtual void pointerMoved(Qt::MouseButtons buttons, QPoint twips);
 
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -110,21 +130,28 @@ private:
         friend size_t qHash(const ControlKey &key, size_t seed = 0) { return qHashMulti(seed, key.name, key.index); }
     };
 
+    QObject *takeObject(const QString &name, int index, const QMetaObject &kind) const;
+    // The object a handler runs on: this screen as the class the member
+    // function belongs to, or the screen itself for a function object.
+    template<class Owner, class Result, class... Args>
+    Owner *receiverFor(Result (Owner::*)(Args...))
+    {
+        return static_cast<Owner *>(this);
+    }
+    template<class Function>
+    Screen *receiverFor(const Function &)
+    {
+        return this;
+    }
     QObject *createControl(const ControlDefinition &definition);
     void applyTabOrder();
-    void applyGeometry();
-    void refitFrame();
-    QMargins frameMargins();
 
     const ScreenDefinition &m_definition;
     ScreenContext &m_context;
     QHash<ControlKey, QPointer<QObject>> m_controls;
     QHash<ControlKey, ControlDefinition> m_controlDefinitions;
     QList<ControlKey> m_creationOrder;
-    double m_leftTwips = 0;
-    double m_topTwips = 0;
-    std::optional<QSize> m_outerTwips;
-    bool m_centred = false;
+    WindowPlacement m_placement;
     QColor m_background;
     QImage m_backgroundPicture;
 };

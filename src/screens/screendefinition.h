@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "controls/labelrole.h"
+
 #include <QColor>
 #include <QKeySequence>
 #include <QList>
@@ -16,10 +18,6 @@
 // rectangles are twips, relative to the parent's client area.
 
 enum class ControlKind { Label, CommandButton, TextBox, ImageBox, PictureBox, Frame, Line, Timer, PlayerBar };
-
-// What a label is to the pupil: words to read, or words that act when
-// clicked. One that acts is on the Tab path and Enter or Space presses it.
-enum class LabelRole { Text, Button, Link };
 
 struct FontSpec
 {
@@ -223,18 +221,13 @@ inline const QString StellatedProblems = QStringLiteral("star");
 inline const QString Jotter = QStringLiteral("notepad");
 } // namespace ScreenNames
 
+// The definition of a screen by name; throws std::out_of_range for a name
+// that is none of the seven. Each topic keeps its rows beside its screens
+// (src/<topic>/*rows.cpp); the table of all seven lives in src/app/, the one
+// folder that knows every topic.
 const ScreenDefinition &screenDefinition(const QString &name);
 QStringList screenNames();
 
 // The English texts of the definitions (captions, spoken names, descriptions)
 // in the running language; a text without translation stays as it is.
 QString shownText(const QString &english, const char *disambiguation = nullptr);
-
-// The publisher's details, shown on the title screen and the menu.
-namespace Publisher {
-extern const QString Name;
-extern const QString Notice;
-extern const QString WebAddress; // as shown
-extern const QString WebUrl;     // as opened
-extern const QString AuthorCredit;
-} // namespace Publisher

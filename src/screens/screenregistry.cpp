@@ -29,11 +29,16 @@ Screen *ScreenRegistry::screen(const QString &name)
     const auto factory = m_factories.constFind(name);
     if (factory == m_factories.constEnd())
         return nullptr;
-    Screen *created = (*factory)(m_context);
-    // Known before its load handler runs, so the handler can refer to it.
-    m_loaded.insert(name, created);
-    created->Form_Load();
-    Q_EMIT screenLoaded(name);
+    // A screen whose handles do not match its rows cannot run; the exception
+    // must not cross Qt's event loop, where screens are built from handlers.
+    try {
+        Screen *created = (*factory)(m_context);
+        // Known before its load handler runs, so the handler can refer to it.
+        m_loaded.insert(name, created);
+        created->Form_Load();
+    } catch (const MissingControl &missing) {
+        qFatal("%s", missing.what());
+    }
     // The load handler may have unloaded the screen again.
     return loaded(name);
 }

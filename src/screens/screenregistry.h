@@ -37,7 +37,6 @@ public:
 
     // The loaded screen, or null; never creates one.
     Screen *loaded(const QString &name) const;
-    bool isLoaded(const QString &name) const { return loaded(name) != nullptr; }
     QStringList loadedNames() const;
 
     // Creates the screen if need be, makes it visible and brings it to the
@@ -48,10 +47,8 @@ public:
     void unload(Screen *screen);
     // Ends the program at once: every screen goes and no handler runs after.
     void end();
-    bool hasEnded() const { return m_ended; }
 
 Q_SIGNALS:
-    void screenLoaded(const QString &name);
     // No screen is left: the program has nothing more to do.
     void lastScreenUnloaded();
     void endRequested();

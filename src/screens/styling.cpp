@@ -5,10 +5,10 @@
 #include "common/colourtable.h"
 #include "common/language.h"
 #include "common/picturenames.h"
-#include "screens/commandbutton.h"
-#include "screens/pictureview.h"
+#include "controls/commandbutton.h"
+#include "controls/pictureview.h"
+#include "controls/twipsgeometry.h"
 #include "screens/screen.h"
-#include "screens/twipsgeometry.h"
 
 #include <QGuiApplication>
 #include <array>
@@ -125,11 +125,11 @@ void setupscreen(Screen &screen)
     if (auto *picture = screen.control<PictureView>(QStringLiteral("Picture1")))
         picture->setBackColour(Colours::StyledPicture);
 
-    screen.setOuterSizeTwips(WindowWidth, WindowHeight);
+    screen.placement().setOuterSize(WindowWidth, WindowHeight);
     // The client area's unit is always twips here; nothing to switch.
     {
         const BusyPointer busy;
-        screen.centreOnDisplay();
+        screen.placement().centreOnDisplay();
     }
 
     // The face in the running language's words where there is one.

@@ -20,16 +20,15 @@ public:
 
     void Form_Load() override;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
-    // Returns the code to pass on to the box, or 0 to discard the key.
-    int Text2_KeyPress(int index, int code);
-    void Label2_Click(int index);
-    void cmdexit_Click();
+    // A key in number box `index`: any edit takes the figure away, Enter
+    // corrects the pair and draws it. Returns the code to pass on to the box,
+    // or 0 to discard the key.
+    int typeIntoNumberBox(int index, int code);
+    void openProblems();
+    void exitToMenu();
     // Draws {n/k} for the numbers now in the boxes, over whatever is drawn.
-    void drawstell();
+    void drawStar();
 
-    std::array<TextBox *, 2> m_text2{};
+    std::array<TextBox *, 2> m_numbers{};
 };

@@ -2,22 +2,22 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "triangle/proofscreen.h"
 
-#include "screens/commandbutton.h"
-#include "screens/label.h"
+#include "controls/commandbutton.h"
+#include "controls/label.h"
 #include "screens/navigation.h"
 #include "screens/styling.h"
+#include "triangle/trianglerows.h"
 
 ProofScreen::ProofScreen(ScreenContext &context)
-    : Screen(screenDefinition(ScreenNames::Proof), context)
-    , m_explanation(control<Label>(QStringLiteral("Label3")))
-    , m_stepButton(control<Label>(QStringLiteral("Label5")))
+    : Screen(proofScreenDefinition(), context)
+    , m_explanation(take<Label>(QStringLiteral("Label3")))
+    , m_stepButton(take<Label>(QStringLiteral("Label5")))
 {
-    connect(m_stepButton, &Label::clicked, this, &ProofScreen::Label5_Click);
-    connect(control<Label>(QStringLiteral("Label2")), &Label::clicked, this, &ProofScreen::Label2_Click);
-    connect(control<CommandButton>(QStringLiteral("cmdexit")),
-            &CommandButton::clicked,
-            this,
-            &ProofScreen::cmdexit_Click);
+    for (const ProofFigurePart &part : ProofFigure::revealedParts())
+        m_figure.append(&take<QWidget>(part.name, part.index));
+    wire(QStringLiteral("Label5"), &Label::clicked, &ProofScreen::nextProofStep);
+    wire(QStringLiteral("Label2"), &Label::clicked, &ProofScreen::openProblems);
+    wire(QStringLiteral("cmdexit"), &CommandButton::clicked, &ProofScreen::exitToMenu);
 }
 
 void ProofScreen::Form_Load()
@@ -26,32 +26,33 @@ void ProofScreen::Form_Load()
     setupscreen(*this);
 }
 
-void ProofScreen::Label5_Click()
+void ProofScreen::nextProofStep()
 {
     applyView(m_steps.click());
 }
 
-void ProofScreen::Label2_Click()
+void ProofScreen::openProblems()
 {
     Navigation::moveOn(*this, ScreenNames::TriangleProblems);
 }
 
-void ProofScreen::cmdexit_Click()
+void ProofScreen::exitToMenu()
 {
     Navigation::backToMenu(*this);
 }
 
 void ProofScreen::applyView(const ProofView &view)
 {
-    for (const ProofFigurePart &part : view.hide) {
-        if (QWidget *widget = control<QWidget>(part.name, part.index))
-            widget->hide();
-    }
-    for (const ProofFigurePart &part : view.show) {
-        if (QWidget *widget = control<QWidget>(part.name, part.index))
-            widget->show();
-    }
-    m_explanation->setText(view.text);
+    for (const ProofFigurePart &part : view.hide)
+        figurePart(part).hide();
+    for (const ProofFigurePart &part : view.show)
+        figurePart(part).show();
+    m_explanation.setText(view.text);
     if (!view.caption.isEmpty())
-        m_stepButton->setText(view.caption);
+        m_stepButton.setText(view.caption);
+}
+
+QWidget &ProofScreen::figurePart(const ProofFigurePart &part) const
+{
+    return *m_figure.at(ProofFigure::revealedParts().indexOf(part));
 }

@@ -18,13 +18,16 @@ public:
     void Form_Load() override;
 
 private:
-    void Label5_Click();
-    void Label2_Click();
-    void cmdexit_Click();
+    void nextProofStep();
+    void openProblems();
+    void exitToMenu();
     void applyView(const ProofView &view);
+    QWidget &figurePart(const ProofFigurePart &part) const;
 
     // Created with the screen, so every visit begins at view 0.
     ProofSteps m_steps;
-    Label *m_explanation; // Label3
-    Label *m_stepButton;  // Label5
+    Label &m_explanation;
+    Label &m_stepButton;
+    // The parts the walk-through shows and hides, in ProofFigure's order.
+    QList<QWidget *> m_figure;
 };

@@ -4,14 +4,7 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-const ProofFigurePart BaseExtended{QStringLiteral("Line1"), 3};
-const ProofFigurePart Parallel{QStringLiteral("Line1"), 4};
-const ProofFigurePart AlternateP{QStringLiteral("Label4"), 2};
-const ProofFigurePart AlternateQ{QStringLiteral("Label4"), 4};
-
-} // namespace
+using namespace ProofFigure;
 
 ProofView ProofSteps::view(int number)
 {
@@ -62,7 +55,7 @@ ProofView ProofSteps::view(int number)
                 QCoreApplication::translate("ProofSteps", "Restart Proof")};
     default:
         return {
-            {BaseExtended, Parallel, AlternateP, AlternateQ},
+            revealedParts(),
             {},
             QCoreApplication::translate("ProofSteps", "The angles of the triangle below are labelled R, P and Q."),
 

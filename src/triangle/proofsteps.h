@@ -2,20 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "triangle/prooffigure.h"
+
 #include <QList>
 #include <QString>
-
-// One part of the proof figure that the walk-through shows or hides: a
-// control of the proof screen by name and array index.
-struct ProofFigurePart
-{
-    QString name;
-    int index;
-    friend bool operator==(const ProofFigurePart &a, const ProofFigurePart &b)
-    {
-        return a.name == b.name && a.index == b.index;
-    }
-};
 
 // What applying one view changes: parts to hide, then parts to show (each in
 // its order), the explanation, and the step button's caption (empty: keep it).

@@ -3,8 +3,8 @@
 #include "app/topicmenu.h"
 
 #include "common/colourtable.h"
-#include "screens/label.h"
-#include "screens/twipsgeometry.h"
+#include "controls/label.h"
+#include "controls/twipsgeometry.h"
 #include "support/testprogram.h"
 
 #include <QtTest>

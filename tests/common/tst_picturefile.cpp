@@ -5,6 +5,7 @@
 #include "support/testpictures.h"
 
 #include <QDir>
+#include <QLoggingCategory>
 #include <QTest>
 
 namespace {
@@ -86,6 +87,28 @@ private Q_SLOTS:
         TestPictures pictures;
         pictures.writeBytes(QStringLiteral("x.jpg"), bytes);
         QCOMPARE(!PictureFolder(pictures.root()).load(QStringLiteral("x.jpg")).isNull(), readable);
+    }
+
+    // A developer who wonders why a picture is not on screen turns on
+    // vertexa.pictures and reads which name was missing or unreadable.
+    void aPictureNotShownIsLogged_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // none: no file at all
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << QByteArray() << "no picture Images\\gone.jpg";
+        QTest::newRow("damaged") << QByteArray("not a picture") << "unreadable picture Images\\gone.jpg";
+    }
+    void aPictureNotShownIsLogged()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        TestPictures pictures;
+        if (!bytes.isEmpty())
+            pictures.writeBytes(QStringLiteral("Images\\gone.jpg"), bytes);
+        QLoggingCategory::setFilterRules(QStringLiteral("vertexa.pictures.debug=true"));
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(message));
+        QVERIFY(PictureFolder(pictures.root()).load(QStringLiteral("Images\\gone.jpg")).isNull());
+        QLoggingCategory::setFilterRules(QString());
     }
 
     void fineTwinOnFineDisplays_data()

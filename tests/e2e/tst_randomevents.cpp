@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/vertexaapp.h"
 #include "common/randomsource.h"
+#include "controls/linecontrol.h"
+#include "controls/pictureview.h"
 #include "pupil.h"
-#include "screens/linecontrol.h"
-#include "screens/pictureview.h"
 
 #include <QAbstractButton>
 #include <QPointer>
@@ -210,9 +210,8 @@ private:
     {
         bool greyed = !control->isEnabled();
         for (const QString &column : {QStringLiteral("Label2"), QStringLiteral("Label5")}) {
-            for (int i : screen->indexesOf(column))
-                greyed =
-                    greyed || (screen->screenName() == Menu && i > 0 && screen->control<QWidget>(column, i) == control);
+            for (int i = 1; screen->screenName() == Menu && screen->control<QWidget>(column, i); ++i)
+                greyed = greyed || screen->control<QWidget>(column, i) == control;
         }
         return greyed;
     }

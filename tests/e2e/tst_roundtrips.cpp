@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/vertexaapp.h"
 #include "common/randomsource.h"
+#include "controls/label.h"
 #include "pupil.h"
-#include "screens/label.h"
 #include "support/scriptedrandom.h"
 
 using namespace ScreenNames;

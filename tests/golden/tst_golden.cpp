@@ -5,9 +5,9 @@
 // pupil would see change (a place, a size, a colour, a word) fails here.
 // VERTEXA_GOLDEN_UPDATE=1 (`make golden`) writes the references instead.
 #include "common/language.h"
+#include "controls/textbox.h"
 #include "screens/fonts.h"
 #include "screens/screen.h"
-#include "screens/textbox.h"
 #include "support/testprogram.h"
 
 #include <QApplication>

@@ -4,11 +4,11 @@
 // tst_penstate covers), strokes land on the canvas, both layouts keep their
 // places and each opening starts afresh.
 #include "common/colourtable.h"
+#include "controls/commandbutton.h"
+#include "controls/framebox.h"
+#include "controls/label.h"
+#include "controls/twipsgeometry.h"
 #include "jotter/jotterpad.h"
-#include "screens/commandbutton.h"
-#include "screens/framebox.h"
-#include "screens/label.h"
-#include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
 
 #include <QTest>

@@ -3,13 +3,13 @@
 // The problems pages' wiring: the player's and the answer check's rules are
 // tested without widgets in tst_problemrules, the questions in their own folders.
 #include "common/language.h"
+#include "controls/commandbutton.h"
+#include "controls/label.h"
+#include "controls/pictureview.h"
+#include "controls/playerbar.h"
+#include "controls/textbox.h"
 #include "problems/answercheck.h"
 #include "problems/problemspage.h"
-#include "screens/commandbutton.h"
-#include "screens/label.h"
-#include "screens/pictureview.h"
-#include "screens/playerbar.h"
-#include "screens/textbox.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -46,29 +46,6 @@ private Q_SLOTS:
         click(Button::Play);
         click("cmdgo");
         QVERIFY(timerRuns() && !bar()->isAvailable(Button::Play));
-    }
-
-    // Paused, the bar's step buttons move the animation one frame each way,
-    // round both ends of its fifteen frames.
-    void stepButtons_data()
-    {
-        QTest::addColumn<QString>("steps"); // f: step forward, b: step back
-        QTest::addColumn<int>("frame");
-        QTest::newRow("forward") << "ff" << 2;
-        QTest::newRow("back from the first") << "b" << 14;
-        QTest::newRow("forward and back") << "ffb" << 1;
-        QTest::newRow("round the end") << "bf" << 0;
-    }
-    void stepButtons()
-    {
-        QFETCH(QString, steps);
-        QFETCH(int, frame);
-        m_t->random().setValues({0.4375, 0.5, 0.5});
-        QVERIFY((m_page = m_t->open<ProblemsPage>(TriangleProblems)));
-        click(Button::Pause);
-        for (QChar step : steps)
-            click(step == u'f' ? Button::StepForward : Button::StepBack);
-        QVERIFY(shows(FrameSequences::Triangle, frame));
     }
 
     void answering_data()
@@ -184,6 +161,31 @@ private Q_SLOTS:
         QTest::mouseClick(m_page->windowHandle(), Qt::LeftButton, {}, area.center());
         QCOMPARE(pagePresses, 0);
         QVERIFY(m_page->isVisible() && !m_t->screen(Jotter));
+    }
+
+    // Each button of the bar reaches the page's picture and timer. Type draw
+    // 2: the pentagram, paused on frame 1 before the click.
+    void playerBarDrivesThePicture_data()
+    {
+        QTest::addColumn<Button>("button");
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<bool>("running");
+        QTest::newRow("play") << Button::Play << 1 << true;
+        QTest::newRow("step back") << Button::StepBack << 0 << false;
+        QTest::newRow("step forward") << Button::StepForward << 2 << false;
+    }
+    void playerBarDrivesThePicture()
+    {
+        QFETCH(Button, button);
+        QFETCH(int, frame);
+        QFETCH(bool, running);
+        m_t->random().setValues({0.3125});
+        QVERIFY((m_page = m_t->open<ProblemsPage>(StellatedProblems)));
+        QVERIFY(TestProgram::tick(control<QTimer>("Timer1")));
+        click(Button::Pause);
+        click(button);
+        QVERIFY(shows(FrameSequences::Pentagram, frame));
+        QCOMPARE(timerRuns(), running);
     }
 
 private:

@@ -4,12 +4,12 @@
 #include "common/framesequence.h"
 #include "common/language.h"
 #include "common/picturenames.h"
-#include "screens/commandbutton.h"
-#include "screens/fittedfont.h"
-#include "screens/label.h"
-#include "screens/pictureview.h"
+#include "controls/commandbutton.h"
+#include "controls/fittedfont.h"
+#include "controls/label.h"
+#include "controls/pictureview.h"
+#include "controls/twipsgeometry.h"
 #include "screens/screen.h"
-#include "screens/twipsgeometry.h"
 #include "support/testprogram.h"
 
 #include <QFontMetrics>
@@ -154,6 +154,50 @@ private Q_SLOTS:
         // Hidden in its definition, the stellated page's check button is placed but stays hidden.
         if (buttons == 5)
             QCOMPARE(s->control<CommandButton>("cmdcheckit")->isVisible(), screen == TriangleProblems);
+    }
+
+    // Every screen takes its handles as it is built and loaded: a row renamed
+    // or of another kind stops the program with the message checked below.
+    void everyScreenTakesItsHandles_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const QString &name : screenNames())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void everyScreenTakesItsHandles()
+    {
+        QFETCH(QString, screen);
+        TestProgram t;
+        QVERIFY(t.screens().screen(screen));
+    }
+
+    // A handle that does not match the rows names the screen, the row and
+    // the kind it wanted.
+    void aMissingHandleNamesItsRow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("renamed") << "Label33" << int(NoIndex)
+                                 << "screen triproof: no row Label33 (a Label was expected)";
+        QTest::newRow("outside the array")
+            << "Label4" << 5 << "screen triproof: no row Label4(5) (a Label was expected)";
+        QTest::newRow("another kind") << "cmdexit" << int(NoIndex)
+                                      << "screen triproof: cmdexit is a CommandButton, not a Label";
+    }
+    void aMissingHandleNamesItsRow()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, index);
+        QFETCH(QString, message);
+        TestProgram t;
+        const Screen bare(screenDefinition(Proof), t.context());
+        try {
+            bare.take<Label>(name, index);
+            QFAIL("a handle without its row was taken");
+        } catch (const MissingControl &missing) {
+            QCOMPARE(QString::fromStdString(missing.what()), message);
+        }
     }
 
     // A caption too long for its control is drawn as large as fits, in steps

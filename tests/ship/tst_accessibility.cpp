@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "screens/label.h"
+#include "controls/label.h"
 #include "screens/screen.h"
 #include "support/testprogram.h"
 

@@ -3,7 +3,7 @@
 // The explorer's wiring: the box rules and the star's geometry are tested
 // without widgets in tst_stellatedrules.
 #include "common/twips.h"
-#include "screens/textbox.h"
+#include "controls/textbox.h"
 #include "stellated/starexplorer.h"
 #include "support/testprogram.h"
 

@@ -4,7 +4,7 @@
 
 #include "common/colourtable.h"
 #include "common/twips.h"
-#include "screens/label.h"
+#include "controls/label.h"
 #include "support/testprogram.h"
 
 #include <QtTest>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "screens/keyboardfocuscue.h"
+#include "controls/keyboardfocuscue.h"
 
 #include <QFocusEvent>
 #include <QWidget>

@@ -14,12 +14,8 @@ class LineControl : public QWidget
 public:
     explicit LineControl(QWidget *parent = nullptr);
 
-    QPoint from() const { return m_from; }
-    QPoint to() const { return m_to; }
     void setEnds(const QPoint &fromTwips, const QPoint &toTwips);
-    QColor colour() const { return m_colour; }
     void setColour(const QColor &colour);
-    int lineWidth() const { return m_width; }
     void setLineWidth(int pixels);
 
 protected:

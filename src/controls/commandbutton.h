@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
-#include "screens/keyboardfocuscue.h"
+#include "controls/keyboardfocuscue.h"
 
 #include <QImage>
 #include <QPushButton>

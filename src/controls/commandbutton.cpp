@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "screens/commandbutton.h"
+#include "controls/commandbutton.h"
 
 #include "common/colourtable.h"
 
-#include "screens/fittedfont.h"
+#include "controls/fittedfont.h"
 
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>

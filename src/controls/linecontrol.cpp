@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "screens/linecontrol.h"
+#include "controls/linecontrol.h"
 
 #include "common/twips.h"
 

@@ -6,13 +6,17 @@
 #include <functional>
 
 // A single-line text box whose typed characters pass a hook first. The hook
-// sees the character code (13 for Enter, 8 for Backspace) and returns the code
-// to go on with; 0 discards the key.
+// sees the character code (13 for Enter, 8 for Backspace, 127 for Delete) and
+// returns the code to go on with; 0 discards the key.
 class TextBox : public QLineEdit
 {
     Q_OBJECT
 public:
     using KeyPressHook = std::function<int(int code)>;
+
+    // Delete types no character, but it edits the text as Backspace does, so
+    // the hook sees it too, as the DEL character a keyboard sends with it.
+    static constexpr int DeleteCode = 127;
 
     explicit TextBox(QWidget *parent = nullptr);
 
@@ -20,7 +24,7 @@ public:
     void setForeColour(const QColor &colour);
 
     // The character code a key event would hand the hook, or 0 for keys that
-    // type no character (arrows, Home, Delete, Tab...).
+    // neither type nor delete a character (arrows, Home, Tab...).
     static int characterCode(const QKeyEvent *event);
 
 protected:

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "screens/playerbar.h"
+#include "controls/playerbar.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -59,6 +59,7 @@ PlayerBar::PlayerBar(QWidget *parent)
         b->setToolTip(tr(looks[i].name));
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         layout->addWidget(b);
+        connect(b, &QToolButton::clicked, this, [this, i] { Q_EMIT pressed(PlayerControls[i]); });
         m_buttons[i] = b;
     }
 }

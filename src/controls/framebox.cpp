@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "screens/framebox.h"
+#include "controls/framebox.h"
 
 FrameBox::FrameBox(QWidget *parent)
     : QWidget(parent)
@@ -8,11 +8,6 @@ FrameBox::FrameBox(QWidget *parent)
     // A press on the frame belongs to the frame: it must not reach the
     // window beneath, where it would start a stroke.
     setAttribute(Qt::WA_NoMousePropagation);
-}
-
-QColor FrameBox::backColour() const
-{
-    return palette().color(QPalette::Window);
 }
 
 void FrameBox::setBackColour(const QColor &colour)

@@ -20,6 +20,10 @@ public:
     bool isAvailable(PlayerControl which) const;
     QToolButton *button(PlayerControl which) const;
 
+Q_SIGNALS:
+    // One of the bar's buttons was clicked.
+    void pressed(PlayerControl which);
+
 private:
     std::array<QToolButton *, PlayerControls.size()> m_buttons{};
 };

@@ -1,32 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "screens/windowframe.h"
+#include "desktop/windowframe.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QHash>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
 
-#if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
-#endif
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
 #include <optional>
 
-namespace {
+Q_LOGGING_CATEGORY(lcDesktop, "vertexa.desktop", QtInfoMsg)
 
-#if QT_CONFIG(xcb)
+namespace {
 
 // How long a window manager that supports the request may take to answer.
 constexpr int RequestWaitMs = 250;
 
+// The X library is always linked (the build requires it), but X is spoken
+// only when Qt runs on it: null offscreen and on Wayland.
 xcb_connection_t *x11Connection()
 {
     const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
@@ -114,8 +115,6 @@ std::optional<QMargins> requestFrameExtents(xcb_connection_t *c, xcb_window_t wi
     }
 }
 
-#endif
-
 } // namespace
 
 WindowFrame::WindowFrame(QObject *parent)
@@ -143,7 +142,6 @@ WindowFrame &WindowFrame::instance()
 
 QMargins WindowFrame::margins(QWidget *window)
 {
-#if QT_CONFIG(xcb)
     if (xcb_connection_t *c = x11Connection()) {
         std::optional<QMargins> extents;
         if (window->internalWinId())
@@ -153,6 +151,8 @@ QMargins WindowFrame::margins(QWidget *window)
         if (!extents && !m_asked.contains(window->internalWinId()) && managerAnswersRequests(c)) {
             m_asked.insert(window->winId());
             extents = requestFrameExtents(c, xcb_window_t(window->winId()));
+            if (!extents)
+                qCDebug(lcDesktop) << "the window manager did not answer in time for" << window->objectName();
         }
         if (extents) {
             // The manager counts device pixels, the program scaled ones.
@@ -164,7 +164,6 @@ QMargins WindowFrame::margins(QWidget *window)
         }
         return m_lastKnown;
     }
-#endif
     // Elsewhere the frame is known once the platform window exists.
     if (const QWindow *handle = window->windowHandle(); handle && handle->handle())
         m_lastKnown = handle->frameMargins();
@@ -173,7 +172,6 @@ QMargins WindowFrame::margins(QWidget *window)
 
 bool WindowFrame::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
-#if QT_CONFIG(xcb)
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto *event = static_cast<const xcb_generic_event_t *>(message);
@@ -194,9 +192,5 @@ bool WindowFrame::nativeEventFilter(const QByteArray &eventType, void *message, 
             },
             Qt::QueuedConnection);
     }
-#else
-    Q_UNUSED(eventType);
-    Q_UNUSED(message);
-#endif
     return false;
 }

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "common/colourtable.h"
-#include "screens/keyboardfocuscue.h"
-#include "screens/screendefinition.h"
+#include "controls/keyboardfocuscue.h"
+#include "controls/labelrole.h"
 
 #include <QFrame>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "screens/textbox.h"
+#include "controls/textbox.h"
 
 #include "common/keycodes.h"
 
@@ -28,9 +28,10 @@ int TextBox::characterCode(const QKeyEvent *event)
         return KeyCode::Backspace;
     case Qt::Key_Escape:
         return KeyCode::Escape;
+    case Qt::Key_Delete:
+        return DeleteCode;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-    case Qt::Key_Delete:
         return 0;
     default:
         break;

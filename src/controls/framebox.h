@@ -10,6 +10,5 @@ class FrameBox : public QWidget
     Q_OBJECT
 public:
     explicit FrameBox(QWidget *parent = nullptr);
-    QColor backColour() const;
     void setBackColour(const QColor &colour);
 };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "screens/fittedfont.h"
+#include "controls/fittedfont.h"
 
 #include <QFontMetrics>
 #include <QRect>

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+#pragma once
+
+#include <QMargins>
+#include <QSize>
+#include <optional>
+
+class QWidget;
+
+// Where a top-level window stands and how large it is, in twips. The place
+// and the outer size are the whole window's, the window manager's frame
+// included, as the program counts them; the window system is given the
+// client area inside the frame. The window is kept right when the frame
+// becomes known late.
+class WindowPlacement
+{
+public:
+    explicit WindowPlacement(QWidget &window);
+    WindowPlacement(const WindowPlacement &) = delete;
+    WindowPlacement &operator=(const WindowPlacement &) = delete;
+
+    double left() const { return m_left; }
+    double top() const { return m_top; }
+    void setLeft(double twips);
+    void setTop(double twips);
+    // Sets the top, then the left, so that the outer window is centred on the
+    // display; it stays centred when the frame becomes known.
+    void centreOnDisplay();
+    // Asking for the frame may create the native window.
+    int outerWidth();
+    int outerHeight();
+    void setOuterSize(int width, int height);
+
+    // Places the window again for the frame as it is known now.
+    void refit();
+
+    // The size of the primary display, in twips.
+    static QSize displaySize();
+
+private:
+    void apply();
+    QMargins frameMargins();
+
+    QWidget &m_window;
+    double m_left = 0;
+    double m_top = 0;
+    std::optional<QSize> m_outer;
+    bool m_centred = false;
+};
