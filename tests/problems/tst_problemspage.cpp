@@ -107,7 +107,7 @@ private Q_SLOTS:
             click("cmdexit");
             TestProgram::settle();
         }
-        QCOMPARE(solutions.join(u' '), QStringLiteral("45 60 45"));
+        QCOMPARE(solutions, (QStringList{"45", "60", "45"}));
     }
 
     // A German pupil types a decimal comma: 180,5 is not the 180 asked for.
