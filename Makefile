@@ -15,7 +15,8 @@ PACKAGES = cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libqt6gui6 li
            xvfb xauth fonts-liberation2 fonts-dejavu-core fonts-wine libgl-dev \
            dpkg-dev file desktop-file-utils appstream xdotool x11-apps lintian \
            libxcb1-dev openbox weston xwayland qt6-wayland \
-           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n \
+           libqt6printsupport6 poppler-utils
 
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 
@@ -99,9 +100,11 @@ leaks: build
 	cmake --build $(SANITIZE_BUILD) --target tst_roundtrips vertexa_pictures
 	$(E2E_ENV) $(SANITIZE_ENV) VERTEXA_ROUNDS=$(ROUNDS) $(SANITIZE_BUILD)/tests/e2e/tst_roundtrips
 
-# The animations run long with the real pictures: CPU per tick, memory.
+# The animations run long with the real pictures, at the display ratios of
+# plain, scaled and high-resolution screens: CPU per tick beside a bare
+# window, memory.
 soak: build
-	$(BUILD)/bench/bench_soak
+	for ratio in 1 1.5 2; do QT_SCALE_FACTOR=$$ratio $(BUILD)/bench/bench_soak || exit 1; done
 
 # Planted faults: how many the suite catches (long; not in CI). MUTANTS= picks ids.
 mutants: build

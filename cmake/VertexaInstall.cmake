@@ -85,8 +85,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vertexa developers <maintainers@vertexa.exa
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.vertexa.example/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libqt6gui6 carries the xcb and offscreen platform plugins and the GIF and
-# JPEG image readers on Debian 12.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6 (>= 6.4), fonts-liberation2, fonts-dejavu-core")
+# JPEG image readers on Debian 12; libqt6printsupport6 the CUPS plugin the
+# Jotter's print dialog finds printers through (and prints to PDF without).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6 (>= 6.4), libqt6printsupport6 (>= 6.4), fonts-liberation2, fonts-dejavu-core")
 # The Tahoma-metric face; without it the screens fall back to DejaVu Sans.
 # qt6-wayland gives a native window on Wayland desktops instead of XWayland.
 # qt6-translations-l10n puts Qt's own words (the answer box's menu) in the pupil's language.

@@ -85,6 +85,81 @@
     </message>
 </context>
 <context>
+    <name>JotterWork</name>
+    <message>
+        <source>Jotter menu</source>
+        <extracomment>Spoken name of the Jotter&apos;s menu on its drawing area.</extracomment>
+        <translation>Notizblock-Menü</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Menu entry: take back the last stroke (or Clear, or Flip).</extracomment>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Menu entry: do again what Undo took back.</extracomment>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>Menu entry: the drawing to the clipboard, as a picture.</extracomment>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <extracomment>Menu entry: the drawing into a picture file; a dialog follows.</extracomment>
+        <translation>Speichern …</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>Menu entry: the drawing to a printer; a dialog follows.</extracomment>
+        <translation>Drucken …</translation>
+    </message>
+    <message>
+        <source>Jotter</source>
+        <extracomment>The start of a saved drawing&apos;s file name, followed by the date and time; also the print job&apos;s name.</extracomment>
+        <translation>Notizblock</translation>
+    </message>
+    <message>
+        <source>The drawing could not be saved: the folder “%1” does not take new files. Your drawing is still on the Jotter; save it in another folder.</source>
+        <extracomment>%1 is the folder the pupil chose for the drawing.</extracomment>
+        <translation>Die Zeichnung konnte nicht gespeichert werden: Im Ordner „%1“ lassen sich keine neuen Dateien anlegen. Deine Zeichnung ist noch auf dem Notizblock; speichere sie in einem anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>The drawing could not be written in the folder “%1”; the disk may be full. Your drawing is still on the Jotter.</source>
+        <extracomment>%1 is the folder the pupil chose for the drawing.</extracomment>
+        <translation>Die Zeichnung konnte nicht in den Ordner „%1“ geschrieben werden; vielleicht ist der Speicher voll. Deine Zeichnung ist noch auf dem Notizblock.</translation>
+    </message>
+    <message>
+        <source>The drawing could not be printed: the printer did not take it. Your drawing is still on the Jotter.</source>
+        <translation>Die Zeichnung konnte nicht gedruckt werden: Der Drucker hat sie nicht angenommen. Deine Zeichnung ist noch auf dem Notizblock.</translation>
+    </message>
+</context>
+<context>
+    <name>PadDialogs</name>
+    <message>
+        <source>Save the drawing</source>
+        <extracomment>Title of the dialog that saves the Jotter&apos;s drawing, and of the question whether to replace a file.</extracomment>
+        <translation>Zeichnung speichern</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <extracomment>File type offered in the save dialog.</extracomment>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>There is already a file called “%1”. Do you want to replace it?</source>
+        <extracomment>%1 is the name of a file that is already there.</extracomment>
+        <translation>Es gibt schon eine Datei namens „%1“. Möchtest du sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Print the drawing</source>
+        <extracomment>Title of the print dialog for the Jotter&apos;s drawing.</extracomment>
+        <translation>Zeichnung drucken</translation>
+    </message>
+</context>
+<context>
     <name>PictureButtons</name>
     <message>
         <source>Exit</source>

@@ -85,6 +85,81 @@
     </message>
 </context>
 <context>
+    <name>JotterWork</name>
+    <message>
+        <source>Jotter menu</source>
+        <extracomment>Spoken name of the Jotter&apos;s menu on its drawing area.</extracomment>
+        <translation>Menú de la libreta</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Menu entry: take back the last stroke (or Clear, or Flip).</extracomment>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Menu entry: do again what Undo took back.</extracomment>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>Menu entry: the drawing to the clipboard, as a picture.</extracomment>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <extracomment>Menu entry: the drawing into a picture file; a dialog follows.</extracomment>
+        <translation>Guardar…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>Menu entry: the drawing to a printer; a dialog follows.</extracomment>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Jotter</source>
+        <extracomment>The start of a saved drawing&apos;s file name, followed by the date and time; also the print job&apos;s name.</extracomment>
+        <translation>Libreta</translation>
+    </message>
+    <message>
+        <source>The drawing could not be saved: the folder “%1” does not take new files. Your drawing is still on the Jotter; save it in another folder.</source>
+        <extracomment>%1 is the folder the pupil chose for the drawing.</extracomment>
+        <translation>No se ha podido guardar el dibujo: la carpeta «%1» no admite archivos nuevos. Tu dibujo sigue en la libreta; guárdalo en otra carpeta.</translation>
+    </message>
+    <message>
+        <source>The drawing could not be written in the folder “%1”; the disk may be full. Your drawing is still on the Jotter.</source>
+        <extracomment>%1 is the folder the pupil chose for the drawing.</extracomment>
+        <translation>No se ha podido escribir el dibujo en la carpeta «%1»; puede que el disco esté lleno. Tu dibujo sigue en la libreta.</translation>
+    </message>
+    <message>
+        <source>The drawing could not be printed: the printer did not take it. Your drawing is still on the Jotter.</source>
+        <translation>No se ha podido imprimir el dibujo: la impresora no lo ha aceptado. Tu dibujo sigue en la libreta.</translation>
+    </message>
+</context>
+<context>
+    <name>PadDialogs</name>
+    <message>
+        <source>Save the drawing</source>
+        <extracomment>Title of the dialog that saves the Jotter&apos;s drawing, and of the question whether to replace a file.</extracomment>
+        <translation>Guardar el dibujo</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <extracomment>File type offered in the save dialog.</extracomment>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>There is already a file called “%1”. Do you want to replace it?</source>
+        <extracomment>%1 is the name of a file that is already there.</extracomment>
+        <translation>Ya hay un archivo llamado «%1». ¿Quieres reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Print the drawing</source>
+        <extracomment>Title of the print dialog for the Jotter&apos;s drawing.</extracomment>
+        <translation>Imprimir el dibujo</translation>
+    </message>
+</context>
+<context>
     <name>PictureButtons</name>
     <message>
         <source>Exit</source>

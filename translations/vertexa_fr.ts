@@ -85,6 +85,81 @@
     </message>
 </context>
 <context>
+    <name>JotterWork</name>
+    <message>
+        <source>Jotter menu</source>
+        <extracomment>Spoken name of the Jotter&apos;s menu on its drawing area.</extracomment>
+        <translation>Menu du brouillon</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <extracomment>Menu entry: take back the last stroke (or Clear, or Flip).</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Menu entry: do again what Undo took back.</extracomment>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <extracomment>Menu entry: the drawing to the clipboard, as a picture.</extracomment>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <extracomment>Menu entry: the drawing into a picture file; a dialog follows.</extracomment>
+        <translation>Enregistrer…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <extracomment>Menu entry: the drawing to a printer; a dialog follows.</extracomment>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Jotter</source>
+        <extracomment>The start of a saved drawing&apos;s file name, followed by the date and time; also the print job&apos;s name.</extracomment>
+        <translation>Brouillon</translation>
+    </message>
+    <message>
+        <source>The drawing could not be saved: the folder “%1” does not take new files. Your drawing is still on the Jotter; save it in another folder.</source>
+        <extracomment>%1 is the folder the pupil chose for the drawing.</extracomment>
+        <translation>Le dessin n’a pas pu être enregistré&#xa0;: le dossier «&#xa0;%1&#xa0;» n’accepte pas de nouveaux fichiers. Ton dessin est toujours sur le brouillon&#xa0;; enregistre-le dans un autre dossier.</translation>
+    </message>
+    <message>
+        <source>The drawing could not be written in the folder “%1”; the disk may be full. Your drawing is still on the Jotter.</source>
+        <extracomment>%1 is the folder the pupil chose for the drawing.</extracomment>
+        <translation>Le dessin n’a pas pu être écrit dans le dossier «&#xa0;%1&#xa0;»&#xa0;; le disque est peut-être plein. Ton dessin est toujours sur le brouillon.</translation>
+    </message>
+    <message>
+        <source>The drawing could not be printed: the printer did not take it. Your drawing is still on the Jotter.</source>
+        <translation>Le dessin n’a pas pu être imprimé&#xa0;: l’imprimante ne l’a pas accepté. Ton dessin est toujours sur le brouillon.</translation>
+    </message>
+</context>
+<context>
+    <name>PadDialogs</name>
+    <message>
+        <source>Save the drawing</source>
+        <extracomment>Title of the dialog that saves the Jotter&apos;s drawing, and of the question whether to replace a file.</extracomment>
+        <translation>Enregistrer le dessin</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <extracomment>File type offered in the save dialog.</extracomment>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>There is already a file called “%1”. Do you want to replace it?</source>
+        <extracomment>%1 is the name of a file that is already there.</extracomment>
+        <translation>Il existe déjà un fichier nommé «&#xa0;%1&#xa0;». Veux-tu le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Print the drawing</source>
+        <extracomment>Title of the print dialog for the Jotter&apos;s drawing.</extracomment>
+        <translation>Imprimer le dessin</translation>
+    </message>
+</context>
+<context>
     <name>PictureButtons</name>
     <message>
         <source>Exit</source>

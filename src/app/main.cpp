@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "app/displayprobes.h"
 #include "app/vertexaapp.h"
 #include "common/language.h"
 #include "common/platformchoice.h"
 #include "common/randomsource.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 int main(int argc, char *argv[])
@@ -13,7 +16,14 @@ int main(int argc, char *argv[])
     // Qt reads the platform once, when the application is made. It is passed
     // as an argument, not through the environment, so that programs started
     // from here (the browser) choose their own.
-    QByteArray platform = choosePlatform(SessionEnvironment::fromProcess(argc, argv), x11ServerReachable).toLocal8Bit();
+    const PlatformChoice choice =
+        choosePlatform(SessionEnvironment::fromProcess(argc, argv), connectingDisplayProbes());
+    if (!choice.failure.isEmpty()) {
+        // Qt would abort with a core dump; a plain line says more.
+        std::fprintf(stderr, "%s: %s\n", argv[0], qPrintable(choice.failure));
+        return EXIT_FAILURE;
+    }
+    QByteArray platform = choice.platforms.toLocal8Bit();
     std::vector<char *> arguments(argv, argv + argc);
     char platformOption[] = "-platform";
     if (!platform.isEmpty()) {

@@ -9,12 +9,13 @@ FrameCache::FrameCache(qsizetype budgetBytes)
 
 QImage FrameCache::frame(const PictureFolder &folder, const QString &name, qreal devicePixelRatio)
 {
-    if (folder.root() != m_root) {
+    if (folder.root() != m_root || devicePixelRatio != m_ratio) {
         clear();
         m_root = folder.root();
+        m_ratio = devicePixelRatio;
     }
-    const std::pair<QString, bool> key(name, devicePixelRatio > 1);
-    const auto kept = m_frames.constFind(key);
+    const bool fine = devicePixelRatio > 1;
+    const auto kept = m_frames.constFind(name);
     if (kept != m_frames.cend())
         return *kept;
 
@@ -25,9 +26,16 @@ QImage FrameCache::frame(const PictureFolder &folder, const QString &name, qreal
     // converted on every paint.
     QImage ready =
         loaded.convertToFormat(loaded.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    if (m_bytes + ready.sizeInBytes() <= m_budget) {
+    if (loaded.devicePixelRatio() > devicePixelRatio) {
+        // A display between the two resolutions gets the fine twin brought to
+        // its own pixels once, not filtered again at every paint.
+        const QSizeF shown = loaded.deviceIndependentSize();
+        ready = ready.scaled((shown * devicePixelRatio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        ready.setDevicePixelRatio(devicePixelRatio);
+    }
+    if (m_bytes + ready.sizeInBytes() <= m_budget * (fine ? FineBudgetFactor : 1)) {
         m_bytes += ready.sizeInBytes();
-        m_frames.insert(key, ready);
+        m_frames.insert(name, ready);
     }
     return ready;
 }

@@ -12,23 +12,35 @@ struct SessionEnvironment
     QString sessionType;      // XDG_SESSION_TYPE
     QString waylandDisplay;   // WAYLAND_DISPLAY
     QString display;          // DISPLAY
-    QString platformArgument; // the value after -platform on the command line
+    QString platformArgument; // the value after -platform (or --platform) on the command line
+    QString runtimeDirectory; // XDG_RUNTIME_DIR, where Wayland displays have their sockets
 
     static SessionEnvironment fromProcess(int argc, const char *const *argv);
 };
 
-// The window system the program asks Qt for, decided before the application
-// is made. A Wayland client can neither place its windows nor keep one above
-// another, and the lessons need both (centred screens, a Jotter on top), so
-// in a Wayland session the program goes through XWayland when an X server is
-// reachable. A platform the user names wins. Empty leaves the choice to Qt.
-QString choosePlatform(const SessionEnvironment &environment,
-                       const std::function<bool(const QString &display)> &xServerReachable);
+// Whether a display would really take a connection: an X display by its
+// name (":0", "host:1"), a Wayland display by its socket's path.
+struct DisplayProbes
+{
+    std::function<bool(const QString &display)> x11;
+    std::function<bool(const QString &socketPath)> wayland;
+};
 
-// The socket of a local X display (":0", ":1.0", "unix:2"), empty for a
-// display reached over the network.
-QString x11SocketPath(const QString &display);
+// The window systems the program asks Qt for, decided before the
+// application is made: the ones that answer, in order of preference, for Qt
+// to try one after the other ("xcb;wayland"). A Wayland client can neither
+// place its windows nor keep one above another, and the lessons need both
+// (centred screens, a Jotter on top), so X comes first wherever it answers,
+// XWayland in a Wayland session included. A platform the user names wins:
+// both empty leaves the choice to Qt. When no display answers, `failure`
+// says what was tried.
+struct PlatformChoice
+{
+    QString platforms;
+    QString failure;
+};
+PlatformChoice choosePlatform(const SessionEnvironment &environment, const DisplayProbes &probes);
 
-// Whether the X server of the display can be reached: for a local one, its
-// socket exists; one over the network is taken at its word.
-bool x11ServerReachable(const QString &display);
+// The socket of the session's Wayland display: WAYLAND_DISPLAY as a path, or
+// a name in the runtime folder ("wayland-0" when a Wayland session names none).
+QString waylandSocketPath(const SessionEnvironment &environment);

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPen>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -22,11 +23,11 @@ QPainter::RenderHints figureHints()
     return QPainter::Antialiasing;
 }
 
-QPen roundPen(const QColor &colour, int widthPixels)
+QPen roundPen(const QColor &colour, qreal widthPixels)
 {
     // Round ends and joins: a wide stroke drawn as many short segments leaves
     // no gaps at the corners.
-    QPen pen(colour, qMax(1, widthPixels));
+    QPen pen(colour, qMax(qreal(1), widthPixels));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     return pen;
@@ -57,7 +58,7 @@ QRect RetainedSurface::clear()
     return QRect(QPoint(0, 0), m_size);
 }
 
-QRect RetainedSurface::line(QPointF fromTwips, QPointF toTwips, const QColor &colour, int widthPixels)
+QRect RetainedSurface::line(QPointF fromTwips, QPointF toTwips, const QColor &colour, qreal widthPixels)
 {
     if (m_image.isNull())
         return {};
@@ -95,9 +96,33 @@ QRect RetainedSurface::point(QPointF atTwips, const QColor &colour)
     return touched(pixel, 1);
 }
 
-QRect RetainedSurface::touched(const QRectF &pixels, int widthPixels) const
+QRect RetainedSurface::restore(QPoint devicePixel, const QImage &patch)
 {
-    const int margin = widthPixels / 2 + 2;
+    const QRect area = QRect(devicePixel, patch.size()).intersected(m_image.rect());
+    if (area.isEmpty() || patch.format() != m_image.format())
+        return {};
+    // Byte for byte: what undo gives back must be exactly what was there.
+    const qsizetype rowBytes = qsizetype(area.width()) * 4;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        memcpy(m_image.scanLine(y) + qsizetype(area.left()) * 4,
+               patch.constScanLine(y - devicePixel.y()) + qsizetype(area.left() - devicePixel.x()) * 4,
+               rowBytes);
+    return touched(QRectF(QPointF(area.topLeft()) / m_ratio, QSizeF(area.size()) / m_ratio), 0);
+}
+
+QRect RetainedSurface::restore(const QImage &whole)
+{
+    if (whole.isNull())
+        return clear();
+    m_image = whole;
+    m_ratio = whole.devicePixelRatio();
+    m_size = (QSizeF(whole.size()) / m_ratio).toSize();
+    return QRect(QPoint(0, 0), m_size);
+}
+
+QRect RetainedSurface::touched(const QRectF &pixels, qreal widthPixels) const
+{
+    const int margin = int(widthPixels / 2) + 2;
     return pixels.toAlignedRect().adjusted(-margin, -margin, margin, margin).intersected(QRect(QPoint(0, 0), m_size));
 }
 

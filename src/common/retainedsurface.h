@@ -25,9 +25,14 @@ public:
     qreal devicePixelRatio() const { return m_ratio; }
 
     QRect clear();
-    QRect line(QPointF fromTwips, QPointF toTwips, const QColor &colour, int widthPixels = 1);
+    QRect line(QPointF fromTwips, QPointF toTwips, const QColor &colour, qreal widthPixels = 1);
     QRect circle(QPointF centreTwips, double radiusTwips, const QColor &colour, int widthPixels = 1);
     QRect point(QPointF atTwips, const QColor &colour);
+
+    // Puts back pixels kept from this surface: a part of its image (`patch`,
+    // whose top-left corner was at `devicePixel`), or the whole of it.
+    QRect restore(QPoint devicePixel, const QImage &patch);
+    QRect restore(const QImage &whole);
 
     const QImage &image() const { return m_image; }
     // The colour of the device-independent pixel at a position in twips.
@@ -35,7 +40,7 @@ public:
     bool isBlank() const;
 
 private:
-    QRect touched(const QRectF &pixels, int widthPixels) const;
+    QRect touched(const QRectF &pixels, qreal widthPixels) const;
 
     QImage m_image;
     QSize m_size;

@@ -90,7 +90,7 @@ void CommandButton::paintEvent(QPaintEvent *)
         painter.setFont(caption);
         painter.drawText(inner, captionFlags(), text());
     }
-    if (m_focusCue.isShown(this)) {
+    if (showsFocusRing()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
         focus.rect = rect().adjusted(4, 4, -4, -4);
@@ -104,9 +104,16 @@ void CommandButton::mousePressEvent(QMouseEvent *event)
     QPushButton::mousePressEvent(event);
 }
 
+void CommandButton::keyReleaseEvent(QKeyEvent *event)
+{
+    // Space acts when it is let go.
+    KeyboardFocusCue::KeyAction action;
+    QPushButton::keyReleaseEvent(event);
+}
+
 void CommandButton::focusInEvent(QFocusEvent *event)
 {
-    m_focusCue.focusIn(event);
+    m_focusCue.focusIn(this, event);
     QPushButton::focusInEvent(event);
 }
 

@@ -21,6 +21,7 @@ public:
     // A null picture changes nothing and returns false.
     bool setPicture(const QImage &picture);
     QImage picture() const { return m_picture; }
+    bool showsFocusRing() const { return m_focusCue.isShown(this); }
 
     // Where the caption is drawn and how it is laid out there; it is drawn a
     // little smaller when it does not fit at the button's size, as labels are.
@@ -30,6 +31,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 

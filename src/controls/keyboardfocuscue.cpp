@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "controls/keyboardfocuscue.h"
 
+#include <QApplication>
 #include <QFocusEvent>
-#include <QWidget>
 
 namespace {
 
@@ -14,10 +14,50 @@ bool windowSwitch(Qt::FocusReason reason)
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
 }
 
+QList<QWidget *> shownWindows()
+{
+    QList<QWidget *> shown;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            shown.append(window);
+    }
+    return shown;
+}
+
 } // namespace
 
-void KeyboardFocusCue::focusIn(const QFocusEvent *event)
+KeyboardFocusCue::KeyAction::KeyAction()
+    : m_outer(s_keyAction)
+    , m_shownBefore(shownWindows())
 {
+    s_keyAction = this;
+}
+
+KeyboardFocusCue::KeyAction::~KeyAction()
+{
+    s_keyAction = m_outer;
+    // Windows that came up and have not had the focus yet get it later,
+    // from the window system.
+    s_openedByKey.removeAll(nullptr);
+    for (QWidget *window : shownWindows()) {
+        if (!m_shownBefore.contains(window) && !m_focused.contains(window))
+            s_openedByKey.append(window);
+    }
+}
+
+void KeyboardFocusCue::focusIn(const QWidget *control, const QFocusEvent *event)
+{
+    // The first focus in a window a key opened came by the keyboard, however
+    // the window system hands it over: while the key acts, or afterwards.
+    const QWidget *window = control->window();
+    const bool openingNow =
+        s_keyAction && !s_keyAction->m_shownBefore.contains(window) && !s_keyAction->m_focused.contains(window);
+    if (openingNow)
+        s_keyAction->m_focused.append(window);
+    if (openingNow || s_openedByKey.removeAll(window) > 0) {
+        m_byKeyboard = true;
+        return;
+    }
     switch (event->reason()) {
     case Qt::TabFocusReason:
     case Qt::BacktabFocusReason:

@@ -102,7 +102,12 @@ void Label::keyPressEvent(QKeyEvent *event)
     const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
     if (isActivatable() && press && event->modifiers() == Qt::NoModifier) {
         event->accept();
-        activate();
+        // A key held down acts once, not at every repeat (a held Enter would
+        // run through the whole proof).
+        if (!event->isAutoRepeat()) {
+            KeyboardFocusCue::KeyAction action;
+            activate();
+        }
         return;
     }
     QFrame::keyPressEvent(event);
@@ -110,7 +115,7 @@ void Label::keyPressEvent(QKeyEvent *event)
 
 void Label::focusInEvent(QFocusEvent *event)
 {
-    m_focusCue.focusIn(event);
+    m_focusCue.focusIn(this, event);
     QFrame::focusInEvent(event);
     update();
 }
@@ -196,7 +201,7 @@ void Label::paintEvent(QPaintEvent *)
         painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), line);
         painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), line);
     }
-    if (m_focusCue.isShown(this)) {
+    if (showsFocusRing()) {
         // A dotted ring in the text's colour: visible on every back colour the
         // screens use, and it moves nothing.
         painter.setPen(QPen(m_fore, 1, Qt::DotLine));

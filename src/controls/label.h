@@ -22,6 +22,7 @@ public:
     LabelRole role() const { return m_role; }
     void setRole(LabelRole role);
     bool isActivatable() const { return m_role != LabelRole::Text; }
+    bool showsFocusRing() const { return m_focusCue.isShown(this); }
     // Clicks it as the mouse would, when enabled.
     void activate();
 

@@ -24,8 +24,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Whether the picture hides every pixel of the box.
+    bool covers() const;
+
     Fit m_fit;
     QImage m_picture;
     QColor m_back;

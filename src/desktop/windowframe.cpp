@@ -23,8 +23,10 @@ Q_LOGGING_CATEGORY(lcDesktop, "vertexa.desktop", QtInfoMsg)
 
 namespace {
 
-// How long a window manager that supports the request may take to answer.
-constexpr int RequestWaitMs = 250;
+// How long a window manager that supports the request may take to answer: a
+// working one answers within a round trip; a later answer still arrives, as
+// a change, and the window is fitted again.
+constexpr int RequestWaitMs = 15;
 
 // The X library is always linked (the build requires it), but X is spoken
 // only when Qt runs on it: null offscreen and on Wayland.
@@ -74,13 +76,30 @@ xcb_window_t defaultRoot(xcb_connection_t *c)
     return screens.rem > 0 ? screens.data->root : xcb_window_t(XCB_WINDOW_NONE);
 }
 
-// Whether the running window manager answers _NET_REQUEST_FRAME_EXTENTS;
+// The window a window manager names on the root as its own; none when no
+// manager runs, or the one that wrote it has gone and left it stale.
+xcb_window_t supportingWindow(xcb_connection_t *c, xcb_window_t root)
+{
+    const xcb_atom_t check = atom(c, "_NET_SUPPORTING_WM_CHECK");
+    const auto named = property(c, root, check, XCB_ATOM_WINDOW, 1);
+    if (!named || named->format != 32 || xcb_get_property_value_length(named.get()) != 4)
+        return XCB_WINDOW_NONE;
+    const xcb_window_t window = *static_cast<const xcb_window_t *>(xcb_get_property_value(named.get()));
+    // A live manager's window names itself the same way.
+    const auto own = property(c, window, check, XCB_ATOM_WINDOW, 1);
+    if (!own || own->format != 32 || xcb_get_property_value_length(own.get()) != 4 ||
+        *static_cast<const xcb_window_t *>(xcb_get_property_value(own.get())) != window)
+        return XCB_WINDOW_NONE;
+    return window;
+}
+
+// Whether a running window manager answers _NET_REQUEST_FRAME_EXTENTS;
 // with none, or one that does not, there is nothing to wait for.
 bool managerAnswersRequests(xcb_connection_t *c)
 {
     const xcb_window_t root = defaultRoot(c);
     const xcb_atom_t request = atom(c, "_NET_REQUEST_FRAME_EXTENTS");
-    if (root == XCB_WINDOW_NONE || request == XCB_ATOM_NONE)
+    if (root == XCB_WINDOW_NONE || request == XCB_ATOM_NONE || supportingWindow(c, root) == XCB_WINDOW_NONE)
         return false;
     const auto reply = property(c, root, atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 1024);
     if (!reply || reply->format != 32)
@@ -147,10 +166,14 @@ QMargins WindowFrame::margins(QWidget *window)
         if (window->internalWinId())
             extents = frameExtents(c, xcb_window_t(window->internalWinId()));
         // The window must exist, unmapped, for the manager to measure it. A
-        // window is asked once: a late answer arrives as a change.
-        if (!extents && !m_asked.contains(window->internalWinId()) && managerAnswersRequests(c)) {
+        // window is asked once: a late answer arrives as a change. A manager
+        // that has let a request go unanswered is not waited for again, until
+        // it answers after all.
+        if (!extents && !m_managerSilent && !m_asked.contains(window->internalWinId()) && managerAnswersRequests(c)) {
             m_asked.insert(window->winId());
             extents = requestFrameExtents(c, xcb_window_t(window->winId()));
+            m_managerSilent = !extents;
+            m_unanswered += m_managerSilent;
             if (!extents)
                 qCDebug(lcDesktop) << "the window manager did not answer in time for" << window->objectName();
         }
@@ -181,6 +204,7 @@ bool WindowFrame::nativeEventFilter(const QByteArray &eventType, void *message, 
     static const xcb_atom_t extents = atom(x11Connection(), "_NET_FRAME_EXTENTS");
     if (notify->atom != extents || notify->state != XCB_PROPERTY_NEW_VALUE)
         return false;
+    m_managerSilent = false;
     // Answered after Qt has seen the event too, outside the event reader.
     const QPointer<QWidget> window = QWidget::find(WId(notify->window));
     if (window) {

@@ -30,6 +30,9 @@ public:
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
+    // How many times a window waited for a manager that did not answer.
+    int unansweredRequests() const { return m_unanswered; }
+
 Q_SIGNALS:
     // The window manager has given this window a new frame.
     void changed(QWidget *window);
@@ -40,4 +43,6 @@ private:
 
     QMargins m_lastKnown;
     QSet<WId> m_asked;
+    bool m_managerSilent = false;
+    int m_unanswered = 0;
 };

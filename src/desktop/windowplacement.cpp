@@ -33,6 +33,12 @@ QSize WindowPlacement::displaySize()
     return pixels * TwipsPerPixel;
 }
 
+QPoint WindowPlacement::displayOrigin()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().topLeft() : QPoint();
+}
+
 void WindowPlacement::setLeft(double twips)
 {
     m_centred = false;
@@ -95,7 +101,8 @@ void WindowPlacement::apply()
         client = (twipsToPixels(*m_outer) - QSize(m.left() + m.right(), m.top() + m.bottom())).expandedTo(QSize(1, 1));
         m_window.setFixedSize(client);
     }
-    m_window.setGeometry(QRect(QPoint(twipsToPixels(m_left) + m.left(), twipsToPixels(m_top) + m.top()), client));
+    m_window.setGeometry(
+        QRect(displayOrigin() + QPoint(twipsToPixels(m_left) + m.left(), twipsToPixels(m_top) + m.top()), client));
 }
 
 void WindowPlacement::refit()

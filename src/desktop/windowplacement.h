@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QPoint>
 #include <QSize>
 #include <optional>
 
@@ -37,6 +38,10 @@ public:
 
     // The size of the primary display, in twips.
     static QSize displaySize();
+    // Where places are counted from: the primary display's top-left corner,
+    // wherever it lies on the desktop (a projector made primary to the right
+    // of a laptop's panel), in pixels.
+    static QPoint displayOrigin();
 
 private:
     void apply();

@@ -52,6 +52,10 @@ JotterPad::JotterPad(ScreenContext &context)
         wire(QStringLiteral("Label1"), i, &Label::clicked, choose);
         wire(QStringLiteral("Label11"), i, &Label::clicked, choose);
     }
+    m_work =
+        std::make_unique<JotterWork>(*this,
+                                     m_pen,
+                                     JotterWork::Flips{[this] { turnTall(); }, [this] { turnWide(); }});
 }
 
 void JotterPad::Form_Load()
@@ -111,7 +115,7 @@ void JotterPad::pointerPressed(Qt::MouseButton, Qt::MouseButtons, QPoint twips)
 void JotterPad::pointerMoved(Qt::MouseButtons buttons, QPoint twips)
 {
     if (const std::optional<QLine> segment = m_pen.strokeTo(buttons, twips))
-        drawLine(segment->p1(), segment->p2(), m_pen.colour(), m_pen.width());
+        m_work->draw(QLineF(*segment), PenTip::mouse(m_pen));
 }
 
 void JotterPad::closePad()
@@ -131,6 +135,7 @@ void JotterPad::startErasing()
 
 void JotterPad::clearPad()
 {
+    m_work->wiping(PadHistory::Step::Clear);
     clearDrawing();
     setBackgroundColour(Colours::Canvas);
     m_pen.clear();
@@ -138,6 +143,7 @@ void JotterPad::clearPad()
 
 void JotterPad::turnTall()
 {
+    m_work->wiping(PadHistory::Step::FlipToTall);
     clearDrawing();
     m_pen.flip();
     placement().setOuterSize(PortraitOuterSize.width(), PortraitOuterSize.height());
@@ -149,6 +155,7 @@ void JotterPad::turnTall()
 
 void JotterPad::turnWide()
 {
+    m_work->wiping(PadHistory::Step::FlipToWide);
     clearDrawing();
     m_pen.flip();
     placement().setOuterSize(LandscapeOuterSize.width(), LandscapeOuterSize.height());

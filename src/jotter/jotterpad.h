@@ -3,10 +3,12 @@
 #pragma once
 
 #include "common/colourtable.h"
+#include "jotter/jotterwork.h"
 #include "jotter/penstate.h"
 #include "screens/drawingscreen.h"
 
 #include <array>
+#include <memory>
 
 class FrameBox;
 class Label;
@@ -25,6 +27,8 @@ public:
     void Form_Load() override;
 
     const PenState &pen() const { return m_pen; }
+    // Undo, redo, save, copy and print, and the pen and touch input.
+    JotterWork &work() { return *m_work; }
 
 protected:
     // A press puts the pen down where it is; a move with the button held draws.
@@ -48,4 +52,5 @@ private:
     std::array<Label *, PaletteSize> m_landscapeSwatches{};
     std::array<Label *, PaletteSize> m_portraitSwatches{};
     PenState m_pen;
+    std::unique_ptr<JotterWork> m_work; // after the pen, which it draws with
 };

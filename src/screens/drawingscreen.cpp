@@ -21,9 +21,14 @@ void DrawingScreen::clearDrawing()
     update(m_surface.clear());
 }
 
-void DrawingScreen::drawLine(QPointF fromTwips, QPointF toTwips, const QColor &colour, int widthPixels)
+void DrawingScreen::drawLine(QPointF fromTwips, QPointF toTwips, const QColor &colour, qreal widthPixels)
 {
     update(m_surface.line(fromTwips, toTwips, colour, widthPixels));
+}
+
+void DrawingScreen::changeDrawing(const std::function<QRect(RetainedSurface &)> &change)
+{
+    update(change(m_surface));
 }
 
 void DrawingScreen::drawCircle(QPointF centreTwips, double radiusTwips, const QColor &colour)

@@ -155,14 +155,17 @@ private Q_SLOTS:
         QVERIFY(cache.frame(folder, name, 1).isNull());
         pictures.write(name, Qt::red);
         QVERIFY(sameColour(cache.frame(folder, name, 1).pixelColor(0, 0), Qt::red, 0));
-        // Kept, so a later change to the file does not show; a fine display's frame is another one.
+        // Kept, so a later change to the file does not show.
         pictures.write(name, Qt::blue);
         QVERIFY(sameColour(cache.frame(folder, name, 1).pixelColor(0, 0), Qt::red, 0));
-        QVERIFY(sameColour(cache.frame(folder, name, 2).pixelColor(0, 0), Qt::blue, 0));
         // A frame beyond the budget is shown, not kept, and pushes out nothing.
         pictures.write(next, Qt::green);
         QVERIFY(!cache.frame(folder, next, 1).isNull());
         QCOMPARE(std::pair(cache.count(), cache.bytes()), std::pair(1, qsizetype(4)));
+        // On a fine display the frames are read again, and four times as many bytes are kept.
+        QVERIFY(sameColour(cache.frame(folder, name, 2).pixelColor(0, 0), Qt::blue, 0));
+        QVERIFY(sameColour(cache.frame(folder, next, 2).pixelColor(0, 0), Qt::green, 0));
+        QCOMPARE(std::pair(cache.count(), cache.bytes()), std::pair(2, qsizetype(8)));
         // Another picture folder starts afresh.
         TestPictures other;
         other.write(name, Qt::green);

@@ -3,6 +3,7 @@
 #include "common/platformchoice.h"
 
 #include <QTest>
+#include <vector>
 
 Q_DECLARE_METATYPE(SessionEnvironment)
 
@@ -13,45 +14,101 @@ private Q_SLOTS:
     void choice_data()
     {
         QTest::addColumn<SessionEnvironment>("environment");
-        QTest::addColumn<bool>("xServerUp");
-        QTest::addColumn<QString>("chosen"); // "" leaves the choice to Qt
-        // QT_QPA_PLATFORM, XDG_SESSION_TYPE, WAYLAND_DISPLAY, DISPLAY, the value after -platform.
-        const auto row = [](const char *tag, SessionEnvironment environment, bool up, const char *chosen) {
-            QTest::newRow(tag) << environment << up << QString(chosen);
+        QTest::addColumn<QString>("answering"); // the displays that take a connection: "x", "w", both or none
+        QTest::addColumn<QString>("chosen");    // "" leaves the choice to Qt
+        QTest::addColumn<QString>("tried");     // what the failure says was tried; "" when something answered
+        // QT_QPA_PLATFORM, XDG_SESSION_TYPE, WAYLAND_DISPLAY, DISPLAY, the value after -platform, XDG_RUNTIME_DIR.
+        const auto row = [](const char *tag,
+                            SessionEnvironment environment,
+                            const char *answering,
+                            const char *chosen,
+                            const char *tried = "") {
+            QTest::newRow(tag) << environment << QString(answering) << QString(chosen) << QString(tried);
         };
-        row("X11 session", {"", "x11", "", ":0", ""}, true, "");
-        row("Wayland with XWayland", {"", "wayland", "wayland-0", ":0", ""}, true, "xcb");
-        row("Wayland session, display named only", {"", "Wayland", "", ":1", ""}, true, "xcb");
-        row("XWayland gone", {"", "wayland", "wayland-0", ":0", ""}, false, "wayland");
-        row("user asks for Wayland", {"wayland", "wayland", "wayland-0", ":0", ""}, true, "");
-        row("user asks on the command line", {"", "wayland", "wayland-0", ":0", "wayland"}, true, "");
+        const char *run = "/run/user/1000";
+        row("X11 session", {"", "x11", "", ":0", "", run}, "xw", "xcb");
+        row("X11 session, a stray Wayland display", {"", "x11", "wayland-0", ":0", "", run}, "xw", "xcb");
+        row("Wayland with XWayland, Wayland behind", {"", "wayland", "wayland-0", ":0", "", run}, "xw", "xcb;wayland");
+        row("Wayland session, display named only", {"", "Wayland", "", ":1", "", run}, "xw", "xcb;wayland");
+        row("XWayland gone", {"", "wayland", "wayland-0", ":0", "", run}, "w", "wayland");
+        row("Wayland dead, XWayland answers", {"", "wayland", "wayland-0", ":0", "", run}, "x", "xcb");
+        row("no session type, a Wayland display", {"", "", "wayland-1", "", "", run}, "w", "wayland");
+        row("user asks for Wayland", {"wayland", "wayland", "wayland-0", ":0", "", run}, "", "");
+        row("user asks on the command line", {"", "wayland", "wayland-0", ":0", "wayland", run}, "", "");
+        row("nothing answers",
+            {"", "wayland", "wayland-0", ":0", "", run},
+            "",
+            "",
+            "X display \":0\" and Wayland display \"/run/user/1000/wayland-0\"");
+        row("X session, X gone", {"", "x11", "wayland-0", ":5", "", run}, "w", "", "X display \":5\"");
+        row("no display at all", {"", "", "", "", "", run}, "xw", "", "neither DISPLAY nor WAYLAND_DISPLAY");
     }
     void choice()
     {
         QFETCH(SessionEnvironment, environment);
-        QFETCH(bool, xServerUp);
+        QFETCH(QString, answering);
+        QFETCH(QString, tried);
         QStringList asked;
-        const auto reachable = [&](const QString &name) {
-            asked.append(name);
-            return xServerUp;
-        };
-        QTEST(choosePlatform(environment, reachable), "chosen");
-        // Only the display the session names is ever tried.
-        QVERIFY(asked.isEmpty() || asked == QStringList{environment.display});
+        const DisplayProbes probes{[&](const QString &display) {
+                                       asked.append(display);
+                                       return answering.contains(u'x');
+                                   },
+                                   [&](const QString &socket) {
+                                       asked.append(socket);
+                                       return answering.contains(u'w');
+                                   }};
+        const PlatformChoice choice = choosePlatform(environment, probes);
+        QTEST(choice.platforms, "chosen");
+        QCOMPARE(choice.failure.isEmpty(), tried.isEmpty());
+        QVERIFY2(choice.failure.contains(tried), qPrintable(choice.failure));
+        // Only the displays the session names are ever tried, X first.
+        QVERIFY(asked.isEmpty() || asked.first() == environment.display || environment.display.isEmpty());
     }
 
-    void socketPaths_data()
+    void waylandSockets_data()
     {
-        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("sessionType");
+        QTest::addColumn<QString>("waylandDisplay");
         QTest::addColumn<QString>("socket");
-        QTest::newRow("plain") << ":0" << QStringLiteral("/tmp/.X11-unix/X0");
-        QTest::newRow("unix") << "unix:3" << QStringLiteral("/tmp/.X11-unix/X3");
-        QTest::newRow("over the network") << "host:0" << QString();
+        QTest::newRow("a name in the runtime folder") << "wayland"
+                                                      << "wayland-1"
+                                                      << "/run/user/7/wayland-1";
+        QTest::newRow("a path") << "wayland"
+                                << "/tmp/w/display"
+                                << "/tmp/w/display";
+        QTest::newRow("the usual name when none is given") << "wayland"
+                                                           << ""
+                                                           << "/run/user/7/wayland-0";
+        QTest::newRow("none outside a Wayland session") << "x11"
+                                                        << ""
+                                                        << "";
     }
-    void socketPaths()
+    void waylandSockets()
     {
-        QFETCH(QString, display);
-        QTEST(x11SocketPath(display), "socket");
+        QFETCH(QString, sessionType);
+        QFETCH(QString, waylandDisplay);
+        const SessionEnvironment environment{"", sessionType, waylandDisplay, ":0", "", "/run/user/7"};
+        QTEST(waylandSocketPath(environment), "socket");
+    }
+
+    void platformOption_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("platform");
+        QTest::newRow("one dash") << QStringList{"vertexa", "-platform", "xcb"} << "xcb";
+        QTest::newRow("two dashes") << QStringList{"vertexa", "--platform", "wayland"} << "wayland";
+        QTest::newRow("no value") << QStringList{"vertexa", "--platform"} << "";
+    }
+    void platformOption()
+    {
+        QFETCH(QStringList, arguments);
+        QList<QByteArray> bytes;
+        std::vector<const char *> argv;
+        for (const QString &argument : arguments)
+            bytes.append(argument.toLocal8Bit());
+        for (const QByteArray &argument : bytes)
+            argv.push_back(argument.constData());
+        QTEST(SessionEnvironment::fromProcess(int(argv.size()), argv.data()).platformArgument, "platform");
     }
 };
 

@@ -4,6 +4,7 @@
 #include "common/randomsource.h"
 #include "controls/linecontrol.h"
 #include "controls/pictureview.h"
+#include "jotter/jotterpad.h"
 #include "pupil.h"
 
 #include <QAbstractButton>
@@ -13,6 +14,18 @@
 #include <memory>
 
 using namespace ScreenNames;
+
+namespace {
+// The Jotter's save and print dialogs would wait for a hand: here the pupil
+// cancels them.
+struct CancelledDialogs : PadDialogs
+{
+    QString savePath(QWidget *, const QString &) override { return {}; }
+    bool replaceFile(QWidget *, const QString &) override { return false; }
+    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
+    void report(QWidget *, const QString &) override { }
+};
+} // namespace
 
 // Drives the running program with random but legal input, starting it again
 // whenever it ends, and checks after every event what must always hold. A
@@ -85,6 +98,7 @@ private:
             watchJotterButtons();
             oneEvent();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            answerForTheJotter();
             if (!carryOn(i))
                 return;
         }
@@ -169,6 +183,16 @@ private:
         }
     }
 
+    // A Jotter just opened gets its dialogs answered before its menu can be.
+    void answerForTheJotter()
+    {
+        auto *pad = qobject_cast<JotterPad *>(m_vertexa->screens().loaded(Jotter));
+        if (pad && pad != m_jotter) {
+            pad->work().setDialogs(std::make_unique<CancelledDialogs>());
+            m_jotter = pad;
+        }
+    }
+
     // What must hold after every event; empty if it does, else what broke.
     QString broken()
     {
@@ -243,6 +267,7 @@ private:
     QHash<qint64, int> m_pictures; // the order in which pictures were first shown
     std::unique_ptr<ClockSeededRandom> m_random;
     std::unique_ptr<VertexaApp> m_vertexa;
+    QPointer<JotterPad> m_jotter;
 };
 
 QTEST_MAIN(TestRandomEvents)

@@ -122,13 +122,19 @@ private Q_SLOTS:
             QVERIFY(sameColour(s->control<ImageBox>("Image2")->picture().pixelColor(0, 0),
                                TestPictures::colourFor(PictureNames::Logo)));
         }
+        // Places count from the primary display's corner, wherever it lies
+        // on the desktop: the Jotter at (150, 540) twips.
+        const QPoint origin = QGuiApplication::primaryScreen()->geometry().topLeft();
+        if (screen == Jotter)
+            QCOMPARE(s->frameGeometry().topLeft(), origin + QPoint(10, 36));
         if (screen == Jotter || (screen == Title && unreadable.isEmpty()))
             return; // windows of their own size
 
         // The whole window, frame included where there is one, centred on any
         // display, with negative margins on a small one.
         const QSize display = QGuiApplication::primaryScreen()->size();
-        QCOMPARE(s->frameGeometry(), QRect(QPoint(display.width() - 800, display.height() - 600) / 2, QSize(800, 600)));
+        QCOMPARE(s->frameGeometry(),
+                 QRect(origin + QPoint(display.width() - 800, display.height() - 600) / 2, QSize(800, 600)));
         QVERIFY(screen == Menu || s->backgroundColour() == Colours::StyledWindow);
 
         // The exit button bottom left (the menu's is its own "Command1"); the

@@ -25,7 +25,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Section)" = education ] || fail "Section is '$(field Section)'"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 depends=$(field Depends)
-for needed in libqt6gui6 fonts-liberation2 fonts-dejavu-core libqt6widgets6; do
+for needed in libqt6gui6 libqt6printsupport6 fonts-liberation2 fonts-dejavu-core libqt6widgets6; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "common/twips.h"
 #include "controls/pictureview.h"
+#include "controls/twipsgeometry.h"
 #include "screens/screen.h"
 #include "support/testprogram.h"
 
 #include <QScreen>
 #include <QTest>
+#include <array>
+#include <cmath>
 
-// The same program at device pixel ratios 1, 1.5 and 2 (one CTest entry
-// each): pictures come as their fine @2x twins on fine displays, shown
-// pixel for pixel. At ratio 1 also on a small display.
+// The same program at device pixel ratios 1, 1.25, 1.5 and 2 (one CTest
+// entry each), and at ratio 1 on a small display: pictures come as their fine
+// @2x twins on fine displays (the animations' frames brought to the display's
+// own pixels), shown pixel for pixel, and every control lies where its twips
+// say to the device pixel.
 class TestHighDpi : public QObject
 {
     Q_OBJECT
@@ -29,14 +35,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("control"); // empty for the window's own background
-        QTest::newRow("title animation") << ScreenNames::Title << "Picture1";
-        QTest::newRow("menu background") << ScreenNames::Menu << "";
+        QTest::addColumn<bool>("animated");   // a frame, made once for the display's pixels
+        QTest::newRow("title animation") << ScreenNames::Title << "Picture1" << true;
+        QTest::newRow("menu background") << ScreenNames::Menu << "" << false;
     }
 
     void shownAtDeviceResolution()
     {
         QFETCH(QString, screen);
         QFETCH(QString, control);
+        QFETCH(bool, animated);
         const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
         TestProgram program;
         // The pictures the build drew, fine twins and all.
@@ -53,7 +61,8 @@ private Q_SLOTS:
         QVERIFY(!picture.isNull());
 
         // On a fine display the picture's fine twin, covering the same space.
-        QCOMPARE(picture.devicePixelRatio(), ratio > 1 ? qreal(PictureFolder::HighResolutionRatio) : 1.0);
+        const qreal fine = animated ? ratio : qreal(PictureFolder::HighResolutionRatio);
+        QCOMPARE(picture.devicePixelRatio(), ratio > 1 ? fine : 1.0);
         if (view)
             QCOMPARE(picture.deviceIndependentSize(), QSizeF(widget->size()));
         if (ratio != picture.devicePixelRatio())
@@ -64,6 +73,39 @@ private Q_SLOTS:
             for (int x = 0; x < picture.width(); ++x)
                 QVERIFY(qAlpha(picture.pixel(x, y)) < 255 || screenImage.pixel(x, y) == picture.pixel(x, y));
         }
+    }
+
+    void controlsWithinADevicePixel_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const QString &name : screenNames())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void controlsWithinADevicePixel()
+    {
+        QFETCH(QString, screen);
+        const qreal ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+        TestProgram program;
+        Screen *shown = program.open(screen);
+        QVERIFY(shown);
+        const auto edges = [ratio](const QRectF &r) {
+            return std::array<qreal, 4>{r.left() * ratio, r.top() * ratio, r.right() * ratio, r.bottom() * ratio};
+        };
+        int placed = 0;
+        for (QWidget *control : shown->findChildren<QWidget *>()) {
+            const QRect twips = TwipsGeometry::rect(control);
+            if (twips.isNull() || !control->isVisible())
+                continue;
+            ++placed;
+            const QRectF wanted(QPointF(twips.topLeft()) / TwipsPerPixel, QSizeF(twips.size()) / TwipsPerPixel);
+            const auto want = edges(wanted);
+            const auto have = edges(QRectF(control->geometry().topLeft(), QSizeF(control->size())));
+            for (std::size_t i = 0; i < want.size(); ++i)
+                QVERIFY2(std::abs(want[i] - have[i]) <= 1.0,
+                         qPrintable(control->objectName() + u' ' + QDebug::toString(control->geometry()) +
+                                    QStringLiteral(" for twips ") + QDebug::toString(twips)));
+        }
+        QVERIFY(placed > 0);
     }
 };
 

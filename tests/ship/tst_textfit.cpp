@@ -6,6 +6,8 @@
 #include "common/randomsource.h"
 #include "controls/commandbutton.h"
 #include "controls/label.h"
+#include "desktop/windowplacement.h"
+#include "jotter/jotterpad.h"
 #include "problems/answercheck.h"
 #include "screens/fonts.h"
 #include "screens/screen.h"
@@ -16,6 +18,7 @@
 
 #include <QAbstractButton>
 #include <QFontInfo>
+#include <QMenu>
 #include <QPaintEngine>
 #include <QRegularExpression>
 #include <QTest>
@@ -249,6 +252,30 @@ void TestTextFit::textsFit()
         }
         if (screen == ScreenNames::Proof)
             program.screen(screen)->control<Label>(QStringLiteral("Label5"))->activate();
+    }
+    // The Jotter's menu, which must fit the display, and what its dialogs and
+    // failures say.
+    if (auto *pad = program.screen<JotterPad>(screen)) {
+        QMenu *menu = pad->work().menu();
+        QStringList said{menu->accessibleName(), JotterWork::drawingName()};
+        for (const QAction *action : menu->actions())
+            said += action->text();
+        for (auto failure : {JotterWork::Failure::FolderNotWritable,
+                             JotterWork::Failure::WriteFailed,
+                             JotterWork::Failure::PrintFailed})
+            said += JotterWork::failureMessage(failure, QStringLiteral("1/2"));
+        for (auto text : {DesktopDialogs::Text::SaveTitle,
+                          DesktopDialogs::Text::PngFilter,
+                          DesktopDialogs::Text::ReplaceQuestion,
+                          DesktopDialogs::Text::PrintTitle})
+            said += DesktopDialogs::text(text).arg(QStringLiteral("1.png"));
+        said.removeAll(QString());
+        QCOMPARE(said.size(), 2 + 5 + 3 + 4);
+        judge(menu, said);
+        if (!QRect(QPoint(0, 0), WindowPlacement::displaySize() / 15).contains(QRect(QPoint(0, 0), menu->sizeHint())))
+            misfits += QStringLiteral("the Jotter's menu: %1 x %2")
+                           .arg(menu->sizeHint().width())
+                           .arg(menu->sizeHint().height());
     }
     // What the problems pages show later: every question, verdict and answer.
     for (const bool feedback : {false, true}) {

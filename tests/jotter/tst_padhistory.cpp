@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Vertexa developers
+// The pad's history and what its pictures are made of, without a window:
+// undo gives back exactly the pixels there were, redo exactly the step, the
+// bound holds, names are dated and never taken, a picture fits its page.
+#include "common/retainedsurface.h"
+#include "jotter/padhistory.h"
+#include "jotter/padpicture.h"
+
+#include <QTest>
+
+namespace {
+
+using Step = PadHistory::Step;
+
+// One stroke of a few segments from a fixed walk, in one of a few colours.
+void stroke(PadHistory &history, RetainedSurface &surface, int n)
+{
+    static const QColor colours[] = {Qt::red, Qt::blue, QColor(49, 135, 215), Qt::yellow};
+    QPointF at(300 + 700 * (n % 9), 200 + 450 * (n % 5));
+    for (int i = 0; i < 4; ++i) {
+        const QPointF next = at + QPointF(450 * ((n + i) % 3) - 400, 300 * ((n * i) % 4) - 350);
+        history.draw(surface, {QLineF(at, next), colours[n % 4], n % 4 == 2 ? 30.0 : 1.5 + n % 3});
+        at = next;
+    }
+    history.endStroke();
+}
+
+} // namespace
+
+class TestPadHistory : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    // Walks a mixed history back to the start and forward again, at two
+    // resolutions, comparing every pixel with what was there.
+    void undoAndRedoAreExact_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("ratio 1") << 1.0;
+        QTest::newRow("ratio 2") << 2.0;
+    }
+    void undoAndRedoAreExact()
+    {
+        QFETCH(qreal, ratio);
+        RetainedSurface surface;
+        surface.resize(QSize(400, 200), ratio);
+        PadHistory history;
+        QList<QImage> states{surface.image().copy()};
+        for (int n = 0; n < 12; ++n) {
+            if (n == 5 || n == 9) {
+                history.wipe(surface, n == 5 ? Step::Clear : Step::FlipToTall);
+                surface.clear();
+            } else {
+                stroke(history, surface, n);
+            }
+            states.append(surface.image().copy());
+        }
+        QCOMPARE(history.undoCount(), 12);
+        for (int n = 11; n >= 0; --n) {
+            history.undo(surface);
+            QVERIFY2(surface.image() == states[n], qPrintable(QStringLiteral("undo to state %1").arg(n)));
+        }
+        QVERIFY(!history.nextUndo());
+        for (int n = 1; n <= 12; ++n) {
+            history.redo(surface);
+            QVERIFY2(surface.image() == states[n], qPrintable(QStringLiteral("redo to state %1").arg(n)));
+        }
+        // A new stroke after an undo drops what could be redone.
+        history.undo(surface);
+        stroke(history, surface, 3);
+        QVERIFY(!history.nextRedo());
+    }
+
+    void clearingABarePadIsNoStep()
+    {
+        RetainedSurface surface;
+        surface.resize(QSize(100, 100));
+        PadHistory history;
+        history.wipe(surface, Step::Clear);
+        QCOMPARE(history.undoCount(), 0);
+        history.wipe(surface, Step::FlipToTall); // the layout still turns back
+        QCOMPARE(history.nextUndo(), std::optional(Step::FlipToTall));
+    }
+
+    void boundHolds_data()
+    {
+        QTest::addColumn<QSize>("pad");
+        QTest::addColumn<bool>("wipes");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("small strokes: the last 100") << QSize(661, 244) << false << PadHistory::MaxSteps;
+        // Each Clear keeps 1600 x 1200 device pixels, 7.3 MiB: four fit in 32 MiB.
+        QTest::newRow("whole pads: 32 MiB") << QSize(800, 600) << true << 2 * 4;
+        // One Clear larger than the bound on its own: still undoable.
+        QTest::newRow("one huge pad") << QSize(3000, 2000) << true << 1;
+    }
+    void boundHolds()
+    {
+        QFETCH(QSize, pad);
+        QFETCH(bool, wipes);
+        RetainedSurface surface;
+        surface.resize(pad, 2.0);
+        PadHistory history;
+        for (int n = 0; n < (wipes ? 10 : 130); ++n) {
+            stroke(history, surface, n);
+            if (wipes) {
+                history.wipe(surface, Step::Clear);
+                surface.clear();
+            }
+        }
+        QTEST(history.undoCount(), "kept");
+        QVERIFY(history.bytes() <= qMax(PadHistory::MaxBytes, surface.image().sizeInBytes()));
+        QCOMPARE(history.nextUndo(), std::optional(wipes ? Step::Clear : Step::Stroke));
+    }
+
+    void fileNames_data()
+    {
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("free") << QStringList() << "Notizblock 2026-03-09 08-05-07.png";
+        QTest::newRow("taken") << QStringList{"Notizblock 2026-03-09 08-05-07.png"}
+                               << "Notizblock 2026-03-09 08-05-07 (2).png";
+        QTest::newRow("taken twice") << QStringList{"Notizblock 2026-03-09 08-05-07.png",
+                                                    "Notizblock 2026-03-09 08-05-07 (2).png"}
+                                     << "Notizblock 2026-03-09 08-05-07 (3).png";
+    }
+    void fileNames()
+    {
+        QFETCH(QStringList, taken);
+        const QDateTime when(QDate(2026, 3, 9), QTime(8, 5, 7));
+        QTEST(PadPicture::fileName(QStringLiteral("Notizblock"),
+                                   when,
+                                   [&](const QString &name) { return taken.contains(name); }),
+              "name");
+    }
+
+    void fitsThePage_data()
+    {
+        QTest::addColumn<QSizeF>("picture");
+        QTest::addColumn<QRectF>("page");
+        QTest::addColumn<QRectF>("placed");
+        QTest::newRow("wide on tall") << QSizeF(600, 200) << QRectF(10, 20, 300, 400) << QRectF(10, 170, 300, 100);
+        QTest::newRow("tall on wide") << QSizeF(100, 400) << QRectF(0, 0, 500, 200) << QRectF(225, 0, 50, 200);
+        QTest::newRow("small grows") << QSizeF(20, 10) << QRectF(0, 0, 100, 100) << QRectF(0, 25, 100, 50);
+    }
+    void fitsThePage()
+    {
+        QFETCH(QSizeF, picture);
+        QFETCH(QRectF, page);
+        QTEST(PadPicture::fitted(picture, page), "placed");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPadHistory)
+#include "tst_padhistory.moc"
