@@ -34,6 +34,8 @@ private Q_SLOTS:
         row("LC_ALL over the rest", "", "fr_FR.UTF-8", "es_ES.UTF-8", "de_DE.UTF-8", "fr");
         row("LANGUAGE list, first known", "kl:fr:de", "", "", "de_DE.UTF-8", "fr");
         row("LANGUAGE none known", "kl:pt_PT", "", "", "es_ES.UTF-8", "es");
+        row("LANGUAGE English before a translated one", "kl:en:de", "", "", "fr_FR.UTF-8", "");
+        row("LANGUAGE English with its region", "en_GB:de", "", "", "de_DE.UTF-8", "");
         row("LANGUAGE over LC_ALL", "de", "fr_FR.UTF-8", "", "", "de");
         row("LANGUAGE under C.UTF-8", "fr", "", "", "C.UTF-8", "");
         row("LANGUAGE without a locale", "de", "", "", "", "");

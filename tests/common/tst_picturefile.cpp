@@ -8,6 +8,27 @@
 #include <QLoggingCategory>
 #include <QTest>
 
+namespace {
+
+// A whole JPEG of exactly `size` bytes: comment segments after its start
+// marker make up the bulk (each at most 65537 bytes, marker and length included).
+QByteArray jpegOfSize(qint64 size)
+{
+    const QByteArray jpeg = TestPictures::jpegBytes(Qt::red, QSize(8, 8));
+    QByteArray bytes = jpeg.left(2);
+    for (qint64 left = size - jpeg.size(); left > 0;) {
+        qint64 segment = qMin<qint64>(left, 65537);
+        if (left - segment > 0 && left - segment < 4)
+            segment = left - 4;
+        const int length = int(segment - 2);
+        bytes += QByteArray("\xFF\xFE", 2) + char(length >> 8) + char(length & 0xFF) + QByteArray(length - 2, 'x');
+        left -= segment;
+    }
+    return bytes + jpeg.mid(2);
+}
+
+} // namespace
+
 class TestPictureFile : public QObject
 {
     Q_OBJECT
@@ -51,6 +72,11 @@ private Q_SLOTS:
         // Sides up to 8192 pixels; beyond, the file is refused before memory is set aside.
         QTest::newRow("jpeg at the widest") << TestPictures::jpegBytes(Qt::red, QSize(8192, 8)) << true;
         QTest::newRow("jpeg too wide") << TestPictures::jpegBytes(Qt::red, QSize(8193, 8)) << false;
+        QTest::newRow("jpeg at the tallest") << TestPictures::jpegBytes(Qt::red, QSize(8, 8192)) << true;
+        QTest::newRow("jpeg too tall") << TestPictures::jpegBytes(Qt::red, QSize(8, 8193)) << false;
+        // Files up to 32 MiB, whole pictures padded out with comments.
+        QTest::newRow("jpeg at the byte cap") << jpegOfSize(32 << 20) << true;
+        QTest::newRow("jpeg a byte over the cap") << jpegOfSize((32 << 20) + 1) << false;
         QTest::newRow("gif screen too wide")
             << QByteArray("GIF89a\x01\x20\x01\x00\x80\x00\x00", 13) + gif.mid(13) << false;
     }

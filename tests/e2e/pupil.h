@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 
 // Drives the program as a pupil does: input enters through the window system
 // at a point of a window and the application routes it, so a covered, hidden
@@ -15,6 +16,10 @@ namespace Pupil {
 
 // The pictures the build generates beside the executable.
 inline const QString PictureRoot = QStringLiteral(VERTEXA_PROGRAM_DIR);
+
+// What the window system has queued, without the timers that are due by the
+// wall clock: a run driven by the same input then takes the same course.
+inline constexpr auto WithoutTimers = QEventLoop::X11ExcludeTimers;
 
 // Drops the offscreen window system's notes that it cannot raise a window,
 // and that a key went unused, which thousands of visits would bury the output in.
@@ -36,7 +41,7 @@ inline void drag(QWidget *window, const QList<QPoint> &pixels, Qt::MouseButton b
     QWidget *top = window->window();
     if (QApplication::activeWindow() != top && button != Qt::NoButton) {
         top->activateWindow();
-        QApplication::processEvents();
+        QApplication::processEvents(WithoutTimers);
     }
     static ulong time = 0; // far apart, so that two clicks never make a double click
     top->winId();
@@ -51,13 +56,15 @@ inline void drag(QWidget *window, const QList<QPoint> &pixels, Qt::MouseButton b
     }
 }
 
-// The program's windows now on screen.
+// The program's windows now on screen, by name: the window system's own
+// order follows where they lie in memory, which no replay repeats.
 inline QList<Screen *> visibleScreens()
 {
     QList<Screen *> screens;
     for (QWidget *window : QApplication::topLevelWidgets())
         if (auto *screen = qobject_cast<Screen *>(window); screen && screen->isVisible())
             screens.append(screen);
+    std::sort(screens.begin(), screens.end(), [](Screen *a, Screen *b) { return a->screenName() < b->screenName(); });
     return screens;
 }
 

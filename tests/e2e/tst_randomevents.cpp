@@ -3,9 +3,11 @@
 #include "app/vertexaapp.h"
 #include "common/randomsource.h"
 #include "controls/linecontrol.h"
+#include "controls/pictureview.h"
 #include "jotter/jotterpad.h"
 #include "pupil.h"
 
+#include <QAbstractButton>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -41,22 +43,33 @@ private Q_SLOTS:
         const int events = qEnvironmentVariableIntValue("VERTEXA_EXPLORE_EVENTS") ?: 60000;
         const QString replay = QStringLiteral("replay: VERTEXA_EXPLORE_SEED=%1 VERTEXA_EXPLORE_EVENTS=").arg(seed);
         qInfo("%s%d", qPrintable(replay), events); // a crash prints no failure of its own
-        m_dice.seed(seed);
-        for (int i = 0; i < events; ++i) {
-            if (!m_vertexa || m_vertexa->isFinished()) {
-                cleanup();
-                m_random = std::make_unique<ClockSeededRandom>(
-                    [clock = m_dice.bounded(86400.0)]() mutable { return clock += 0.731; });
-                m_vertexa = std::make_unique<VertexaApp>(*m_random, PictureFolder(Pupil::PictureRoot));
-                m_vertexa->context().setUrlOpener([](const QUrl &) { return true; });
-                m_vertexa->start();
-            }
-            oneEvent();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            answerForTheJotter();
+        QString failure;
+        explore(seed, events, [&](int i) {
             if (const QString why = broken(); !why.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("broke a rule: %1\n%2%3").arg(why, replay).arg(i + 1)));
+                failure = QStringLiteral("broke a rule: %1\n%2%3").arg(why, replay).arg(i + 1);
+            return failure.isEmpty();
+        });
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+
+    // A seed replays its run exactly: the animations advance only when the
+    // dice say so, never by the wall clock, so a failure found once is found
+    // again. Each event's outcome is compared.
+    void seedReplaysExactly()
+    {
+        QList<QStringList> runs(2);
+        for (QStringList &run : runs) {
+            m_pictures.clear();
+            explore(7, 5000, [&](int) {
+                run += outcome();
+                return true;
+            });
+            cleanup();
         }
+        for (qsizetype i = 0; i < runs[0].size(); ++i)
+            QVERIFY2(runs[0][i] == runs[1].value(i),
+                     qPrintable(QStringLiteral("event %1: %2 then %3").arg(i + 1).arg(runs[0][i], runs[1].value(i))));
+        QCOMPARE(runs[1].size(), runs[0].size());
     }
 
     void cleanup()
@@ -66,6 +79,51 @@ private Q_SLOTS:
     }
 
 private:
+    // Drives the program with `events` events from `seed`, starting it again
+    // whenever it ends; after each event `carryOn(i)` says whether to go on.
+    template<class CarryOn>
+    void explore(quint32 seed, int events, CarryOn carryOn)
+    {
+        m_dice.seed(seed);
+        for (int i = 0; i < events; ++i) {
+            if (!m_vertexa || m_vertexa->isFinished()) {
+                cleanup();
+                m_random = std::make_unique<ClockSeededRandom>(
+                    [clock = m_dice.bounded(86400.0)]() mutable { return clock += 0.731; });
+                m_vertexa = std::make_unique<VertexaApp>(*m_random, PictureFolder(Pupil::PictureRoot));
+                m_vertexa->context().setUrlOpener([](const QUrl &) { return true; });
+                m_vertexa->start();
+                m_jotterOpen = false;
+            }
+            watchJotterButtons();
+            oneEvent();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            answerForTheJotter();
+            if (!carryOn(i))
+                return;
+        }
+    }
+
+    // What a pupil sees after an event, and where the program's dice stand.
+    // Each picture shown is told by when it was first shown: an animation
+    // that ran on by the clock shows another.
+    QString outcome()
+    {
+        QStringList seen{QString::number(m_random->state())};
+        for (Screen *screen : Pupil::visibleScreens()) {
+            seen += screen->screenName() + QDebug::toString(screen->geometry());
+            for (PictureView *view : screen->findChildren<PictureView *>()) {
+                auto first = m_pictures.constFind(view->picture().cacheKey());
+                if (first == m_pictures.cend())
+                    first = m_pictures.insert(view->picture().cacheKey(), int(m_pictures.size()));
+                seen += QString::number(*first);
+            }
+        }
+        if (QWidget *focus = QApplication::focusWidget())
+            seen += focus->objectName();
+        return seen.join(u' ');
+    }
+
     template<class T>
     T any(const QList<T> &list)
     {
@@ -76,8 +134,8 @@ private:
         return {int(m_dice.bounded(qMax(1, w->width()))), int(m_dice.bounded(qMax(1, w->height())))};
     }
 
-    // A click or a drag, a key, a tick of the animations, a close
-    // box, or a moment for the real timers, in proportions a pupil might.
+    // A click or a drag, a key, a tick of the animations, a close box, or a
+    // moment for what the window system queued, in proportions a pupil might.
     void oneEvent()
     {
         const QList<Screen *> shown = Pupil::visibleScreens();
@@ -85,17 +143,23 @@ private:
         Screen *screen = shown.isEmpty() ? nullptr : any(shown);
         QPointer<QWidget> focus = QApplication::focusWidget() ?: QApplication::activeWindow();
         if (roll < 50) {
-            // Mostly a click on a control, else anywhere, a drag, or moves with buttons held from before.
+            // Mostly a click on a control, greyed ones too, else anywhere, a drag, or moves with buttons
+            // held from before.
             QList<QWidget *> controls = screen->findChildren<QWidget *>();
-            controls.removeIf([](QWidget *w) {
-                return !w->isVisible() || !w->isEnabled() || qobject_cast<LineControl *>(w) || w->isWindow();
-            });
+            controls.removeIf(
+                [](QWidget *w) { return !w->isVisible() || qobject_cast<LineControl *>(w) || w->isWindow(); });
             QWidget *on = roll < 30 && !controls.isEmpty() ? any(controls) : screen;
             QList<QPoint> points{on->mapTo(screen, anyPoint(on))};
             for (int i = roll < 34 ? 0 : int(m_dice.bounded(6)); i > 0; --i)
                 points.append(anyPoint(screen));
             const auto button = any(QList{Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::NoButton});
+            const QStringList before = shownNames();
             Pupil::drag(screen, points, button, roll < 34 ? Qt::NoButton : Qt::MouseButtons(int(m_dice.bounded(8))));
+            // A greyed control under the pointer takes a click, and nothing follows.
+            if (points.size() == 1 && isGreyed(screen, on) && screen->childAt(points[0]) == on &&
+                shownNames() != before)
+                m_greyedLed = QStringLiteral("the greyed %1 led from %2 to %3")
+                                  .arg(on->objectName(), before.join(u' '), shownNames().join(u' '));
         } else if (roll < 86 && focus) {
             // Escape, Tab, Backspace, Return, Delete, Left, Up and F1 (edit, move, help), or digits
             // and letters a number may hold or Ctrl makes an edit command of.
@@ -115,7 +179,7 @@ private:
         } else if (roll < 99) {
             screen->close();
         } else {
-            QCoreApplication::processEvents();
+            QCoreApplication::processEvents(Pupil::WithoutTimers);
         }
     }
 
@@ -140,14 +204,67 @@ private:
         const QStringList loaded = screens.loadedNames();
         if (loaded.size() - int(loaded.contains(Jotter)) > 1)
             return "several screens loaded: " + loaded.join(u' ');
+        const QRect display = QGuiApplication::primaryScreen()->geometry();
         for (Screen *screen : Pupil::visibleScreens()) {
             if (screens.loaded(screen->screenName()) != screen)
                 return "a window of an unloaded screen is showing: " + screen->screenName();
+            if (!display.contains(screen->frameGeometry().topLeft()))
+                return "a window off the display: " + screen->screenName() + QDebug::toString(screen->frameGeometry());
         }
-        return {};
+        // The Jotter shows only once a problems page's button opened it, until
+        // its own Exit or a lesson's exit button. A page closed by the window
+        // system runs no handler and leaves it showing.
+        if (shownNames().contains(Jotter) && !m_jotterOpen)
+            return QStringLiteral("the Jotter shows, not opened from a problems page or closed since");
+        return std::exchange(m_greyedLed, QString());
     }
 
+    // The screens showing, by name.
+    static QStringList shownNames()
+    {
+        QStringList names;
+        for (Screen *screen : Pupil::visibleScreens())
+            names += screen->screenName();
+        return names;
+    }
+
+    // What a pupil sees greyed: a disabled control, and the menu's entries
+    // but the first of each column ("coming soon").
+    static bool isGreyed(Screen *screen, QWidget *control)
+    {
+        bool greyed = !control->isEnabled();
+        for (const QString &column : {QStringLiteral("Label2"), QStringLiteral("Label5")}) {
+            for (int i = 1; screen->screenName() == Menu && screen->control<QWidget>(column, i); ++i)
+                greyed = greyed || screen->control<QWidget>(column, i) == control;
+        }
+        return greyed;
+    }
+
+    // Follows the buttons that open and close the Jotter on every screen showing.
+    void watchJotterButtons()
+    {
+        for (Screen *screen : Pupil::visibleScreens()) {
+            const QString name = screen->screenName();
+            const auto watch = [&](const char *button, void (TestRandomEvents::*note)()) {
+                if (auto *b = screen->control<QAbstractButton>(QLatin1String(button)))
+                    connect(b, &QAbstractButton::clicked, this, note, Qt::UniqueConnection);
+            };
+            if (name == TriangleProblems || name == StellatedProblems)
+                watch("cmdjotter", &TestRandomEvents::jotterOpened);
+            watch("cmdexit", &TestRandomEvents::jotterClosed);
+            if (name == Jotter) {
+                watch("Command1", &TestRandomEvents::jotterClosed);
+                watch("Command9", &TestRandomEvents::jotterClosed);
+            }
+        }
+    }
+    void jotterOpened() { m_jotterOpen = true; }
+    void jotterClosed() { m_jotterOpen = false; }
+
     QRandomGenerator m_dice;
+    bool m_jotterOpen = false;     // by the buttons a pupil pressed
+    QString m_greyedLed;           // what a click on a greyed control led to
+    QHash<qint64, int> m_pictures; // the order in which pictures were first shown
     std::unique_ptr<ClockSeededRandom> m_random;
     std::unique_ptr<VertexaApp> m_vertexa;
     QPointer<JotterPad> m_jotter;

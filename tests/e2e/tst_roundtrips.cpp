@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/vertexaapp.h"
 #include "common/randomsource.h"
+#include "controls/label.h"
 #include "pupil.h"
+#include "support/scriptedrandom.h"
 
 using namespace ScreenNames;
 
@@ -22,7 +24,7 @@ private Q_SLOTS:
         ClockSeededRandom random([clock = 0.0]() mutable { return clock += 0.37; });
         VertexaApp vertexa(random, PictureFolder(Pupil::PictureRoot));
         vertexa.start();
-        walk({{Title, "Command1", Menu}});
+        walk({{Title, "Command1", Menu, "OK"}});
         const qsizetype atMenu = QApplication::allWidgets().size();
         for (int i = 0; i < (qEnvironmentVariableIntValue("VERTEXA_ROUNDS") ?: 3) && !QTest::currentTestFailed(); ++i) {
             walk({{Menu, "Label2", Proof},
@@ -37,14 +39,38 @@ private Q_SLOTS:
             QCOMPARE(QApplication::allWidgets().size(), atMenu);
         }
         // Back to the title, whose "Cancel" leads to the menu as "OK" did, and out.
-        walk(
-            {{Menu, "Command1", Title}, {Title, "Command1", Menu}, {Menu, "Command1", Title}, {Title, "Command2", {}}});
+        walk({{Menu, "Command1", Title},
+              {Title, "Command1", Menu, "Cancel"},
+              {Menu, "Command1", Title},
+              {Title, "Command2", {}, "Exit"}});
         QVERIFY(vertexa.isFinished());
+    }
+
+    // The type of the last question counts on the next problems page a pupil
+    // reaches through the menu: every draw asks for type 3, which the
+    // triangle page takes and the stellated page then turns into type 4, a
+    // Star of David (60).
+    void noTypeTwiceAcrossPages()
+    {
+        ScriptedRandom random({0.4375});
+        VertexaApp vertexa(random, PictureFolder(Pupil::PictureRoot));
+        vertexa.start();
+        walk({{Title, "Command1", Menu}, {Menu, "Label2", Proof}, {Proof, "Label2", TriangleProblems}});
+        const auto solution = [](const QString &page) {
+            walk({{page, "cmdsoln", page}});
+            Screen *shown = Pupil::visibleScreens().value(0);
+            return shown ? shown->control<Label>(QStringLiteral("Label4"))->text() : QString();
+        };
+        QCOMPARE(solution(TriangleProblems), QStringLiteral("45"));
+        walk(
+            {{TriangleProblems, "cmdexit", Menu}, {Menu, "Label5", Explorer}, {Explorer, "Label2", StellatedProblems}});
+        QCOMPARE(solution(StellatedProblems), QStringLiteral("60"));
     }
 
 private:
     // One click of a pupil's way each: the screen, the control (or element 0 of
-    // a control array) and the screen it leads to alone, the Jotter beside its page.
+    // a control array), the screen it leads to alone, the Jotter beside its
+    // page, and where given the control's caption.
     static void walk(const QList<QStringList> &steps)
     {
         for (const QStringList &step : steps) {
@@ -54,6 +80,8 @@ private:
                               ? screen->control<QWidget>(step[1]) ?: screen->control<QWidget>(step[1], 0)
                               : control;
             QVERIFY2(control, qPrintable(step.join(u':')));
+            if (step.size() > 3)
+                QCOMPARE(control->property("text").toString(), step[3]);
             Pupil::drag(control->window(),
                         {control->mapTo(control->window(), control->rect().center())},
                         Qt::LeftButton);

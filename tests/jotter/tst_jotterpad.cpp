@@ -102,6 +102,43 @@ private Q_SLOTS:
         }
     }
 
+    // The pen draws while the left button alone is held, in either layout,
+    // down to the lower part of the tall pad.
+    void strokes_data()
+    {
+        QTest::addColumn<bool>("tall");
+        QTest::addColumn<QList<Qt::MouseButton>>("pressed"); // in this order, held together
+        QTest::addColumn<QPoint>("from");                    // pixels of the window
+        QTest::addColumn<bool>("drawn");
+        const QList<Qt::MouseButton> left{Qt::LeftButton};
+        QTest::newRow("left button") << false << left << QPoint(30, 60) << true;
+        QTest::newRow("right button") << false << QList{Qt::RightButton} << QPoint(30, 60) << false;
+        QTest::newRow("middle button") << false << QList{Qt::MiddleButton} << QPoint(30, 60) << false;
+        QTest::newRow("left, then right too")
+            << false << QList{Qt::LeftButton, Qt::RightButton} << QPoint(30, 60) << false;
+        QTest::newRow("middle, then left too")
+            << false << QList{Qt::MiddleButton, Qt::LeftButton} << QPoint(30, 60) << false;
+        QTest::newRow("tall pad, top") << true << left << QPoint(30, 40) << true;
+        QTest::newRow("tall pad, lower part") << true << left << QPoint(30, 700) << true;
+    }
+    void strokes()
+    {
+        QFETCH(bool, tall);
+        QFETCH(QList<Qt::MouseButton>, pressed);
+        QFETCH(QPoint, from);
+        QFETCH(bool, drawn);
+        if (tall)
+            click(control("Command3"));
+        QWindow *window = pad->windowHandle();
+        const QPoint to = from + QPoint(120, 0);
+        for (Qt::MouseButton button : pressed)
+            QTest::mousePress(window, button, {}, from);
+        QTest::mouseMove(window, to);
+        for (Qt::MouseButton button : pressed)
+            QTest::mouseRelease(window, button, {}, to);
+        QCOMPARE(pad->drawing().colourAt((from + to) / 2 * 15) == Colours::Yellow, drawn);
+    }
+
     void clearAndFlipEmptyTheCanvas()
     {
         // Wide Clear, flip to tall, tall Clear, flip back, each after a fresh

@@ -14,7 +14,9 @@
 # The tree is copied to a scratch folder with a build folder of its own
 # (MUTANTS_DIR, default /tmp/vertexa-mutants), so an interrupted run leaves the
 # working tree untouched. For each fault: apply it, rebuild incrementally, run
-# the suite until its first failure, put the file back. A fault in the picture
+# the suite until its first failure, put the file back. A fault counts as
+# caught only when a test fails; one under which tests only run out of time is
+# reported apart and not scored. A fault in the picture
 # generator also empties the generated picture folders first, or a file the
 # faulty generator no longer writes would survive from the build before.
 # Prints one line per fault and the score; exits 0 unless the unchanged tree
@@ -49,9 +51,46 @@ cmake -S "$tree" -B "$build" -G Ninja "${options[@]}" >"$logs/configure.log" 2>&
 # Without cost data ctest runs the suite in its own order, quick unit tests first,
 # so most faults are caught before the long end-to-end runs start.
 # A loaded machine can take minutes for one test, hence the long time limit.
+# Extra arguments pick tests (-E to leave some out).
 suite() {
+    local log=$1
+    shift
     rm -f "$build/Testing/Temporary/CTestCostData.txt"
-    ctest --test-dir "$build" -j2 --stop-on-failure --timeout 900 >"$1" 2>&1
+    ctest --test-dir "$build" -j2 --stop-on-failure --output-on-failure --timeout 900 "$@" >"$log" 2>&1
+}
+# The tests a run failed, one "name kind" a line; kind is "timeout" for a test
+# that ran out of time (ctest's limit or Qt Test's watchdog), else "failed".
+failures() {
+    sed -nE 's/^[[:space:]]*[0-9]+ - ([^ ]+) \((.*)\)$/\1 \2/p' "$1" | while read -r name how; do
+        if [ "$how" = Timeout ] || { [ "$how" = "Subprocess aborted" ] && grep -q 'Test function timed out' "$1"; }; then
+            echo "$name timeout"
+        else
+            echo "$name failed"
+        fi
+    done
+}
+# Runs the suite against a fault. A timeout proves nothing about the fault:
+# the suite runs again without the tests that timed out, and the fault counts
+# as caught only when a test fails. Prints "killed TEST", "timeout TESTS" or
+# "survived".
+verdict() {
+    local log=$1 skip=() timedout=() round
+    for round in 1 2 3; do
+        if suite "$log.$round" "${skip[@]}"; then
+            [ ${#timedout[@]} -eq 0 ] && echo survived || echo "timeout ${timedout[*]}"
+            return
+        fi
+        local failed
+        failed=$(failures "$log.$round" | awk '$2 == "failed" {print $1; exit}')
+        if [ -n "$failed" ]; then
+            echo "killed $failed"
+            return
+        fi
+        timedout+=($(failures "$log.$round" | awk '$2 == "timeout" {print $1}'))
+        [ ${#timedout[@]} -gt 0 ] || { echo "killed ?"; return; }
+        skip=(-E "^($(IFS='|'; echo "${timedout[*]}"))\$")
+    done
+    echo "timeout ${timedout[*]}"
 }
 fresh_pictures() {
     rm -f "$build/tools/pictures.stamp"
@@ -63,7 +102,7 @@ cmake --build "$build" >"$logs/base-build.log" 2>&1 || { echo "the tree does not
 suite "$logs/base-test.log" || { echo "the unchanged suite fails: $logs/base-test.log"; exit 2; }
 
 killed=0 survived=0 tried=0
-survivors=()
+survivors=() timeouts=()
 while IFS=$'\t' read -r id file expr what; do
     case "$id" in '' | \#*) continue ;; esac
     [ "$want" = "  " ] || [[ "$want" == *" $id "* ]] || continue
@@ -86,20 +125,28 @@ while IFS=$'\t' read -r id file expr what; do
     else
         tried=$((tried + 1))
         start=$(date +%s)
-        if suite "$logs/$id-test.log"; then
+        read -r outcome by < <(verdict "$logs/$id-test.log")
+        took="$(($(date +%s) - start)) s"
+        case $outcome in
+        killed)
+            killed=$((killed + 1))
+            echo "$id killed by $by ($what) $took"
+            ;;
+        timeout)
+            timeouts+=("$id")
+            echo "$id TIMEOUT in $by, no test failed ($what) $took"
+            ;;
+        *)
             survived=$((survived + 1))
             survivors+=("$id")
-            echo "$id SURVIVED ($what) $(($(date +%s) - start)) s"
-        else
-            killed=$((killed + 1))
-            by=$(grep -oE 'tst_[A-Za-z0-9_@.]+ \.+\**(Failed|Exception|Timeout|Subprocess aborted)' "$logs/$id-test.log" |
-                head -1 | cut -d' ' -f1)
-            echo "$id killed by ${by:-?} ($what) $(($(date +%s) - start)) s"
-        fi
+            echo "$id SURVIVED ($what) $took"
+            ;;
+        esac
     fi
     cp -p "$logs/original" "$target"
     touch "$target"
     [[ "$file" == tools/* ]] && fresh_pictures
 done <"$list"
 cmake --build "$build" >"$logs/final-build.log" 2>&1
-echo "killed=$killed survived=$survived tried=$tried score=$killed/$tried survivors=${survivors[*]:-none} logs=$logs"
+echo "killed=$killed survived=$survived timeouts=${#timeouts[@]} tried=$tried score=$killed/$tried" \
+    "survivors=${survivors[*]:-none} timed-out=${timeouts[*]:-none} logs=$logs"

@@ -107,7 +107,7 @@ private Q_SLOTS:
             click("cmdexit");
             TestProgram::settle();
         }
-        QCOMPARE(solutions.join(u' '), QStringLiteral("45 60 45"));
+        QCOMPARE(solutions, (QStringList{"45", "60", "45"}));
     }
 
     // A German pupil types a decimal comma: 180,5 is not the 180 asked for.
@@ -139,6 +139,30 @@ private Q_SLOTS:
         QVERIFY(shows(FrameSequences::StellatedOctagon, 0) && timerRuns());
     }
 
+    // The "Full Screen" label is greyed: a click on it reaches nothing, not
+    // even the page beneath, and the pointer over it shows four arrows.
+    void fullScreenLabelSwallowsClicks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("triangle") << TriangleProblems << "Label2";
+        QTest::newRow("stellated") << StellatedProblems << "Label3";
+    }
+    void fullScreenLabelSwallowsClicks()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, label);
+        QVERIFY((m_page = m_t->open<ProblemsPage>(name)));
+        const QRect area = m_page->control<Label>(label)->geometry();
+        QWidget *over = m_page->childAt(area.center());
+        QVERIFY(over && over->cursor().shape() == Qt::BitmapCursor && over->cursor().hotSpot() == QPoint(16, 16));
+        int pagePresses = 0;
+        EventSpy spy(m_page, QEvent::MouseButtonPress, &pagePresses);
+        QTest::mouseClick(m_page->windowHandle(), Qt::LeftButton, {}, area.center());
+        QCOMPARE(pagePresses, 0);
+        QVERIFY(m_page->isVisible() && !m_t->screen(Jotter));
+    }
+
     // Each button of the bar reaches the page's picture and timer. Type draw
     // 2: the pentagram, paused on frame 1 before the click.
     void playerBarDrivesThePicture_data()
@@ -165,6 +189,27 @@ private Q_SLOTS:
     }
 
 private:
+    // Counts the events of one type that reach a widget itself.
+    class EventSpy : public QObject
+    {
+    public:
+        EventSpy(QObject *target, QEvent::Type type, int *count)
+            : m_type(type)
+            , m_count(count)
+        {
+            target->installEventFilter(this);
+        }
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            *m_count += event->type() == m_type;
+            return false;
+        }
+
+    private:
+        QEvent::Type m_type;
+        int *m_count;
+    };
+
     template<class T>
     T *control(const char *name) const
     {

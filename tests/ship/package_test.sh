@@ -5,13 +5,13 @@
 # package_test.sh <cpack> <build dir> <installedpictures>
 # Builds the Debian package from the build tree, unpacks it into a scratch
 # root, checks it with lintian (no error, no warning), validates its desktop
-# integration files and starts the unpacked program headless.
+# integration files and starts the unpacked program on an X server of its own.
 set -euo pipefail
 cpack=$1 build=$2 checker=$3
 app_id=org.example.Vertexa
 
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 "$cpack" -G DEB -B "$scratch/pkg" --config "$build/CPackConfig.cmake" >"$scratch/cpack.log" 2>&1 \
@@ -30,13 +30,20 @@ for needed in libqt6gui6 libqt6printsupport6 fonts-liberation2 fonts-dejavu-core
 done
 
 # Debian's own checks: copyright, changelog, manual page, hardening, file
-# placement. Errors, warnings and hardening tags fail; other tags are printed.
+# placement. The verdict does not move with lintian's version: the profile is
+# pinned, and so are the tags that fail (lintian-failing-tags, lintian 2.116.3's
+# errors and warnings). Tags a newer lintian rates as errors or warnings and
+# the list lacks are printed for review, as are all other tags.
 command -v lintian >/dev/null || fail "lintian is not installed (make deps)"
-status=0
-lintian --fail-on error,warning --display-level '>=pedantic' --tag-display-limit 0 "$deb" \
-    >"$scratch/lintian.log" 2>&1 || status=$?
+pinned=$(dirname "$0")/lintian-failing-tags
+lintian --profile debian --fail-on none --display-level '>=pedantic' --tag-display-limit 0 "$deb" \
+    >"$scratch/lintian.log" 2>&1 || { cat "$scratch/lintian.log"; fail "lintian did not run"; }
 cat "$scratch/lintian.log"
-[ "$status" -eq 0 ] || fail "lintian found errors or warnings, or did not run (status $status)"
+tags() { sed -nE "s/^[$1]: [^ ]+: ([^ ]+).*/\1/p" "$scratch/lintian.log" | sort -u; }
+failing=$(comm -12 <(tags A-Z) <(grep -v '^#' "$pinned" | sort -u) | tr '\n' ' ')
+[ -z "$failing" ] || fail "lintian: $failing"
+unlisted=$(comm -23 <(tags EW) <(grep -v '^#' "$pinned" | sort -u) | tr '\n' ' ')
+[ -z "$unlisted" ] || echo "NOTE: $(lintian --version) rates tags not in $pinned as errors or warnings: $unlisted"
 # Lintian rates a lost -z now or unfortified calls only as info: fail on those
 # too, in the builds that are hardened (the sanitizer and fuzz builds are not).
 [ "${VERTEXA_UNHARDENED:-}" = 1 ] || ! grep -q ' hardening-' "$scratch/lintian.log" ||
@@ -71,11 +78,16 @@ done
 # Every picture is found from where the program was unpacked, far from /usr.
 "$checker" "$bin" || fail "pictures not found from the unpacked program"
 
-# The unpacked program starts and keeps running until stopped.
-status=0
-QT_QPA_PLATFORM=offscreen timeout 2 "$bin/vertexa" >"$scratch/run.log" 2>&1 || status=$?
-if [ "$status" -ne 124 ]; then
+# The unpacked program shows its title window, on an X server of its own,
+# and is still running once it has.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$scratch/display" 2>/dev/null &
+for _ in $(seq 600); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+[ -s "$scratch/display" ] || fail "Xvfb did not start"
+DISPLAY=:$(cat "$scratch/display") env -u QT_QPA_PLATFORM "$bin/vertexa" >"$scratch/run.log" 2>&1 &
+program=$!
+if ! DISPLAY=:$(cat "$scratch/display") timeout 60 \
+    xdotool search --sync --all --onlyvisible --pid "$program" --name '^ $' >/dev/null || ! kill -0 "$program"; then
     cat "$scratch/run.log"
-    fail "the program ended by itself with status $status"
+    fail "the program showed no title window within 60 s, or ended"
 fi
 echo "package test passed"

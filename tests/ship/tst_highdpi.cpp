@@ -12,13 +12,25 @@
 #include <cmath>
 
 // The same program at device pixel ratios 1, 1.25, 1.5 and 2 (one CTest
-// entry each): pictures come as their fine @2x twins on fine displays (the
-// animations' frames brought to the display's own pixels), shown pixel for
-// pixel, and every control lies where its twips say to the device pixel.
+// entry each), and at ratio 1 on a small display: pictures come as their fine
+// @2x twins on fine displays (the animations' frames brought to the display's
+// own pixels), shown pixel for pixel, and every control lies where its twips
+// say to the device pixel.
 class TestHighDpi : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // The title, 5460 x 6570 twips, centred on a display of any size and ratio.
+    void titleCentred()
+    {
+        TestProgram program;
+        Screen *title = program.open(ScreenNames::Title);
+        QVERIFY(title);
+        const QSize display = QGuiApplication::primaryScreen()->size(), size(364, 438);
+        QCOMPARE(title->frameGeometry(),
+                 QRect(QPoint(display.width() - size.width(), display.height() - size.height()) / 2, size));
+    }
+
     void shownAtDeviceResolution_data()
     {
         QTest::addColumn<QString>("screen");

@@ -26,24 +26,25 @@ private Q_SLOTS:
 
     void segments_data()
     {
-        // Each segment's ends, in order, of {n/k} tagged "n|k": past a full turn,
-        // diameters, backwards, and the remainder takes the dividend's sign and
-        // k + i - 1 is rounded first, halves to the even neighbour.
-        QTest::addColumn<QString>("ends");
-        QTest::newRow("5|7") << "0-2 1-3 2-4 3-0 4-1";
-        QTest::newRow("8|4") << "0-4 1-5 2-6 3-7 4-0 5-1 6-2 7-3";
-        QTest::newRow("5|-1") << "0-4 1-0 2-1 3-2 4-3";
-        QTest::newRow("5|2.5") << "0-2 1-4 2-4 3-1 4-1";
+        // Each segment's ends, in order, of {n/k}: past a full turn, diameters,
+        // backwards, and the remainder takes the dividend's sign and k + i - 1
+        // is rounded first, halves to the even neighbour.
+        QTest::addColumn<double>("n");
+        QTest::addColumn<double>("k");
+        QTest::addColumn<QStringList>("ends");
+        QTest::newRow("step past a full turn") << 5.0 << 7.0 << QStringList{"0-2", "1-3", "2-4", "3-0", "4-1"};
+        QTest::newRow("diameters") << 8.0 << 4.0 << QStringList{"0-4", "1-5", "2-6", "3-7", "4-0", "5-1", "6-2", "7-3"};
+        QTest::newRow("backwards") << 5.0 << -1.0 << QStringList{"0-4", "1-0", "2-1", "3-2", "4-3"};
+        QTest::newRow("half step rounded to even") << 5.0 << 2.5 << QStringList{"0-2", "1-4", "2-4", "3-1", "4-1"};
     }
     void segments()
     {
-        QFETCH(QString, ends);
-        const QString nk = QString::fromLatin1(QTest::currentDataTag());
+        QFETCH(double, n);
+        QFETCH(double, k);
         QStringList shown;
-        for (const StarPolygon::Segment &s :
-             StarPolygon(nk.section(u'|', 0, 0).toDouble(), nk.section(u'|', 1).toDouble()).segments())
+        for (const StarPolygon::Segment &s : StarPolygon(n, k).segments())
             shown.append(QStringLiteral("%1-%2").arg(s.from).arg(s.to));
-        QCOMPARE(shown.join(u' '), ends);
+        QTEST(shown, "ends");
     }
 
     void explorerBoxes()
@@ -62,17 +63,38 @@ private Q_SLOTS:
         // In order: both numbers capped at 20, a step of n or more halved down,
         // then a step of n / 2 made one less; each reads the boxes afresh, by
         // the leading-number rule, and keeps the text when it passes.
-        QTest::addColumn<QString>("after");
-        for (const auto &[before, after] :
-             {std::pair{"8|4", "8| 3"}, {"7|7", "7|3"}, {"7|5", "7|5"}, {"99|99", "20| 9"}, {"-8|-4", "-8|-5"}})
-            QTest::newRow(before) << QString::fromLatin1(after);
+        QTest::addColumn<QString>("edges");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("edgesAfter");
+        QTest::addColumn<QString>("stepAfter");
+        QTest::newRow("half made one less") << "8"
+                                            << "4"
+                                            << "8"
+                                            << " 3";
+        QTest::newRow("step of n halved down") << "7"
+                                               << "7"
+                                               << "7"
+                                               << "3";
+        QTest::newRow("a star kept") << "7"
+                                     << "5"
+                                     << "7"
+                                     << "5";
+        QTest::newRow("both capped") << "99"
+                                     << "99"
+                                     << "20"
+                                     << " 9";
+        QTest::newRow("negative half made one less") << "-8"
+                                                     << "-4"
+                                                     << "-8"
+                                                     << "-5";
     }
     void explorerAfterEnter()
     {
-        QFETCH(QString, after);
-        const QString before = QString::fromLatin1(QTest::currentDataTag());
-        const StarBoxes boxes = ExplorerRules::afterEnter({before.section(u'|', 0, 0), before.section(u'|', 1)});
-        QCOMPARE(boxes.edges + u'|' + boxes.step, after);
+        QFETCH(QString, edges);
+        QFETCH(QString, step);
+        const StarBoxes boxes = ExplorerRules::afterEnter({edges, step});
+        QTEST(boxes.edges, "edgesAfter");
+        QTEST(boxes.step, "stepAfter");
     }
 
     void questions_data()

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-#include "pictureset.h"
-
 #include "common/framesequence.h"
 #include "common/picturefile.h"
 #include "common/picturenames.h"
 
-#include <QHash>
+#include <QRegularExpression>
 #include <QTest>
 
 Q_DECLARE_METATYPE(FrameSequence)
@@ -21,14 +19,29 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
-        // At the sizes of the boxes that show them, and twice as fine for fine displays.
-        QHash<QString, QSize> drawn;
-        for (const PictureJob &job : PictureSet::programPictures())
-            drawn.insert(job.name, job.size);
+        // At the sizes of the boxes that show them, in twips (15 to a pixel),
+        // and twice as fine for fine displays: the menu's window, the title's
+        // picture box, the problems pages' image boxes, the menu's logo and
+        // the picture buttons; the icons at the pixels their names give.
+        const QList<std::pair<QString, QSize>> boxes{{"^stor4\\\\", QSize(12000, 9000)},
+                                                     {"^(stor4sm|opening)\\\\", QSize(4800, 3600)},
+                                                     {"^(tri2sm|pentglsm|stelnsm|ocstarsm)\\\\", QSize(4860, 3660)},
+                                                     {"logo2\\.jpg$", QSize(1500, 2085)},
+                                                     {"^images\\\\", QSize(1785, 495)}};
         for (const QString &name : PictureNames::all()) {
-            QTest::newRow(qPrintable(name)) << name << drawn.value(name);
+            QSize size;
+            for (const auto &[pattern, twips] : boxes) {
+                if (size.isEmpty() &&
+                    name.contains(QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption)))
+                    size = twips / 15;
+            }
+            if (const auto icon = QRegularExpression(QStringLiteral("vertexa-(\\d+)\\.png$")).match(name);
+                icon.hasMatch())
+                size = QSize(icon.captured(1).toInt(), icon.captured(1).toInt());
+            QVERIFY2(!size.isEmpty(), qPrintable(name + QStringLiteral(" shown by no known box")));
+            QTest::newRow(qPrintable(name)) << name << size;
             const QString twin = PictureFolder::highResolutionName(name);
-            QTest::newRow(qPrintable(twin)) << twin << drawn.value(name) * PictureFolder::HighResolutionRatio;
+            QTest::newRow(qPrintable(twin)) << twin << size * 2;
         }
     }
     void everyPictureIsThere()
