@@ -94,72 +94,15 @@ private Q_SLOTS:
         Screen *s = t.open(screen);
         QVERIFY(s);
         QVERIFY(!QGuiApplication::overrideCursor()); // the busy pointer always goes
-        for (const QString &row : texts.split(u'|', Qt::SkipEmptyParts)) {
-            const QString name = row.section(u'=', 0, 0);
-            const QWidget *control = name.isEmpty() ? s : s->findChild<QWidget *>(name);
-            QVERIFY2(control, qPrintable(row));
-            const auto *label = qobject_cast<const Label *>(control);
-            QCOMPARE(label ? label->text() : control->property(name.isEmpty() ? "windowTitle" : "text").toString(),
-                     row.section(u'=', 1));
+        for (const auto &check : {&TestScreens::showsTexts,
+                                  &TestScreens::titlePlays,
+                                  &TestScreens::menuLooks,
+                                  &TestScreens::standsInPlace,
+                                  &TestScreens::wearsPictureButtons}) {
+            (this->*check)(s, texts, unreadable, language);
+            if (QTest::currentTestFailed())
+                return;
         }
-        if (screen == Title) { // the first frame, or on the lesson screens' look the spare picture
-            auto *box = s->control<PictureBox>("Picture1");
-            auto showing = [box](const QString &picture) {
-                return sameColour(box->picture().pixelColor(0, 0), TestPictures::colourFor(picture));
-            };
-            QVERIFY(showing(unreadable.isEmpty() ? FrameSequences::Title.fileName(0) : PictureNames::TitleFallback));
-            QCOMPARE(box->backColour() == Colours::StyledPicture, !unreadable.isEmpty());
-            // Then, whatever the first picture was, fifteen frames round and round (numbered in two digits).
-            QCOMPARE(FrameSequences::Title.fileName(10), QStringLiteral("stor4sm\\stor0010.gif"));
-            for (int tick = 1; tick <= 16; ++tick)
-                QVERIFY(TestProgram::tick(s->control<QTimer>("Timer1")) &&
-                        showing(FrameSequences::Title.fileName(tick % 15 || unreadable.isEmpty() ? tick % 15 : 14)));
-        }
-        if (screen == Menu) { // its backdrop from the corner, the window's colour without it; the logo
-            QVERIFY(sameColour(s->grab().toImage().pixelColor(0, 0),
-                               unreadable.isEmpty() ? TestPictures::colourFor(PictureNames::MenuBackground)
-                                                    : QColor(Colours::Canvas)));
-            QVERIFY(sameColour(s->control<ImageBox>("Image2")->picture().pixelColor(0, 0),
-                               TestPictures::colourFor(PictureNames::Logo)));
-        }
-        // Places count from the primary display's corner, wherever it lies
-        // on the desktop: the Jotter at (150, 540) twips.
-        const QPoint origin = QGuiApplication::primaryScreen()->geometry().topLeft();
-        if (screen == Jotter)
-            QCOMPARE(s->frameGeometry().topLeft(), origin + QPoint(10, 36));
-        if (screen == Jotter || (screen == Title && unreadable.isEmpty()))
-            return; // windows of their own size
-
-        // The whole window, frame included where there is one, centred on any
-        // display, with negative margins on a small one.
-        const QSize display = QGuiApplication::primaryScreen()->size();
-        QCOMPARE(s->frameGeometry(),
-                 QRect(origin + QPoint(display.width() - 800, display.height() - 600) / 2, QSize(800, 600)));
-        QVERIFY(screen == Menu || s->backgroundColour() == Colours::StyledWindow);
-
-        // The exit button bottom left (the menu's is its own "Command1"); the
-        // others stacked upwards in a column at the right, each directly above the one before.
-        const QList<std::tuple<QString, QString, QPoint>> pictureButtons{
-            {"cmdexit", PictureNames::ExitButton, {90, 7950}},
-            {"cmdgo", PictureNames::NextButton, {10050, 7950}},
-            {"cmdjotter", PictureNames::JotterButton, {10050, 7455}},
-            {"cmdsoln", PictureNames::AnswerButton, {10050, 6960}},
-            {"cmdcheckit", PictureNames::CheckButton, {10050, 6465}}};
-        const int buttons = screen == TriangleProblems || screen == StellatedProblems ? 5 : screen == Title ? 0 : 1;
-        for (const auto &[name, face, place] : pictureButtons.first(buttons)) {
-            auto *button = s->control<CommandButton>(screen == Menu ? QStringLiteral("Command1") : name);
-            // The face in the language's own words, else the English one, else none.
-            const QString own = PictureNames::forLanguage(face, language), shown = own == unreadable ? face : own;
-            QVERIFY2(shown == unreadable
-                         ? button->picture().isNull()
-                         : sameColour(button->picture().pixelColor(0, 0), TestPictures::colourFor(shown)),
-                     qPrintable(name));
-            QCOMPARE(TwipsGeometry::rect(button), QRect(place, QSize(1785, 495)));
-        }
-
-        // Hidden in its definition, the stellated page's check button is placed but stays hidden.
-        if (buttons == 5)
-            QCOMPARE(s->control<CommandButton>("cmdcheckit")->isVisible(), screen == TriangleProblems);
     }
 
     // Every screen takes its handles as it is built and loaded: a row renamed
@@ -251,6 +194,105 @@ private Q_SLOTS:
         QCOMPARE(shown(), QString());
         // Ended once, when its last window closed.
         QCOMPARE(last.count(), 1);
+    }
+
+private:
+    // The window's title and the fixed words of its controls: "control=caption|...".
+    void showsTexts(Screen *s, const QString &texts, const QString &, const QString &)
+    {
+        for (const QString &row : texts.split(u'|', Qt::SkipEmptyParts)) {
+            const QString name = row.section(u'=', 0, 0);
+            const QWidget *control = name.isEmpty() ? s : s->findChild<QWidget *>(name);
+            QVERIFY2(control, qPrintable(row));
+            const auto *label = qobject_cast<const Label *>(control);
+            QCOMPARE(label ? label->text() : control->property(name.isEmpty() ? "windowTitle" : "text").toString(),
+                     row.section(u'=', 1));
+        }
+    }
+
+    // The title: the first frame, or on the lesson screens' look the spare
+    // picture; then, whatever the first picture was, fifteen frames round and
+    // round (numbered in two digits).
+    void titlePlays(Screen *s, const QString &, const QString &unreadable, const QString &)
+    {
+        if (s->screenName() != Title)
+            return;
+        auto *box = s->control<PictureBox>("Picture1");
+        auto showing = [box](const QString &picture) {
+            return sameColour(box->picture().pixelColor(0, 0), TestPictures::colourFor(picture));
+        };
+        QVERIFY(showing(unreadable.isEmpty() ? FrameSequences::Title.fileName(0) : PictureNames::TitleFallback));
+        QCOMPARE(box->backColour() == Colours::StyledPicture, !unreadable.isEmpty());
+        QCOMPARE(FrameSequences::Title.fileName(10), QStringLiteral("stor4sm\\stor0010.gif"));
+        for (int tick = 1; tick <= 16; ++tick)
+            QVERIFY(TestProgram::tick(s->control<QTimer>("Timer1")) &&
+                    showing(FrameSequences::Title.fileName(tick % 15 || unreadable.isEmpty() ? tick % 15 : 14)));
+    }
+
+    // The menu: its backdrop from the corner, the window's colour without it; the logo.
+    void menuLooks(Screen *s, const QString &, const QString &unreadable, const QString &)
+    {
+        if (s->screenName() != Menu)
+            return;
+        QVERIFY(sameColour(s->grab().toImage().pixelColor(0, 0),
+                           unreadable.isEmpty() ? TestPictures::colourFor(PictureNames::MenuBackground)
+                                                : QColor(Colours::Canvas)));
+        QVERIFY(sameColour(s->control<ImageBox>("Image2")->picture().pixelColor(0, 0),
+                           TestPictures::colourFor(PictureNames::Logo)));
+    }
+
+    // Places count from the primary display's corner, wherever it lies on the
+    // desktop: the Jotter at (150, 540) twips; the full-size windows, frame
+    // included where there is one, centred on any display, with negative
+    // margins on a small one.
+    void standsInPlace(Screen *s, const QString &, const QString &unreadable, const QString &)
+    {
+        const QPoint origin = QGuiApplication::primaryScreen()->geometry().topLeft();
+        if (s->screenName() == Jotter)
+            QCOMPARE(s->frameGeometry().topLeft(), origin + QPoint(10, 36));
+        if (!isFullSize(s, unreadable))
+            return;
+        const QSize display = QGuiApplication::primaryScreen()->size();
+        QCOMPARE(s->frameGeometry(),
+                 QRect(origin + QPoint(display.width() - 800, display.height() - 600) / 2, QSize(800, 600)));
+        QVERIFY(s->screenName() == Menu || s->backgroundColour() == Colours::StyledWindow);
+    }
+
+    // The exit button bottom left (the menu's is its own "Command1"); the
+    // others stacked upwards in a column at the right, each directly above the
+    // one before, each with its face in the language's own words, else the
+    // English one, else none.
+    void wearsPictureButtons(Screen *s, const QString &, const QString &unreadable, const QString &language)
+    {
+        if (!isFullSize(s, unreadable))
+            return;
+        const QList<std::tuple<QString, QString, QPoint>> pictureButtons{
+            {"cmdexit", PictureNames::ExitButton, {90, 7950}},
+            {"cmdgo", PictureNames::NextButton, {10050, 7950}},
+            {"cmdjotter", PictureNames::JotterButton, {10050, 7455}},
+            {"cmdsoln", PictureNames::AnswerButton, {10050, 6960}},
+            {"cmdcheckit", PictureNames::CheckButton, {10050, 6465}}};
+        const QString screen = s->screenName();
+        const int buttons = screen == TriangleProblems || screen == StellatedProblems ? 5 : screen == Title ? 0 : 1;
+        for (const auto &[name, face, place] : pictureButtons.first(buttons)) {
+            auto *button = s->control<CommandButton>(screen == Menu ? QStringLiteral("Command1") : name);
+            const QString own = PictureNames::forLanguage(face, language), shown = own == unreadable ? face : own;
+            QVERIFY2(shown == unreadable
+                         ? button->picture().isNull()
+                         : sameColour(button->picture().pixelColor(0, 0), TestPictures::colourFor(shown)),
+                     qPrintable(name));
+            QCOMPARE(TwipsGeometry::rect(button), QRect(place, QSize(1785, 495)));
+        }
+        // Hidden in its definition, the stellated page's check button is placed but stays hidden.
+        if (buttons == 5)
+            QCOMPARE(s->control<CommandButton>("cmdcheckit")->isVisible(), screen == TriangleProblems);
+    }
+
+    // The lesson screens' size and look; the Jotter and the animated title
+    // have windows of their own size.
+    static bool isFullSize(const Screen *s, const QString &unreadable)
+    {
+        return s->screenName() != Jotter && !(s->screenName() == Title && unreadable.isEmpty());
     }
 };
 
