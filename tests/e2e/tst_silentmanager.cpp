@@ -54,9 +54,13 @@ int main(int argc, char **argv)
     }
     qputenv("DISPLAY", ':' + server.readLine().trimmed());
     qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
-    TestSilentManager test;
-    const int failed = QTest::qExec(&test, argc, argv);
+    int failed = 0;
+    {
+        // Gone, with its connection and the thread that reads it, before the server goes.
+        QApplication app(argc, argv);
+        TestSilentManager test;
+        failed = QTest::qExec(&test, argc, argv);
+    }
     server.terminate();
     server.waitForFinished();
     return failed;
