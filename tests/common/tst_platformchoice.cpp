@@ -70,18 +70,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sessionType");
         QTest::addColumn<QString>("waylandDisplay");
         QTest::addColumn<QString>("socket");
-        QTest::newRow("a name in the runtime folder") << "wayland"
-                                                      << "wayland-1"
-                                                      << "/run/user/7/wayland-1";
-        QTest::newRow("a path") << "wayland"
-                                << "/tmp/w/display"
-                                << "/tmp/w/display";
-        QTest::newRow("the usual name when none is given") << "wayland"
-                                                           << ""
-                                                           << "/run/user/7/wayland-0";
-        QTest::newRow("none outside a Wayland session") << "x11"
-                                                        << ""
-                                                        << "";
+        const auto row = [](const char *tag, const char *sessionType, const char *waylandDisplay, const char *socket) {
+            QTest::newRow(tag) << QString(sessionType) << QString(waylandDisplay) << QString(socket);
+        };
+        row("a name in the runtime folder", "wayland", "wayland-1", "/run/user/7/wayland-1");
+        row("a path", "wayland", "/tmp/w/display", "/tmp/w/display");
+        row("the usual name when none is given", "wayland", "", "/run/user/7/wayland-0");
+        row("none outside a Wayland session", "x11", "", "");
     }
     void waylandSockets()
     {

@@ -8,6 +8,7 @@
 #include "controls/textbox.h"
 #include "screens/fonts.h"
 #include "screens/screen.h"
+#include "support/stroke.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -213,11 +214,7 @@ private:
             QList<QPoint> path;
             for (const QString &point : step.mid(1))
                 path.append(QPoint(point.section(u',', 0, 0).toInt(), point.section(u',', 1, 1).toInt()));
-            QWindow *window = m_screen->windowHandle();
-            QTest::mousePress(window, Qt::LeftButton, {}, path.first());
-            for (const QPoint at : path.mid(1))
-                QTest::mouseMove(window, at);
-            QTest::mouseRelease(window, Qt::LeftButton, {}, path.last());
+            stroke(m_screen, path);
             return path.size() > 1;
         }
         const QString name = step.value(1).section(u'(', 0, 0);
@@ -226,7 +223,7 @@ private:
         if (!control || !control->isVisible())
             return false;
         if (step[0] == u"click") {
-            QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+            click(control);
         } else if (step[0] == u"point") {
             QTest::mouseMove(m_screen->windowHandle(), control->mapTo(m_screen, control->rect().center()));
         } else if (step[0] == u"type") {

@@ -9,29 +9,11 @@
 #include "controls/label.h"
 #include "controls/twipsgeometry.h"
 #include "jotter/jotterpad.h"
+#include "support/stroke.h"
 #include "support/testprogram.h"
 
 #include <QTest>
 #include <QWindow>
-
-namespace {
-
-void click(QWidget *control)
-{
-    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
-}
-
-// A left-button drag through the points, sent to the window as the window
-// system would, so the pressed widget keeps the pointer.
-void drag(QWidget *pad, const QList<QPoint> &path)
-{
-    QTest::mousePress(pad->windowHandle(), Qt::LeftButton, {}, path.first());
-    for (QPoint at : path.mid(1))
-        QTest::mouseMove(pad->windowHandle(), at);
-    QTest::mouseRelease(pad->windowHandle(), Qt::LeftButton, {}, path.last());
-}
-
-} // namespace
 
 class TestJotterPad : public QObject
 {
@@ -65,7 +47,7 @@ private Q_SLOTS:
             // Leave a coloured eraser, a mark and the tall layout behind.
             click(control<Label>("Label1", 4));
             click(control("Command5"));
-            drag(pad, {QPoint(100, 60), QPoint(300, 60)});
+            stroke(pad, {QPoint(100, 60), QPoint(300, 60)});
             click(control("Command3"));
             click(control("Command9"));
             TestProgram::settle();
@@ -90,12 +72,12 @@ private Q_SLOTS:
             }
             // A stroke in the last swatch's colour, every segment of it; then Erase and
             // Write reach the pen from either set, the eraser painting the canvas colour.
-            drag(pad, {QPoint(30, 60), QPoint(90, 60), QPoint(150, 60)});
+            stroke(pad, {QPoint(30, 60), QPoint(90, 60), QPoint(150, 60)});
             QVERIFY(pad->drawing().colourAt(QPoint(60, 60) * 15) == qbColor(15) &&
                     pad->drawing().colourAt(QPoint(120, 60) * 15) == qbColor(15));
             click(control(tall ? "Command8" : "Command5"));
             QCOMPARE(pad->pen().colour(), Colours::Canvas);
-            drag(pad, {QPoint(60, 20), QPoint(60, 150)});
+            stroke(pad, {QPoint(60, 20), QPoint(60, 150)});
             QCOMPARE(pad->drawing().colourAt(QPoint(60, 60) * 15), Colours::Canvas);
             click(control(tall ? "Command10" : "Command2"));
             QCOMPARE(pad->pen().colour(), qbColor(JotterPad::PaletteSize - 1));
@@ -144,7 +126,7 @@ private Q_SLOTS:
         // Wide Clear, flip to tall, tall Clear, flip back, each after a fresh
         // stroke; each layout has a fixed outer size, frame included, of its own.
         for (const char *button : {"Command6", "Command3", "Command7", "Command4"}) {
-            drag(pad, {QPoint(30, 30), QPoint(150, 100)});
+            stroke(pad, {QPoint(30, 30), QPoint(150, 100)});
             click(control(button));
             QVERIFY2(pad->drawing().isBlank(), button);
             const bool tall = button == QLatin1String("Command3") || button == QLatin1String("Command7");

@@ -67,26 +67,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("edgesAfter");
         QTest::addColumn<QString>("stepAfter");
-        QTest::newRow("half made one less") << "8"
-                                            << "4"
-                                            << "8"
-                                            << " 3";
-        QTest::newRow("step of n halved down") << "7"
-                                               << "7"
-                                               << "7"
-                                               << "3";
-        QTest::newRow("a star kept") << "7"
-                                     << "5"
-                                     << "7"
-                                     << "5";
-        QTest::newRow("both capped") << "99"
-                                     << "99"
-                                     << "20"
-                                     << " 9";
-        QTest::newRow("negative half made one less") << "-8"
-                                                     << "-4"
-                                                     << "-8"
-                                                     << "-5";
+        const auto row =
+            [](const char *tag, const char *edges, const char *step, const char *edgesAfter, const char *stepAfter) {
+                QTest::newRow(tag) << QString(edges) << QString(step) << QString(edgesAfter) << QString(stepAfter);
+            };
+        row("half made one less", "8", "4", "8", " 3");
+        row("step of n halved down", "7", "7", "7", "3");
+        row("a star kept", "7", "5", "7", "5");
+        row("both capped", "99", "99", "20", " 9");
+        row("negative half made one less", "-8", "-4", "-8", "-5");
     }
     void explorerAfterEnter()
     {
