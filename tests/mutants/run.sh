@@ -33,10 +33,12 @@ build=$tree/build
 logs=$scratch/logs
 mkdir -p "$tree" "$logs"
 
-# The tree as it is now, committed or not, without build folders.
+# The tree as it is now, committed or not, without build folders. Every file
+# is stamped now: a run cut short leaves objects built from a fault, newer than
+# the file's own time, which the build would otherwise take as up to date.
 find "$tree" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
 (cd "$top" && git ls-files -z --cached --others --exclude-standard | xargs -0 -r ls -d 2>/dev/null | tar -cf - -T -) |
-    tar -xf - -C "$tree"
+    tar -xmf - -C "$tree"
 
 # Each fault relinks every test: an optimised build without debug information,
 # linked by lld where there is one, keeps that short. ccache sees paths relative
