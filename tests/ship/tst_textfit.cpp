@@ -76,32 +76,28 @@ bool drawable(const QFont &font, QString text)
 
 // The lines of text a widget draws, each with the box its font's ascent and
 // descent give it, in the widget's pixels: what the painter was handed, not
-// what the widget meant to draw.
+// what the widget meant to draw. An image of the widget's size, resolution and
+// ratio, so that fonts take the sizes they take there; it keeps no pixels.
 class DrawnText
-    : public QPaintDevice
+    : public QImage
     , public QPaintEngine
 {
 public:
     explicit DrawnText(const QWidget *widget)
-        : QPaintEngine(AllFeatures)
-        , m_widget(widget)
+        : QImage(widget->size() * widget->devicePixelRatioF(), QImage::Format_ARGB32)
+        , QPaintEngine(AllFeatures)
     {
+        setDevicePixelRatio(widget->devicePixelRatioF());
+        setDotsPerMeterX(qRound(widget->logicalDpiX() / 0.0254));
+        setDotsPerMeterY(qRound(widget->logicalDpiY() / 0.0254));
     }
     QPaintEngine *paintEngine() const override { return const_cast<DrawnText *>(this); }
     bool begin(QPaintDevice *) override { return true; }
     bool end() override { return true; }
     void updateState(const QPaintEngineState &) override { }
-    // Everything else draws nothing here.
+    // Shapes and pictures are not text; the other drawing calls end in these.
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override { }
-    void drawImage(const QRectF &, const QImage &, const QRectF &, Qt::ImageConversionFlags) override { }
-    void drawTiledPixmap(const QRectF &, const QPixmap &, const QPointF &) override { }
-    void drawRects(const QRectF *, int) override { }
-    void drawRects(const QRect *, int) override { }
-    void drawLines(const QLineF *, int) override { }
-    void drawLines(const QLine *, int) override { }
-    void drawEllipse(const QRectF &) override { }
     void drawPath(const QPainterPath &) override { }
-    void drawPoints(const QPointF *, int) override { }
     void drawPolygon(const QPointF *, int, PolygonDrawMode) override { }
     Type type() const override { return User; }
     void drawTextItem(const QPointF &at, const QTextItem &item) override
@@ -111,37 +107,6 @@ public:
     }
 
     QList<std::pair<QRectF, QString>> lines;
-
-protected:
-    int metric(PaintDeviceMetric m) const override
-    {
-        // The widget's own measures, so that fonts take the sizes they take there.
-        switch (m) {
-        case PdmWidth:
-            return m_widget->width();
-        case PdmHeight:
-            return m_widget->height();
-        case PdmDpiX:
-            return m_widget->logicalDpiX();
-        case PdmDpiY:
-            return m_widget->logicalDpiY();
-        case PdmPhysicalDpiX:
-            return m_widget->physicalDpiX();
-        case PdmPhysicalDpiY:
-            return m_widget->physicalDpiY();
-        case PdmDevicePixelRatio:
-            return m_widget->devicePixelRatio();
-        case PdmDevicePixelRatioScaled:
-            return int(m_widget->devicePixelRatioF() * devicePixelRatioFScale());
-        case PdmDepth:
-            return 32;
-        default:
-            return m_widget->widthMM();
-        }
-    }
-
-private:
-    const QWidget *m_widget;
 };
 
 // Letters and digits only: what a text shows however it is broken into lines.
