@@ -48,9 +48,10 @@ void VertexaApp::finish()
     Q_EMIT finished();
 }
 
-int runVertexa(QApplication &app, RandomSource &random, PictureFolder pictures)
+int runVertexa(QApplication &app, RandomSource &random, const StartOptions &options)
 {
-    VertexaApp vertexa(random, std::move(pictures));
+    VertexaApp vertexa(random);
+    vertexa.context().setClassCode(options.classCode.value_or(QString()));
     QObject::connect(&vertexa, &VertexaApp::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     vertexa.start();
     return app.exec();
