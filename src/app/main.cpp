@@ -83,7 +83,6 @@ int main(int argc, char *argv[])
     Arguments arguments(argc, argv, choice.platforms.toLocal8Bit());
     std::optional<QApplication> app;
     arguments.makeApplication(app);
-    QCoreApplication::setApplicationVersion(QStringLiteral(VERTEXA_VERSION));
 
     const StartChoice start =
         StartChoice::decide(QCoreApplication::arguments(), QProcessEnvironment::systemEnvironment());

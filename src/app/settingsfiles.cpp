@@ -28,10 +28,16 @@ StartOptions readOne(const QString &path, QStringList &warnings)
         warnings << QStringLiteral("%1: cannot be read (%2); its settings are ignored").arg(path, file.errorString());
         return chosen;
     }
+    // Settings are UTF-8 text: in anything else only the lines that still
+    // read as our settings count, and nothing else is reported from it.
+    const QByteArray content = file.readAll();
+    const bool garbled = content.contains('\0') || !content.isValidUtf8();
     const QSettings settings(path, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
-        warnings << QStringLiteral("%1: not a settings file; only its readable lines count").arg(path);
+    if (garbled || settings.status() != QSettings::NoError)
+        warnings << QStringLiteral("%1: not a settings file; only the lines that read as settings count").arg(path);
     for (const QString &key : settings.allKeys()) {
+        if (garbled && !StartOptions::names().contains(key))
+            continue;
         const QVariant stored = settings.value(key);
         // QSettings splits a value at its commas: put it back together.
         const QString value =

@@ -6,7 +6,6 @@
 #include "common/language.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 
 namespace {
 
@@ -64,12 +63,14 @@ StartOptions fromCommandLine(const QStringList &arguments, StartChoice &choice)
                                          "--%2 and Qt's own (--help-all)")
                               .arg(unknown.constFirst(), StartOptions::names().join(QStringLiteral(", --"))));
     }
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+    // Only the parser itself writes the help with Qt's options in it, and it
+    // ends the process as it does so.
+    if (parser.isSet(QStringLiteral("help-all")))
+        parser.process(arguments);
+    if (parser.isSet(help))
         return stop(0, parser.helpText());
     if (parser.isSet(version))
-        return stop(
-            0,
-            QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion()));
+        return stop(0, QStringLiteral("vertexa " VERTEXA_VERSION "\n"));
     if (!parser.positionalArguments().isEmpty())
         return stop(UsageError,
                     QStringLiteral("unexpected argument '%1'; the program takes options only")

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/vertexaapp.h"
 
+#include "app/readaloud.h"
 #include "app/screenset.h"
+#include "desktop/systemspeaker.h"
 #include "screens/fonts.h"
 #include "screens/screendefinition.h"
 
@@ -52,7 +54,10 @@ int runVertexa(QApplication &app, RandomSource &random, const StartOptions &opti
 {
     VertexaApp vertexa(random);
     vertexa.context().setClassCode(options.classCode.value_or(QString()));
+    SystemSpeaker speaker;
+    ReadAloud reading(speaker);
     QObject::connect(&vertexa, &VertexaApp::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     vertexa.start();
+    reading.setOn(options.readAloud.value_or(false));
     return app.exec();
 }
