@@ -59,8 +59,11 @@ Label *ReadAloud::showNote(Screen &screen)
     const ControlDefinition row =
         label(QStringLiteral("SpeechNote"))
             .at(240, 240, 7200, 1000)
-            .caption(english(
-                QT_TRANSLATE_NOOP("ScreenDefinitions", "This computer has no voice to read aloud in your language.")))
+            .caption(
+                //: A short note over the screen for a few seconds when F8 finds no voice that reads the
+                //: language (480x67 px, two lines).
+                english(QT_TRANSLATE_NOOP("ScreenDefinitions",
+                                          "This computer has no voice to read aloud in your language.")))
             .fore(Colours::Black)
             .back(Colours::Yellow)
             .centred()
