@@ -11,12 +11,14 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 
+# qt6-declarative-dev: Debian 12's qt6-speech-dev lacks the Qt6QmlIntegration
+# CMake files that Qt6TextToSpeech's need.
 PACKAGES = cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libqt6gui6 libgif-dev \
            xvfb xauth fonts-liberation2 fonts-dejavu-core fonts-wine libgl-dev \
            dpkg-dev file desktop-file-utils appstream xdotool x11-apps lintian \
            libxcb1-dev openbox weston xwayland qt6-wayland \
            qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-microhei \
-           libqt6printsupport6 poppler-utils
+           libqt6printsupport6 poppler-utils qt6-speech-dev qt6-declarative-dev
 
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 

@@ -9,6 +9,7 @@
 #   share/metainfo/<id>.metainfo.xml
 #   share/doc/vertexa/copyright, changelog.gz
 #   share/man/man1/vertexa.1.gz
+#   share/bash-completion/completions/vertexa
 include(GNUInstallDirs)
 
 set(VERTEXA_APP_ID org.example.Vertexa)
@@ -63,6 +64,8 @@ add_custom_target(vertexa_docs ALL DEPENDS ${VERTEXA_GZIPPED})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vertexa)
 install(FILES ${PROJECT_BINARY_DIR}/packaging/vertexa.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/vertexa.bash-completion
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME vertexa)
 
 # Debian package. dpkg-shlibdeps finds the libraries the program links; what
 # Qt loads at run time it cannot see: the platform plugins (xcb, wayland) and
@@ -92,5 +95,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6gui6 (>= 6.4), libqt6printsupport6 (>= 6
 # qt6-wayland gives a native window on Wayland desktops instead of XWayland.
 # qt6-translations-l10n puts Qt's own words (the answer box's menu) in the pupil's language.
 # fonts-wqy-microhei draws the Chinese texts (a small CJK sans; the fit tests measure it).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, qt6-wayland, qt6-translations-l10n, fonts-wqy-microhei")
+# Reading aloud goes through speech-dispatcher, whose eSpeak NG voices read
+# every language of the program; Qt reaches it through its speechd plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, qt6-wayland, qt6-translations-l10n, fonts-wqy-microhei, \
+qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
 include(CPack)

@@ -267,9 +267,9 @@
     </message>
     <message>
         <source>Exit</source>
-        <extracomment>Spoken name and tooltip of the picture button that leaves a lesson screen (Alt+X).
+        <extracomment>Jotter button that closes the pad (62x32 px).
 ----------
-Jotter button that closes the pad (62x32 px).</extracomment>
+Spoken name and tooltip of the picture button that leaves a lesson screen (Alt+X).</extracomment>
         <translation>Ende</translation>
     </message>
     <message>
@@ -487,6 +487,11 @@ Jotter button that closes the pad (62x32 px).</extracomment>
         <source>Q</source>
         <extracomment>An angle of the proof&apos;s triangle, named in the proof&apos;s texts: use the same letter there.</extracomment>
         <translation>Q</translation>
+    </message>
+    <message>
+        <source>This computer has no voice to read aloud in your language.</source>
+        <extracomment>A short note over the screen for a few seconds when F8 finds no voice that reads the language (480x67 px, two lines).</extracomment>
+        <translation>Dieser Computer hat keine Stimme, die in deiner Sprache vorlesen kann.</translation>
     </message>
 </context>
 <context>

@@ -488,6 +488,11 @@ Spoken name and tooltip of the picture button that leaves a lesson screen (Alt+X
         <extracomment>An angle of the proof&apos;s triangle, named in the proof&apos;s texts: use the same letter there.</extracomment>
         <translation>Q</translation>
     </message>
+    <message>
+        <source>This computer has no voice to read aloud in your language.</source>
+        <extracomment>A short note over the screen for a few seconds when F8 finds no voice that reads the language (480x67 px, two lines).</extracomment>
+        <translation>Deze computer heeft geen stem om in jouw taal voor te lezen.</translation>
+    </message>
 </context>
 <context>
     <name>StarQuestions</name>

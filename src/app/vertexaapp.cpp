@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/vertexaapp.h"
 
+#include "app/readaloud.h"
 #include "app/screenset.h"
+#include "desktop/systemspeaker.h"
 #include "screens/fonts.h"
 #include "screens/screendefinition.h"
 
@@ -48,10 +50,14 @@ void VertexaApp::finish()
     Q_EMIT finished();
 }
 
-int runVertexa(QApplication &app, RandomSource &random, PictureFolder pictures)
+int runVertexa(QApplication &app, RandomSource &random, const StartOptions &options)
 {
-    VertexaApp vertexa(random, std::move(pictures));
+    VertexaApp vertexa(random);
+    vertexa.context().setClassCode(options.classCode.value_or(QString()));
+    SystemSpeaker speaker;
+    ReadAloud reading(speaker);
     QObject::connect(&vertexa, &VertexaApp::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     vertexa.start();
+    reading.setOn(options.readAloud.value_or(false));
     return app.exec();
 }

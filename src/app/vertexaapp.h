@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "app/startoptions.h"
 #include "screens/screencontext.h"
 
 #include <QObject>
@@ -37,5 +38,6 @@ private:
     bool m_finished = false;
 };
 
-// Runs the program on `app` until it finishes; the result is the exit code.
-int runVertexa(QApplication &app, RandomSource &random, PictureFolder pictures = PictureFolder());
+// Runs the program on `app`, with what the teacher chose, until it finishes;
+// the result is the exit code.
+int runVertexa(QApplication &app, RandomSource &random, const StartOptions &options);

@@ -66,7 +66,8 @@ void ProblemsPage::askNewQuestion()
         m_question.setText(QString());
         return;
     }
-    const Question question = m_questions->draw(context().random(), context().questionHistory());
+    const ScreenContext::QuestionDraws draws = context().questionDraws(screenName());
+    const Question question = m_questions->draw(draws.random, draws.history);
     m_question.setText(question.text);
     m_answer = question.answer;
     if (!m_player.hasFixedSequence() && question.animation) {

@@ -11,3 +11,13 @@ ScreenContext::ScreenContext(RandomSource &random, PictureFolder pictures)
     , m_screens(*this)
 {
 }
+
+ScreenContext::QuestionDraws ScreenContext::questionDraws(const QString &page)
+{
+    if (m_classCode.isEmpty())
+        return {m_random, m_questionHistory};
+    auto found = m_classDraws.find(page);
+    if (found == m_classDraws.end())
+        found = m_classDraws.emplace(page, ClassDraws{ClassCodeRandom(m_classCode, page), QuestionHistory()}).first;
+    return {found->second.random, found->second.history};
+}

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #pragma once
 
+#include "common/classcoderandom.h"
 #include "common/picturefile.h"
 #include "common/questionhistory.h"
 #include "common/randomsource.h"
@@ -9,6 +10,7 @@
 
 #include <QUrl>
 #include <functional>
+#include <map>
 
 // What every screen shares: the one random source, the picture folder, the
 // question history of the two problems pages, the screens themselves and the
@@ -25,6 +27,20 @@ public:
 
     RandomSource &random() { return m_random; }
     QuestionHistory &questionHistory() { return m_questionHistory; }
+
+    // Where a problems page draws its questions from. Without a class code,
+    // the one random source and the history both pages share. With one, each
+    // page has a sequence of its own for the class and its own history, so
+    // that its n-th question is the same for every pupil whatever order the
+    // pages were visited in; no page repeats the type it drew just before.
+    struct QuestionDraws
+    {
+        RandomSource &random;
+        QuestionHistory &history;
+    };
+    QuestionDraws questionDraws(const QString &page);
+    // Called once at start-up, before any page draws; "" for none.
+    void setClassCode(const QString &code) { m_classCode = code; }
     const PictureFolder &pictures() const { return m_pictures; }
     void setPictures(PictureFolder pictures) { m_pictures = std::move(pictures); }
     ScreenRegistry &screens() { return m_screens; }
@@ -37,5 +53,12 @@ private:
     QuestionHistory m_questionHistory;
     PictureFolder m_pictures;
     UrlOpener m_openUrl;
+    struct ClassDraws
+    {
+        ClassCodeRandom random;
+        QuestionHistory history;
+    };
+    QString m_classCode;
+    std::map<QString, ClassDraws> m_classDraws;
     ScreenRegistry m_screens; // last: screens go before what they use
 };

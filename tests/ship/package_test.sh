@@ -75,6 +75,11 @@ for size in 48 128 256; do
     [ "$file_size" = "$size $size" ] || fail "${size}px icon is $file_size"
 done
 
+# The options complete in bash, and the speech engine that reads aloud comes along.
+bash -c "source '$share/bash-completion/completions/vertexa' && complete -p vertexa" >/dev/null ||
+    fail "no bash completion for vertexa"
+grep -q 'qt6-speech-speechd-plugin' <<<"$(field Recommends)" || fail "Recommends lacks the speech engine"
+
 # Every picture is found from where the program was unpacked, far from /usr.
 "$checker" "$bin" || fail "pictures not found from the unpacked program"
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
+#include "app/readaloud.h"
 #include "common/language.h"
 #include "common/numbertext.h"
 #include "common/questionhistory.h"
@@ -236,6 +237,10 @@ void TestTextFit::textsFit()
         for (QWidget *control : shown->findChildren<QWidget *>()) {
             const QStringList hidden{control->toolTip(), control->accessibleName(), control->accessibleDescription()};
             judge(control, QStringList{textOf(control)} + (marked ? hidden : QStringList()));
+        }
+        if (view == 0) { // the note F8 shows where no voice reads the language
+            std::unique_ptr<Label> note(ReadAloud::showNote(*shown));
+            judge(note.get(), {textOf(note.get())});
         }
         if (screen == ScreenNames::Proof)
             program.screen(screen)->control<Label>(QStringLiteral("Label5"))->activate();
