@@ -2,9 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/vertexaapp.h"
 #include "common/randomsource.h"
-#include "controls/label.h"
 #include "pupil.h"
-#include "support/scriptedrandom.h"
 
 using namespace ScreenNames;
 
@@ -44,27 +42,6 @@ private Q_SLOTS:
               {Menu, "Command1", Title},
               {Title, "Command2", {}, "Exit"}});
         QVERIFY(vertexa.isFinished());
-    }
-
-    // The type of the last question counts on the next problems page a pupil
-    // reaches through the menu: every draw asks for type 3, which the
-    // triangle page takes and the stellated page then turns into type 4, a
-    // Star of David (60).
-    void noTypeTwiceAcrossPages()
-    {
-        ScriptedRandom random({0.4375});
-        VertexaApp vertexa(random, PictureFolder(Pupil::PictureRoot));
-        vertexa.start();
-        walk({{Title, "Command1", Menu}, {Menu, "Label2", Proof}, {Proof, "Label2", TriangleProblems}});
-        const auto solution = [](const QString &page) {
-            walk({{page, "cmdsoln", page}});
-            Screen *shown = Pupil::visibleScreens().value(0);
-            return shown ? shown->control<Label>(QStringLiteral("Label4"))->text() : QString();
-        };
-        QCOMPARE(solution(TriangleProblems), QStringLiteral("45"));
-        walk(
-            {{TriangleProblems, "cmdexit", Menu}, {Menu, "Label5", Explorer}, {Explorer, "Label2", StellatedProblems}});
-        QCOMPARE(solution(StellatedProblems), QStringLiteral("60"));
     }
 
 private:

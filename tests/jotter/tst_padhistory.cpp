@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 // The pad's history and what its pictures are made of, without a window:
 // undo gives back exactly the pixels there were, redo exactly the step, the
-// bound holds, names are dated and never taken, a picture fits its page.
+// bound holds, names are dated and never taken.
 #include "common/retainedsurface.h"
 #include "jotter/padhistory.h"
 #include "jotter/padpicture.h"
@@ -134,21 +134,6 @@ private Q_SLOTS:
               "name");
     }
 
-    void fitsThePage_data()
-    {
-        QTest::addColumn<QSizeF>("picture");
-        QTest::addColumn<QRectF>("page");
-        QTest::addColumn<QRectF>("placed");
-        QTest::newRow("wide on tall") << QSizeF(600, 200) << QRectF(10, 20, 300, 400) << QRectF(10, 170, 300, 100);
-        QTest::newRow("tall on wide") << QSizeF(100, 400) << QRectF(0, 0, 500, 200) << QRectF(225, 0, 50, 200);
-        QTest::newRow("small grows") << QSizeF(20, 10) << QRectF(0, 0, 100, 100) << QRectF(0, 25, 100, 50);
-    }
-    void fitsThePage()
-    {
-        QFETCH(QSizeF, picture);
-        QFETCH(QRectF, page);
-        QTEST(PadPicture::fitted(picture, page), "placed");
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPadHistory)

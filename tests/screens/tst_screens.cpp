@@ -87,21 +87,6 @@ private Q_SLOTS:
         }
     }
 
-    // Every screen takes its handles as it is built and loaded: a row renamed
-    // or of another kind stops the program with the message checked below.
-    void everyScreenTakesItsHandles_data()
-    {
-        QTest::addColumn<QString>("screen");
-        for (const QString &name : screenNames())
-            QTest::newRow(qPrintable(name)) << name;
-    }
-    void everyScreenTakesItsHandles()
-    {
-        QFETCH(QString, screen);
-        TestProgram t;
-        QVERIFY(t.screens().screen(screen));
-    }
-
     // A handle that does not match the rows names the screen, the row and
     // the kind it wanted.
     void aMissingHandleNamesItsRow_data()
