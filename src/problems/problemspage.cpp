@@ -26,6 +26,7 @@ ProblemsPage::ProblemsPage(const ScreenDefinition &definition, ScreenContext &co
     , m_picture(take<ImageBox>(QStringLiteral("Image2")))
     , m_timer(take<QTimer>(QStringLiteral("Timer1")))
     , m_bar(take<PlayerBar>(QStringLiteral("MMControl1")))
+    , m_fullScreen(take<Label>(lesson.fullScreenLabel))
 {
     wire(QStringLiteral("cmdgo"), &CommandButton::clicked, &ProblemsPage::nextQuestion);
     wire(QStringLiteral("cmdcheckit"), &CommandButton::clicked, &ProblemsPage::checkAnswer);
@@ -36,7 +37,7 @@ ProblemsPage::ProblemsPage(const ScreenDefinition &definition, ScreenContext &co
     m_answerBox.setKeyPressHook([this](int code) { return checkOnEnter(code); });
     wire(QStringLiteral("MMControl1"), &PlayerBar::pressed, &ProblemsPage::usePlayer);
 
-    coverWithPointer(&take<Label>(lesson.fullScreenLabel), fullScreenPointer());
+    m_fullScreenCover = coverWithPointer(&m_fullScreen, fullScreenPointer(devicePixelRatioF()));
 }
 
 ProblemsPage::~ProblemsPage() = default;
@@ -56,6 +57,18 @@ void ProblemsPage::Form_Load()
     // Text1 is first in the Tab order once the buttons have left it; taking
     // the focus here makes it the window's focus on its first activation.
     m_answerBox.setFocus();
+}
+
+void ProblemsPage::resolutionChanged()
+{
+    Screen::resolutionChanged();
+    // A paused animation would keep the old frame until the pupil steps.
+    showFrame(m_player.current());
+    const QCursor pointer = fullScreenPointer(devicePixelRatioF());
+    for (QWidget *shows : {&m_fullScreen, m_fullScreenCover}) {
+        if (shows)
+            shows->setCursor(pointer);
+    }
 }
 
 void ProblemsPage::askNewQuestion()

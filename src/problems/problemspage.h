@@ -40,6 +40,10 @@ public:
 
     void Form_Load() override;
 
+protected:
+    // The frame on show and the full-screen pointer, made for the new ratio.
+    void resolutionChanged() override;
+
 private:
     // A new question: blank feedback and answer box, the question and its
     // answer, and on a page whose questions bring their own animation, that
@@ -79,4 +83,7 @@ private:
     ImageBox &m_picture;
     QTimer &m_timer;
     PlayerBar &m_bar;
+    // The disabled "Full Screen" label and the cover that shows its pointer.
+    QWidget &m_fullScreen;
+    QWidget *m_fullScreenCover = nullptr;
 };
