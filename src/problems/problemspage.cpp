@@ -20,6 +20,7 @@ ProblemsPage::ProblemsPage(const ScreenDefinition &definition, ScreenContext &co
     : Screen(definition, context)
     , m_questions(std::move(lesson.questions))
     , m_player(lesson.animation)
+    , m_frames(lesson.animation ? FrameCache::DefaultBudget : FrameCache::PictureSetBudget)
     , m_question(take<Label>(QStringLiteral("Label1")))
     , m_answerBox(take<TextBox>(QStringLiteral("Text1")))
     , m_feedback(take<Label>(QStringLiteral("Label4")))
@@ -176,12 +177,6 @@ void ProblemsPage::stepForward()
 
 void ProblemsPage::showFrame(const QString &file)
 {
-    // Only one sequence's frames are kept: a question that brings another
-    // animation lets the old one go.
-    if (!(m_player.sequence() == m_framesOf)) {
-        m_frames.clear();
-        m_framesOf = m_player.sequence();
-    }
     // A frame that cannot be read leaves the previous one on show.
     m_picture.setPicture(m_frames.frame(context().pictures(), file, devicePixelRatioF()));
 }

@@ -74,9 +74,8 @@ private:
     // The right answer to the question shown.
     double m_answer = 0;
     FramePlayer m_player;
-    // The frames of the sequence m_framesOf, kept after their first showing.
+    // The frames of the page's animations, kept after their first showing.
     FrameCache m_frames;
-    FrameSequence m_framesOf;
     Label &m_question;
     TextBox &m_answerBox;
     Label &m_feedback;
