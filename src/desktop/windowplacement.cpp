@@ -128,7 +128,6 @@ void WindowPlacement::setOuterSize(int width, int height)
 void WindowPlacement::setShortestClientHeight(std::optional<int> twips)
 {
     m_shortestClient = twips;
-    apply();
 }
 
 void WindowPlacement::apply()

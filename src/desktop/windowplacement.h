@@ -35,7 +35,8 @@ public:
     void setOuterSize(int width, int height);
     // How short the window may be made, client area, in twips, when it does
     // not fit the display's work area even moved: the part below is drawing
-    // area only. Unset, the window is never shortened.
+    // area only. Unset, the window is never shortened. Counts from the next
+    // change of place or size.
     void setShortestClientHeight(std::optional<int> twips);
 
     // Places the window again for the frame as it is known now.

@@ -160,6 +160,7 @@ void JotterPad::turnWide()
     m_work->wiping(PadHistory::Step::FlipToWide);
     clearDrawing();
     m_pen.flip();
+    // The strip of controls runs along the bottom: nothing may give way.
     placement().setShortestClientHeight(std::nullopt);
     placement().setOuterSize(LandscapeOuterSize.width(), LandscapeOuterSize.height());
     m_landscape.show();
