@@ -5,7 +5,7 @@
 // both problems pages, each for a fixed number of ticks (every tick shows and
 // paints one frame, read and decoded on its first showing). Prints the CPU
 // time per tick beside a bare Qt window repainting a picture of the same size
-// as often, and the resident memory; never fails. Run it at each display
+// as often, in turns of 400 ticks, and the resident memory; never fails. Run it at each display
 // ratio (QT_SCALE_FACTOR=1.5, 2: `make soak` does).
 #include "app/titlescreen.h"
 #include "app/vertexaapp.h"
@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPainter>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -69,6 +70,9 @@ struct Cost
     qint64 residentGrowth; // kB
 };
 
+// The ticks of one turn: as many as the stellated page shows of a question.
+constexpr int TurnTicks = 400;
+
 // Runs `ticks` ticks, repainting what a tick changes after each as the event
 // loop would.
 Cost soak(QWidget *painted, const std::function<void()> &tick, int ticks)
@@ -83,30 +87,42 @@ Cost soak(QWidget *painted, const std::function<void()> &tick, int ticks)
     return {(cpuSeconds() - start) / ticks * 1e6, residentKilobytes() - before};
 }
 
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
 // An animation's ticks beside a bare window repainting a picture of the same
-// size at the same rate: the first round, which reads and decodes each frame,
-// apart from the rest.
-void compare(const char *what, QWidget *box, int frames, const std::function<void()> &tick, int ticks)
+// size at the same rate: the warm-up, which reads and decodes each frame
+// once, apart from the rest. The two take turns, so that both meet the
+// machine's other work alike, and the median turn of each counts.
+void compare(const char *what, QWidget *box, int warmUpTicks, const std::function<void()> &tick, int ticks)
 {
     BareWindow bare(box->size());
-    bare.show();
-    const Cost floor = soak(
-        &bare,
-        [] {},
-        ticks);
-    bare.hide();
-    const Cost first = soak(box, tick, frames);
-    const Cost cost = soak(box, tick, ticks);
-    std::printf("%-28s %4dx%-4d first round %7.1f us, then %7.1f us CPU per tick, bare window %6.1f us: %5.2fx   "
+    const qint64 before = residentKilobytes();
+    const Cost first = soak(box, tick, warmUpTicks);
+    QList<double> animation, floor;
+    for (int done = 0; done < ticks; done += TurnTicks) {
+        bare.show();
+        floor << soak(
+                     &bare,
+                     [] {},
+                     TurnTicks)
+                     .microsecondsPerTick;
+        bare.hide();
+        animation << soak(box, tick, TurnTicks).microsecondsPerTick;
+    }
+    std::printf("%-28s %4dx%-4d warm-up %7.1f us, then %7.1f us CPU per tick, bare window %6.1f us: %5.2fx   "
                 "resident %+6lld kB\n",
                 what,
                 box->width(),
                 box->height(),
                 first.microsecondsPerTick,
-                cost.microsecondsPerTick,
-                floor.microsecondsPerTick,
-                cost.microsecondsPerTick / floor.microsecondsPerTick,
-                first.residentGrowth + cost.residentGrowth);
+                median(animation),
+                median(floor),
+                median(animation) / median(floor),
+                residentKilobytes() - before);
 }
 
 } // namespace
@@ -159,14 +175,15 @@ int main(int argc, char **argv)
     auto *stellatedTimer = stellated->control<QTimer>(QStringLiteral("Timer1"));
     HandTick::holdBack(stellatedTimer);
     auto *next = stellated->control<CommandButton>(QStringLiteral("cmdgo"));
-    // A new question every 400 ticks, so every sequence gets its turn.
+    // A new question every turn, so every sequence gets its turn; the warm-up
+    // is six questions, which bring all three.
     int count = 0;
     compare(
         "stellated page (all three)",
         stellated->control<QWidget>(QStringLiteral("Image2")),
-        FrameSequences::Pentagram.count,
+        6 * TurnTicks,
         [stellatedTimer, next, &count] {
-            if (++count % 400 == 0)
+            if (++count % TurnTicks == 0)
                 next->click();
             HandTick::tick(stellatedTimer);
         },

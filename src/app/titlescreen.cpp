@@ -39,6 +39,12 @@ void TitleScreen::Form_Load()
     m_timer.start();
 }
 
+void TitleScreen::resolutionChanged()
+{
+    Screen::resolutionChanged();
+    m_picture.setPicture(loadFrame(m_player.current()));
+}
+
 void TitleScreen::showNextFrame()
 {
     // A frame that cannot be read leaves the previous one on show.

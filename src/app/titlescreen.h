@@ -20,6 +20,10 @@ public:
 
     void Form_Load() override;
 
+protected:
+    // The frame on show, made again for the new ratio.
+    void resolutionChanged() override;
+
 private:
     void showNextFrame();
     void openMenu();

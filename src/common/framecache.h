@@ -23,6 +23,10 @@ public:
     // four times this one (64 MiB): a scaled laptop never decodes a frame twice.
     static constexpr qsizetype DefaultBudget = 16 * 1024 * 1024;
     static constexpr int FineBudgetFactor = 4;
+    // A page whose questions bring their own animations keeps all of them, so
+    // that a question coming back decodes nothing: the stellated page's three
+    // (90 frames, 27.8 MB at one pixel per pixel; 128 MiB on a fine display).
+    static constexpr qsizetype PictureSetBudget = 32 * 1024 * 1024;
 
     // The budget at one pixel per pixel.
     explicit FrameCache(qsizetype budgetBytes = DefaultBudget);
@@ -31,8 +35,8 @@ public:
     // damaged), converted once to the format the screen paints fastest.
     QImage frame(const PictureFolder &folder, const QString &name, qreal devicePixelRatio);
 
-    // Forgets every frame: the owner calls it when another sequence starts.
-    // A change of picture folder, or of display ratio, forgets them too.
+    // Forgets every frame. A change of picture folder, or of display ratio,
+    // forgets them too.
     void clear();
 
     int count() const { return int(m_frames.size()); }

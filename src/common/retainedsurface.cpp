@@ -98,6 +98,14 @@ QRect RetainedSurface::point(QPointF atTwips, const QColor &colour)
 
 QRect RetainedSurface::restore(QPoint devicePixel, const QImage &patch)
 {
+    const qreal keptAt = patch.devicePixelRatio();
+    if (keptAt != m_ratio && !m_image.isNull()) {
+        const QRectF place(QPointF(devicePixel) / keptAt, QSizeF(patch.size()) / keptAt);
+        QPainter painter(&m_image);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(place, patch);
+        return touched(place, 0);
+    }
     const QRect area = QRect(devicePixel, patch.size()).intersected(m_image.rect());
     if (area.isEmpty() || patch.format() != m_image.format())
         return {};
@@ -114,9 +122,11 @@ QRect RetainedSurface::restore(const QImage &whole)
 {
     if (whole.isNull())
         return clear();
+    const qreal ratio = m_image.isNull() ? whole.devicePixelRatio() : m_ratio;
     m_image = whole;
     m_ratio = whole.devicePixelRatio();
     m_size = (QSizeF(whole.size()) / m_ratio).toSize();
+    resize(m_size, ratio);
     return QRect(QPoint(0, 0), m_size);
 }
 

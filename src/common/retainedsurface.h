@@ -30,7 +30,8 @@ public:
     QRect point(QPointF atTwips, const QColor &colour);
 
     // Puts back pixels kept from this surface: a part of its image (`patch`,
-    // whose top-left corner was at `devicePixel`), or the whole of it.
+    // whose top-left corner was at `devicePixel`), or the whole of it. Pixels
+    // kept at another device pixel ratio are brought to the surface's own.
     QRect restore(QPoint devicePixel, const QImage &patch);
     QRect restore(const QImage &whole);
 

@@ -14,6 +14,8 @@ namespace {
 // The display assumed when Qt knows none: the smallest the screens are made for.
 constexpr QSize FallbackDisplayPixels(800, 600);
 
+std::optional<QRect> givenWorkArea;
+
 } // namespace
 
 WindowPlacement::WindowPlacement(QWidget &window)
@@ -24,6 +26,9 @@ WindowPlacement::WindowPlacement(QWidget &window)
         if (changed == &m_window)
             refit();
     });
+    // A panel that comes or goes changes where the window fits.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        QObject::connect(screen, &QScreen::availableGeometryChanged, &window, [this] { refit(); });
 }
 
 QSize WindowPlacement::displaySize()
@@ -37,6 +42,33 @@ QPoint WindowPlacement::displayOrigin()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().topLeft() : QPoint();
+}
+
+QRect WindowPlacement::workArea()
+{
+    if (givenWorkArea)
+        return *givenWorkArea;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(QPoint(), FallbackDisplayPixels);
+}
+
+void WindowPlacement::setWorkArea(std::optional<QRect> pixels)
+{
+    givenWorkArea = pixels;
+}
+
+QRect WindowPlacement::fitInto(const QRect &outer, const QRect &area, int shortestHeight)
+{
+    if (area.isEmpty() || area.contains(outer))
+        return outer;
+    QRect fitted = outer;
+    if (fitted.height() > area.height())
+        fitted.setHeight(area.height());
+    if (fitted.height() < shortestHeight || fitted.width() > area.width())
+        return outer;
+    fitted.moveTop(qBound(area.top(), fitted.top(), area.bottom() + 1 - fitted.height()));
+    fitted.moveLeft(qBound(area.left(), fitted.left(), area.right() + 1 - fitted.width()));
+    return fitted;
 }
 
 void WindowPlacement::setLeft(double twips)
@@ -93,16 +125,28 @@ void WindowPlacement::setOuterSize(int width, int height)
     apply();
 }
 
+void WindowPlacement::setShortestClientHeight(std::optional<int> twips)
+{
+    m_shortestClient = twips;
+}
+
 void WindowPlacement::apply()
 {
     const QMargins m = frameMargins();
-    QSize client = m_window.size();
-    if (m_outer) {
+    if (!m_wanted)
+        m_wanted = m_window.size();
+    QSize client = *m_wanted;
+    if (m_outer)
         client = (twipsToPixels(*m_outer) - QSize(m.left() + m.right(), m.top() + m.bottom())).expandedTo(QSize(1, 1));
-        m_window.setFixedSize(client);
-    }
-    m_window.setGeometry(
-        QRect(displayOrigin() + QPoint(twipsToPixels(m_left) + m.left(), twipsToPixels(m_top) + m.top()), client));
+    m_wanted = client;
+    // The place and size the program asks for stay as asked; the window
+    // system is given them fitted to the work area.
+    const QRect outer(displayOrigin() + QPoint(twipsToPixels(m_left), twipsToPixels(m_top)), client.grownBy(m));
+    const int shortest = m_shortestClient ? twipsToPixels(*m_shortestClient) + m.top() + m.bottom() : outer.height();
+    const QRect shown = fitInto(outer, workArea(), shortest).marginsRemoved(m);
+    if (shown.size() != m_window.size() || m_outer)
+        m_window.setFixedSize(shown.size());
+    m_window.setGeometry(shown);
 }
 
 void WindowPlacement::refit()

@@ -4,6 +4,7 @@
 
 #include <QMargins>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <optional>
 
@@ -32,6 +33,11 @@ public:
     int outerWidth();
     int outerHeight();
     void setOuterSize(int width, int height);
+    // How short the window may be made, client area, in twips, when it does
+    // not fit the display's work area even moved: the part below is drawing
+    // area only. Unset, the window is never shortened. Counts from the next
+    // change of place or size.
+    void setShortestClientHeight(std::optional<int> twips);
 
     // Places the window again for the frame as it is known now.
     void refit();
@@ -42,6 +48,18 @@ public:
     // wherever it lies on the desktop (a projector made primary to the right
     // of a laptop's panel), in pixels.
     static QPoint displayOrigin();
+    // The primary display's work area (its panels left out), in pixels of
+    // the desktop. A desktop whose panels the platform cannot tell (the
+    // offscreen one) is given it here; nullopt goes back to the platform's.
+    static QRect workArea();
+    static void setWorkArea(std::optional<QRect> pixels);
+
+    // Where a window whose outer rectangle is `outer` is shown so that all of
+    // it lies in `area`: unchanged where it fits; else moved in as little as
+    // will do, made no taller than the area first when it may be as short
+    // as `shortestHeight`; unchanged when even that does not fit (a window
+    // larger than the whole display stays where the program puts it).
+    static QRect fitInto(const QRect &outer, const QRect &area, int shortestHeight);
 
 private:
     void apply();
@@ -51,5 +69,7 @@ private:
     double m_left = 0;
     double m_top = 0;
     std::optional<QSize> m_outer;
+    std::optional<QSize> m_wanted; // the client size asked for, before fitting
     bool m_centred = false;
+    std::optional<int> m_shortestClient;
 };

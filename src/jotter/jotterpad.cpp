@@ -53,9 +53,7 @@ JotterPad::JotterPad(ScreenContext &context)
         wire(QStringLiteral("Label11"), i, &Label::clicked, choose);
     }
     m_work =
-        std::make_unique<JotterWork>(*this,
-                                     m_pen,
-                                     JotterWork::Flips{[this] { turnTall(); }, [this] { turnWide(); }});
+        std::make_unique<JotterWork>(*this, m_pen, JotterWork::Flips{[this] { turnTall(); }, [this] { turnWide(); }});
 }
 
 void JotterPad::Form_Load()
@@ -146,6 +144,10 @@ void JotterPad::turnTall()
     m_work->wiping(PadHistory::Step::FlipToTall);
     clearDrawing();
     m_pen.flip();
+    // On a display too low for the whole pad only the drawing area below the
+    // buttons and palette gives way.
+    const QRect controls = TwipsGeometry::rect(&m_portrait);
+    placement().setShortestClientHeight(controls.top() + controls.height());
     placement().setOuterSize(PortraitOuterSize.width(), PortraitOuterSize.height());
     TwipsGeometry::setLeft(&m_portrait,
                            placement().outerWidth() - TwipsGeometry::rect(&m_portrait).width() - PortraitFrameMargin);
@@ -158,6 +160,8 @@ void JotterPad::turnWide()
     m_work->wiping(PadHistory::Step::FlipToWide);
     clearDrawing();
     m_pen.flip();
+    // The strip of controls runs along the bottom: nothing may give way.
+    placement().setShortestClientHeight(std::nullopt);
     placement().setOuterSize(LandscapeOuterSize.width(), LandscapeOuterSize.height());
     m_landscape.show();
     m_portrait.hide();

@@ -49,9 +49,11 @@ public:
 
     bool isAvailable(PlayerControl control) const { return m_available[index(control)]; }
 
+    // The file of the frame on show.
+    QString current() const { return m_sequence.fileName(m_frame); }
+
 private:
     static std::size_t index(PlayerControl control) { return static_cast<std::size_t>(control); }
-    QString current() const { return m_sequence.fileName(m_frame); }
 
     bool m_fixed;
     FrameSequence m_sequence;

@@ -44,9 +44,10 @@ protected:
 
 } // namespace
 
-QCursor fullScreenPointer()
+QCursor fullScreenPointer(qreal devicePixelRatio)
 {
-    QPixmap pixmap(Size, Size);
+    QPixmap pixmap(QSize(Size, Size) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);

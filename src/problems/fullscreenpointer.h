@@ -8,8 +8,9 @@ class QWidget;
 
 // The mouse pointer of the problems pages' "Full Screen" labels: four small
 // arrows pointing out to the corners, drawn here rather than taken from the
-// system's set.
-QCursor fullScreenPointer();
+// system's set. Drawn for the display's device pixel ratio, so it has the
+// same size and sharpness on every monitor.
+QCursor fullScreenPointer(qreal devicePixelRatio);
 
 // Gives a disabled control a pointer of its own. Qt shows the default pointer
 // over any disabled widget, so the control gets a see-through cover with the

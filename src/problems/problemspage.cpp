@@ -20,12 +20,14 @@ ProblemsPage::ProblemsPage(const ScreenDefinition &definition, ScreenContext &co
     : Screen(definition, context)
     , m_questions(std::move(lesson.questions))
     , m_player(lesson.animation)
+    , m_frames(lesson.animation ? FrameCache::DefaultBudget : FrameCache::PictureSetBudget)
     , m_question(take<Label>(QStringLiteral("Label1")))
     , m_answerBox(take<TextBox>(QStringLiteral("Text1")))
     , m_feedback(take<Label>(QStringLiteral("Label4")))
     , m_picture(take<ImageBox>(QStringLiteral("Image2")))
     , m_timer(take<QTimer>(QStringLiteral("Timer1")))
     , m_bar(take<PlayerBar>(QStringLiteral("MMControl1")))
+    , m_fullScreen(take<Label>(lesson.fullScreenLabel))
 {
     wire(QStringLiteral("cmdgo"), &CommandButton::clicked, &ProblemsPage::nextQuestion);
     wire(QStringLiteral("cmdcheckit"), &CommandButton::clicked, &ProblemsPage::checkAnswer);
@@ -36,7 +38,7 @@ ProblemsPage::ProblemsPage(const ScreenDefinition &definition, ScreenContext &co
     m_answerBox.setKeyPressHook([this](int code) { return checkOnEnter(code); });
     wire(QStringLiteral("MMControl1"), &PlayerBar::pressed, &ProblemsPage::usePlayer);
 
-    coverWithPointer(&take<Label>(lesson.fullScreenLabel), fullScreenPointer());
+    m_fullScreenCover = coverWithPointer(&m_fullScreen, fullScreenPointer(devicePixelRatioF()));
 }
 
 ProblemsPage::~ProblemsPage() = default;
@@ -56,6 +58,18 @@ void ProblemsPage::Form_Load()
     // Text1 is first in the Tab order once the buttons have left it; taking
     // the focus here makes it the window's focus on its first activation.
     m_answerBox.setFocus();
+}
+
+void ProblemsPage::resolutionChanged()
+{
+    Screen::resolutionChanged();
+    // A paused animation would keep the old frame until the pupil steps.
+    showFrame(m_player.current());
+    const QCursor pointer = fullScreenPointer(devicePixelRatioF());
+    for (QWidget *shows : {&m_fullScreen, m_fullScreenCover}) {
+        if (shows)
+            shows->setCursor(pointer);
+    }
 }
 
 void ProblemsPage::askNewQuestion()
@@ -164,12 +178,6 @@ void ProblemsPage::stepForward()
 
 void ProblemsPage::showFrame(const QString &file)
 {
-    // Only one sequence's frames are kept: a question that brings another
-    // animation lets the old one go.
-    if (!(m_player.sequence() == m_framesOf)) {
-        m_frames.clear();
-        m_framesOf = m_player.sequence();
-    }
     // A frame that cannot be read leaves the previous one on show.
     m_picture.setPicture(m_frames.frame(context().pictures(), file, devicePixelRatioF()));
 }

@@ -40,6 +40,10 @@ public:
 
     void Form_Load() override;
 
+protected:
+    // The frame on show and the full-screen pointer, made for the new ratio.
+    void resolutionChanged() override;
+
 private:
     // A new question: blank feedback and answer box, the question and its
     // answer, and on a page whose questions bring their own animation, that
@@ -70,13 +74,15 @@ private:
     // The right answer to the question shown.
     double m_answer = 0;
     FramePlayer m_player;
-    // The frames of the sequence m_framesOf, kept after their first showing.
+    // The frames of the page's animations, kept after their first showing.
     FrameCache m_frames;
-    FrameSequence m_framesOf;
     Label &m_question;
     TextBox &m_answerBox;
     Label &m_feedback;
     ImageBox &m_picture;
     QTimer &m_timer;
     PlayerBar &m_bar;
+    // The disabled "Full Screen" label and the cover that shows its pointer.
+    QWidget &m_fullScreen;
+    QWidget *m_fullScreenCover = nullptr;
 };

@@ -13,7 +13,10 @@ DrawingScreen::DrawingScreen(const ScreenDefinition &definition, ScreenContext &
 
 void DrawingScreen::updateSurfaceSize()
 {
-    m_surface.resize(size(), devicePixelRatioF());
+    // A window made shorter to fit the display keeps what was drawn beyond
+    // its new edge, shown again when it grows back; a wiped one starts anew.
+    const QSize pixels = m_surface.isBlank() ? size() : size().expandedTo(m_surface.size());
+    m_surface.resize(pixels, devicePixelRatioF());
 }
 
 void DrawingScreen::clearDrawing()
@@ -57,6 +60,13 @@ void DrawingScreen::resizeEvent(QResizeEvent *event)
 {
     Screen::resizeEvent(event);
     updateSurfaceSize();
+}
+
+void DrawingScreen::resolutionChanged()
+{
+    Screen::resolutionChanged();
+    updateSurfaceSize();
+    update();
 }
 
 void DrawingScreen::showEvent(QShowEvent *event)

@@ -30,6 +30,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // The drawing is made again at the new ratio, what was drawn kept.
+    void resolutionChanged() override;
 
 private:
     void updateSurfaceSize();

@@ -5,6 +5,7 @@
 #include "common/twips.h"
 #include "controls/commandbutton.h"
 #include "controls/framebox.h"
+#include "controls/pictureview.h"
 #include "controls/playerbar.h"
 #include "controls/textbox.h"
 #include "controls/twipsgeometry.h"
@@ -19,6 +20,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -40,6 +42,7 @@ Screen::Screen(const ScreenDefinition &definition, ScreenContext &context)
     , m_placement(*this)
     , m_background(definition.background)
 {
+    m_ratio = devicePixelRatioF();
     setObjectName(definition.name);
     setWindowTitle(shownText(definition.caption));
     setMouseTracking(true);
@@ -171,7 +174,39 @@ bool Screen::setBackgroundPicture(const QImage &picture)
 
 QImage Screen::loadPicture(const QString &name) const
 {
-    return m_context.pictures().load(name, devicePixelRatioF());
+    const QImage picture = m_context.pictures().load(name, devicePixelRatioF());
+    if (!picture.isNull())
+        m_pictureNames.insert(picture.cacheKey(), name);
+    return picture;
+}
+
+void Screen::resolutionChanged()
+{
+    const QHash<qint64, QString> names = std::exchange(m_pictureNames, {});
+    const auto again = [this, &names](const QImage &shown) {
+        const QString name = names.value(shown.cacheKey());
+        return name.isEmpty() ? QImage() : loadPicture(name);
+    };
+    setBackgroundPicture(again(m_backgroundPicture));
+    for (PictureView *view : findChildren<PictureView *>())
+        view->setPicture(again(view->picture()));
+    for (CommandButton *button : findChildren<CommandButton *>())
+        button->setPicture(again(button->picture()));
+}
+
+void Screen::followResolution()
+{
+    if (devicePixelRatioF() == m_ratio)
+        return;
+    m_ratio = devicePixelRatioF();
+    resolutionChanged();
+}
+
+bool Screen::event(QEvent *event)
+{
+    if (event->type() == QEvent::ScreenChangeInternal)
+        followResolution();
+    return QWidget::event(event);
 }
 
 QColor Screen::foregroundColour() const
@@ -192,6 +227,11 @@ void Screen::pointerMoved(Qt::MouseButtons, QPoint) { }
 
 void Screen::paintEvent(QPaintEvent *event)
 {
+    // A platform that changes the scale without telling the window (no
+    // screen change) shows it at the first paint; pictures are not changed
+    // in the middle of one.
+    if (devicePixelRatioF() != m_ratio)
+        QMetaObject::invokeMethod(this, &Screen::followResolution, Qt::QueuedConnection);
     QPainter painter(this);
     const QRect area = event->rect();
     painter.fillRect(area, backgroundColour());

@@ -108,10 +108,17 @@ public:
     void stopTimers();
 
 protected:
+    // The window now shows at another device pixel ratio (moved to another
+    // monitor, or the desktop's scale changed): what was made for the old one
+    // is made again. Here, the pictures read through loadPicture are read
+    // again, so a fine display gets the fine twins and a plain one the plain.
+    virtual void resolutionChanged();
+
     // The pointer pressed or moved over the window's own area, in twips.
     virtual void pointerPressed(Qt::MouseButton button, Qt::MouseButtons buttons, QPoint twips);
     virtual void pointerMoved(Qt::MouseButtons buttons, QPoint twips);
 
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -145,6 +152,8 @@ private:
     }
     QObject *createControl(const ControlDefinition &definition);
     void applyTabOrder();
+    // Calls resolutionChanged() when the ratio is not the one last made for.
+    void followResolution();
 
     const ScreenDefinition &m_definition;
     ScreenContext &m_context;
@@ -154,4 +163,7 @@ private:
     WindowPlacement m_placement;
     QColor m_background;
     QImage m_backgroundPicture;
+    qreal m_ratio = 1; // the device pixel ratio the pictures were read for
+    // The names of the pictures loadPicture gave, by their images' keys.
+    mutable QHash<qint64, QString> m_pictureNames;
 };

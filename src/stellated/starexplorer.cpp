@@ -36,6 +36,17 @@ void StarExplorer::Form_Load()
     drawStar();
 }
 
+void StarExplorer::resolutionChanged()
+{
+    DrawingScreen::resolutionChanged();
+    // The drawing is the figure of the numbers in the boxes, or nothing: any
+    // edit of a box takes it away.
+    if (drawing().isBlank())
+        return;
+    clearDrawing();
+    drawStar();
+}
+
 int StarExplorer::typeIntoNumberBox(int index, int code)
 {
     // Delete is no key of the rules, but it edits the number as Backspace does.

@@ -20,6 +20,10 @@ public:
 
     void Form_Load() override;
 
+protected:
+    // The figure is drawn afresh at the new ratio rather than enlarged.
+    void resolutionChanged() override;
+
 private:
     // A key in number box `index`: any edit takes the figure away, Enter
     // corrects the pair and draws it. Returns the code to pass on to the box,

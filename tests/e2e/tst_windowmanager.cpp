@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr QSize Display(1280, 1024);
 // The bound of every wait: a machine loaded to the full takes seconds to map a window.
 constexpr int WaitMs = 30000;
 
@@ -106,6 +105,47 @@ public:
         return 0;
     }
 
+    // A panel along the bottom of the display, as a desktop's task bar is: a
+    // dock that keeps `height` pixels for itself (_NET_WM_STRUT_PARTIAL).
+    void addPanel(QSize display, int height)
+    {
+        const xcb_window_t panel = xcb_generate_id(m_c);
+        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_c)).data;
+        xcb_create_window(m_c,
+                          XCB_COPY_FROM_PARENT,
+                          panel,
+                          m_root,
+                          0,
+                          int16_t(display.height() - height),
+                          uint16_t(display.width()),
+                          uint16_t(height),
+                          0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                          screen->root_visual,
+                          0,
+                          nullptr);
+        const xcb_atom_t dock = atom("_NET_WM_WINDOW_TYPE_DOCK");
+        xcb_change_property(m_c,
+                            XCB_PROP_MODE_REPLACE,
+                            panel,
+                            atom("_NET_WM_WINDOW_TYPE"),
+                            XCB_ATOM_ATOM,
+                            32,
+                            1,
+                            &dock);
+        const uint32_t strut[12]{0, 0, 0, uint32_t(height), 0, 0, 0, 0, 0, 0, 0, uint32_t(display.width() - 1)};
+        xcb_change_property(m_c,
+                            XCB_PROP_MODE_REPLACE,
+                            panel,
+                            atom("_NET_WM_STRUT_PARTIAL"),
+                            XCB_ATOM_CARDINAL,
+                            32,
+                            12,
+                            strut);
+        xcb_map_window(m_c, panel);
+        xcb_flush(m_c);
+    }
+
     // The frame the window manager reports around a window (_NET_FRAME_EXTENTS: left, right, top, bottom).
     QMargins frame(xcb_window_t window)
     {
@@ -177,10 +217,10 @@ private:
     QSet<xcb_window_t> m_watched;
 };
 
-QRect centred(QSize outer)
+QRect centred(QSize display, QSize outer)
 {
     return QRect(
-        QPoint(qRound((Display.width() - outer.width()) / 2.0), qRound((Display.height() - outer.height()) / 2.0)),
+        QPoint(qRound((display.width() - outer.width()) / 2.0), qRound((display.height() - outer.height()) / 2.0)),
         outer);
 }
 
@@ -222,10 +262,24 @@ private Q_SLOTS:
         QVERIFY2(descendants().isEmpty(), "processes left running");
     }
 
+    // A projector's 1024 x 768 with a task bar leaves the tall Jotter no room
+    // at its place: it is moved up and its drawing area shortened to the bar.
+    void framesAreCounted_data()
+    {
+        QTest::addColumn<QSize>("display");
+        QTest::addColumn<int>("panel"); // pixels at the bottom
+        QTest::addColumn<QRect>("tall");
+        QTest::newRow("1280x1024") << QSize(1280, 1024) << 0 << QRect(10, 36, 267, 800);
+        QTest::newRow("1024x768, a panel") << QSize(1024, 768) << 32 << QRect(10, 0, 267, 736);
+    }
     void framesAreCounted()
     {
+        QFETCH(QSize, display);
+        QFETCH(int, panel);
+        QFETCH(QRect, tall);
         // Xvfb picks a free display and tells us which.
-        QProcess &server = start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1280x1024x24"});
+        const QString size = QStringLiteral("%1x%2x24").arg(display.width()).arg(display.height());
+        QProcess &server = start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", size});
         while (!server.canReadLine() && server.waitForReadyRead(WaitMs)) { }
         QVERIFY2(server.canReadLine(), "Xvfb did not start");
         m_env.insert("DISPLAY", ':' + QString::fromLatin1(server.readLine().trimmed()));
@@ -233,6 +287,9 @@ private Q_SLOTS:
         m_env.remove("WAYLAND_DISPLAY");
         XServer x(m_env.value("DISPLAY"));
         QVERIFY2(x.isUp(), "no connection to Xvfb");
+        // The panel is there before the manager, which takes it in as it starts.
+        if (panel)
+            x.addPanel(display, panel);
         // A window manager announces itself on the root window. One that
         // ended before it did gets a second start.
         const auto announced = [&x] { return !x.values(x.root(), "_NET_SUPPORTING_WM_CHECK").isEmpty(); };
@@ -241,6 +298,12 @@ private Q_SLOTS:
             x.waitFor([&] { return announced() || manager.state() == QProcess::NotRunning; });
         }
         QVERIFY2(announced(), "openbox did not start");
+        if (panel) {
+            QVERIFY2(x.waitFor([&] {
+                return x.values(x.root(), "_NET_WORKAREA").value(3) == quint32(display.height() - panel);
+            }),
+                     "the panel leaves the work area as it was");
+        }
         // The program, started from its own folder as a pupil's desktop starts it.
         QProcess &program = start(VERTEXA_EXECUTABLE, {});
         const qint64 pid = program.processId();
@@ -261,23 +324,23 @@ private Q_SLOTS:
         QVERIFY2(title, "no title screen");
         const QMargins edges = x.frame(title);
         QVERIFY2(!edges.isNull(), "the window manager draws no frame");
-        QCOMPARE(placed(title, centred(QSize(364, 438).grownBy(edges))), QString());
+        QCOMPARE(placed(title, centred(display, QSize(364, 438).grownBy(edges))), QString());
 
         // "OK": the menu, 12000 x 9000 twips outside, centred.
         QVERIFY(click(title, 1320 + 1335 / 2, 6000 - 90 + 375 / 2));
         const xcb_window_t menu = managed("Vertexa Learning");
         QVERIFY2(menu, "no menu");
-        QCOMPARE(placed(menu, centred(QSize(800, 600))), QString());
+        QCOMPARE(placed(menu, centred(display, QSize(800, 600))), QString());
 
         // "The Angles of a Triangle", then "Problems Page": a lesson screen of the same size and place.
         QVERIFY(click(menu, 360 + 5355 / 2, 2520 + 495 / 2));
         const xcb_window_t proof = managed("The Angles of a Triangle");
         QVERIFY2(proof, "no proof");
-        QCOMPARE(placed(proof, centred(QSize(800, 600))), QString());
+        QCOMPARE(placed(proof, centred(display, QSize(800, 600))), QString());
         QVERIFY(click(proof, 4560 + 3315 / 2, 7920 + 495 / 2));
         const xcb_window_t page = managed("The Angles of a Triangle", proof);
         QVERIFY2(page, "no problems page");
-        QCOMPARE(placed(page, centred(QSize(800, 600))), QString());
+        QCOMPARE(placed(page, centred(display, QSize(800, 600))), QString());
 
         // The Jotter at (150, 540) twips outside, its client area as defined;
         // each flip sets its outer size and keeps its place.
@@ -286,7 +349,7 @@ private Q_SLOTS:
         QVERIFY2(jotter, "no Jotter");
         QCOMPARE(placed(jotter, QRect(QPoint(10, 36), QSize(661, 244).grownBy(edges))), QString());
         QVERIFY(click(jotter, 4305 + 585 / 2, 2910 + 180 + 480 / 2));
-        QCOMPARE(placed(jotter, QRect(10, 36, 267, 800)), QString());
+        QCOMPARE(placed(jotter, tall), QString());
         QVERIFY(click(jotter, 2885 + 60 + 930 / 2, 2280 + 480 / 2));
         QCOMPARE(placed(jotter, QRect(10, 36, 667, 276)), QString());
 

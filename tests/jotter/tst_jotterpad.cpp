@@ -12,6 +12,7 @@
 #include "support/stroke.h"
 #include "support/testprogram.h"
 
+#include <QScopeGuard>
 #include <QTest>
 #include <QWindow>
 
@@ -101,7 +102,7 @@ private Q_SLOTS:
         QTest::newRow("middle, then left too")
             << false << QList{Qt::MiddleButton, Qt::LeftButton} << QPoint(30, 60) << false;
         QTest::newRow("tall pad, top") << true << left << QPoint(30, 40) << true;
-        QTest::newRow("tall pad, lower part") << true << left << QPoint(30, 700) << true;
+        QTest::newRow("tall pad, lower part") << true << left << QPoint(30, 550) << true;
     }
     void strokes()
     {
@@ -134,10 +135,59 @@ private Q_SLOTS:
                     control<FrameBox>("Frame_portrait")->isVisible() == tall);
             if (tall) // the tall frame sits by the right edge
                 QCOMPARE(TwipsGeometry::rect(control<FrameBox>("Frame_portrait")), QRect(2885, 0, 1035, 5250));
-            const QSize size = tall ? QSize(4000, 12000) : QSize(10005, 4140);
+            // The tall one, 800 pixels high, is moved up and shortened to the
+            // display's 600: only its drawing area gives way.
             if (button != QLatin1String("Command6"))
-                QCOMPARE(pad->frameGeometry(), QRect(QPoint(150, 540) / 15, size / 15));
+                QCOMPARE(pad->frameGeometry(),
+                         tall ? QRect(10, 0, 267, 600) : QRect(QPoint(150, 540) / 15, QSize(10005, 4140) / 15));
         }
+    }
+
+    // Where the pad does not fit the display's work area (panels left out) it
+    // is moved in as little as will do, the tall one shortened only below its
+    // controls; where it fits, or cannot fit at all, it stays at its place.
+    void fitsTheWorkArea_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QRect>("wide"); // the outer rectangles after a flip, in pixels
+        QTest::addColumn<QRect>("tall");
+        const QRect wide(10, 36, 667, 276), tall(10, 36, 267, 800);
+        QTest::newRow("1280x1024: fits") << QRect(0, 0, 1280, 1024) << wide << tall;
+        QTest::newRow("1366x768 laptop") << QRect(0, 0, 1366, 768) << wide << QRect(10, 0, 267, 768);
+        QTest::newRow("1024x768, panel below") << QRect(0, 0, 1024, 736) << wide << QRect(10, 0, 267, 736);
+        QTest::newRow("1024x768, panel above") << QRect(0, 32, 1024, 736) << wide << QRect(10, 32, 267, 736);
+        QTest::newRow("panel at the left")
+            << QRect(48, 0, 976, 900) << QRect(48, 36, 667, 276) << QRect(48, 36, 267, 800);
+        QTest::newRow("lower than the controls") << QRect(0, 0, 1024, 300) << QRect(10, 24, 667, 276) << tall;
+        QTest::newRow("narrower than the wide pad") << QRect(0, 0, 640, 480) << wide << QRect(10, 0, 267, 480);
+    }
+    void fitsTheWorkArea()
+    {
+        QFETCH(QRect, area);
+        QFETCH(QRect, wide);
+        QFETCH(QRect, tall);
+        WindowPlacement::setWorkArea(area);
+        const auto platformsArea = qScopeGuard([] { WindowPlacement::setWorkArea(std::nullopt); });
+        click(control("Command3"));
+        QCOMPARE(pad->frameGeometry(), tall);
+        QCOMPARE(TwipsGeometry::rect(control<FrameBox>("Frame_portrait")), QRect(2885, 0, 1035, 5250));
+        click(control("Command4"));
+        QCOMPARE(pad->frameGeometry(), wide);
+    }
+
+    // A panel that comes while the tall pad is drawn on shortens it; what lay
+    // below the new edge is back when the panel goes.
+    void aShortenedPadKeepsItsDrawing()
+    {
+        const auto platformsArea = qScopeGuard([] { WindowPlacement::setWorkArea(std::nullopt); });
+        click(control("Command3"));
+        drag(pad, {QPoint(30, 500), QPoint(150, 500)});
+        for (const int height : {400, 1024}) {
+            WindowPlacement::setWorkArea(QRect(0, 0, 1024, height));
+            pad->placement().refit();
+        }
+        QCOMPARE(pad->frameGeometry().height(), 800);
+        QCOMPARE(pad->drawing().colourAt(QPoint(90, 500) * 15), Colours::Yellow);
     }
 };
 

@@ -130,13 +130,18 @@ private Q_SLOTS:
     void stellatedPlaysEachQuestionsAnimation()
     {
         // Each question plays its own animation from the first frame, after a
-        // pause too. Type draws: 2, then 0.
-        m_t->random().setValues({0.3125, 0.0625});
+        // pause too. Type draws: 2, 0, then 2 again.
+        m_t->random().setValues({0.3125, 0.0625, 0.3125});
         QVERIFY((m_page = m_t->open<ProblemsPage>(StellatedProblems)));
         QVERIFY(TestProgram::tick(control<QTimer>("Timer1")) && shows(FrameSequences::Pentagram, 1));
         click(Button::Pause);
         click("cmdgo");
         QVERIFY(shows(FrameSequences::StellatedOctagon, 0) && timerRuns());
+        // The frames of an animation are kept for its next question: a file
+        // changed meanwhile does not show.
+        m_t->pictures().write(FrameSequences::Pentagram.fileName(0), Qt::black);
+        click("cmdgo");
+        QVERIFY(shows(FrameSequences::Pentagram, 0));
     }
 
     // The "Full Screen" label is greyed: a click on it reaches nothing, not

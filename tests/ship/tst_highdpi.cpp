@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/twips.h"
+#include "controls/commandbutton.h"
 #include "controls/pictureview.h"
 #include "controls/twipsgeometry.h"
+#include "jotter/jotterpad.h"
 #include "screens/screen.h"
 #include "support/testprogram.h"
 
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <array>
 #include <cmath>
 
 // The same program at device pixel ratios 1, 1.25, 1.5 and 2 (one CTest
-// entry each), and at ratio 1 on a small display: pictures come as their fine
+// entry each), at ratio 1 on a small display, and moved from a plain monitor
+// to a fine one: pictures come as their fine
 // @2x twins on fine displays (the animations' frames brought to the display's
 // own pixels), shown pixel for pixel, and every control lies where its twips
 // say to the device pixel.
@@ -106,6 +110,64 @@ private Q_SLOTS:
                                     QStringLiteral(" for twips ") + QDebug::toString(twips)));
         }
         QVERIFY(placed > 0);
+    }
+
+    // A screen moved to a monitor of another scale is made again for it:
+    // pictures read by name and the frame on show at its fineness, the
+    // drawing surfaces at its ratio with the drawing kept (the explorer's
+    // figure drawn afresh, not enlarged), the full-screen pointer at its size.
+    void followsAMonitorChange_data() { controlsWithinADevicePixel_data(); }
+    void followsAMonitorChange()
+    {
+        QFETCH(QString, screen);
+        if (QGuiApplication::screens().size() < 2)
+            QSKIP("needs a second monitor");
+        const QScreen *fine = QGuiApplication::screens().at(1);
+        const qreal ratio = fine->devicePixelRatio();
+        TestProgram program;
+        program.context().setPictures(PictureFolder(QStringLiteral(VERTEXA_PROGRAM_DIR)));
+        Screen *shown = program.open(screen);
+        QVERIFY(shown);
+        const QPoint stroke(40, 40);
+        if (screen == ScreenNames::Jotter) {
+            QTest::mousePress(shown->windowHandle(), Qt::LeftButton, {}, stroke);
+            QTest::mouseMove(shown->windowHandle(), stroke + QPoint(60, 0));
+            QTest::mouseRelease(shown->windowHandle(), Qt::LeftButton, {}, stroke + QPoint(60, 0));
+        }
+        shown->move(fine->geometry().topLeft() + QPoint(20, 20));
+        QTRY_COMPARE(shown->devicePixelRatioF(), ratio);
+        QCoreApplication::processEvents();
+
+        QList<QImage> pictures{shown->backgroundPicture()};
+        for (const PictureView *view : shown->findChildren<PictureView *>())
+            pictures << view->picture();
+        for (const CommandButton *button : shown->findChildren<CommandButton *>())
+            pictures << button->picture();
+        for (const QImage &picture : std::as_const(pictures))
+            QVERIFY(picture.isNull() || picture.devicePixelRatio() == ratio);
+        for (const QWidget *cover : shown->findChildren<QWidget *>(QRegularExpression(QStringLiteral("Pointer$"))))
+            QCOMPARE(cover->cursor().pixmap().devicePixelRatio(), ratio);
+
+        auto *drawn = qobject_cast<DrawingScreen *>(shown);
+        if (!drawn)
+            return;
+        const QImage surface = drawn->drawing().image();
+        QCOMPARE(surface.size(), drawn->size() * ratio);
+        if (auto *pad = qobject_cast<JotterPad *>(shown)) {
+            QCOMPARE(drawn->drawing().colourAt((stroke + QPoint(30, 0)) * TwipsPerPixel), pad->pen().colour());
+            pad->work().undo(); // a step kept at the old ratio
+            QVERIFY(drawn->drawing().isBlank());
+            return;
+        }
+        // Enlarged, every square of two by two device pixels would be one colour.
+        bool fineEdges = false;
+        for (int y = 0; y + 1 < surface.height() && !fineEdges; y += 2) {
+            for (int x = 0; x + 1 < surface.width() && !fineEdges; x += 2)
+                fineEdges = surface.pixel(x, y) != surface.pixel(x + 1, y) ||
+                            surface.pixel(x, y) != surface.pixel(x, y + 1) ||
+                            surface.pixel(x, y) != surface.pixel(x + 1, y + 1);
+        }
+        QVERIFY(fineEdges);
     }
 };
 
