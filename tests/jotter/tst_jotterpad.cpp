@@ -181,7 +181,7 @@ private Q_SLOTS:
     {
         const auto platformsArea = qScopeGuard([] { WindowPlacement::setWorkArea(std::nullopt); });
         click(control("Command3"));
-        drag(pad, {QPoint(30, 500), QPoint(150, 500)});
+        stroke(pad, {QPoint(30, 500), QPoint(150, 500)});
         for (const int height : {400, 1024}) {
             WindowPlacement::setWorkArea(QRect(0, 0, 1024, height));
             pad->placement().refit();

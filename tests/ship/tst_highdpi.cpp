@@ -6,6 +6,7 @@
 #include "controls/twipsgeometry.h"
 #include "jotter/jotterpad.h"
 #include "screens/screen.h"
+#include "support/stroke.h"
 #include "support/testprogram.h"
 
 #include <QRegularExpression>
@@ -128,12 +129,9 @@ private Q_SLOTS:
         program.context().setPictures(PictureFolder(QStringLiteral(VERTEXA_PROGRAM_DIR)));
         Screen *shown = program.open(screen);
         QVERIFY(shown);
-        const QPoint stroke(40, 40);
-        if (screen == ScreenNames::Jotter) {
-            QTest::mousePress(shown->windowHandle(), Qt::LeftButton, {}, stroke);
-            QTest::mouseMove(shown->windowHandle(), stroke + QPoint(60, 0));
-            QTest::mouseRelease(shown->windowHandle(), Qt::LeftButton, {}, stroke + QPoint(60, 0));
-        }
+        const QPoint from(40, 40);
+        if (screen == ScreenNames::Jotter)
+            stroke(shown, {from, from + QPoint(60, 0)});
         shown->move(fine->geometry().topLeft() + QPoint(20, 20));
         QTRY_COMPARE(shown->devicePixelRatioF(), ratio);
         QCoreApplication::processEvents();
@@ -154,7 +152,7 @@ private Q_SLOTS:
         const QImage surface = drawn->drawing().image();
         QCOMPARE(surface.size(), drawn->size() * ratio);
         if (auto *pad = qobject_cast<JotterPad *>(shown)) {
-            QCOMPARE(drawn->drawing().colourAt((stroke + QPoint(30, 0)) * TwipsPerPixel), pad->pen().colour());
+            QCOMPARE(drawn->drawing().colourAt((from + QPoint(30, 0)) * TwipsPerPixel), pad->pen().colour());
             pad->work().undo(); // a step kept at the old ratio
             QVERIFY(drawn->drawing().isBlank());
             return;
