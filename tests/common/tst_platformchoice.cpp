@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/platformchoice.h"
+#include "support/datarow.h"
 
 #include <QTest>
 #include <vector>
@@ -70,13 +71,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sessionType");
         QTest::addColumn<QString>("waylandDisplay");
         QTest::addColumn<QString>("socket");
-        const auto row = [](const char *tag, const char *sessionType, const char *waylandDisplay, const char *socket) {
-            QTest::newRow(tag) << QString(sessionType) << QString(waylandDisplay) << QString(socket);
-        };
-        row("a name in the runtime folder", "wayland", "wayland-1", "/run/user/7/wayland-1");
-        row("a path", "wayland", "/tmp/w/display", "/tmp/w/display");
-        row("the usual name when none is given", "wayland", "", "/run/user/7/wayland-0");
-        row("none outside a Wayland session", "x11", "", "");
+        addDataRow("a name in the runtime folder", "wayland", "wayland-1", "/run/user/7/wayland-1");
+        addDataRow("a path", "wayland", "/tmp/w/display", "/tmp/w/display");
+        addDataRow("the usual name when none is given", "wayland", "", "/run/user/7/wayland-0");
+        addDataRow("none outside a Wayland session", "x11", "", "");
     }
     void waylandSockets()
     {

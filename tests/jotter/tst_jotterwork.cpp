@@ -9,6 +9,7 @@
 #include "controls/framebox.h"
 #include "controls/label.h"
 #include "jotter/jotterpad.h"
+#include "support/datarow.h"
 #include "support/stroke.h"
 #include "support/testprogram.h"
 
@@ -298,26 +299,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("shown");
-        const auto row = [](const char *tag, const char *steps, const char *shown) {
-            QTest::newRow(tag) << QString(steps) << QString(shown);
-        };
-        row("draw", "red", "red none red wide");
-        row("draw, undo", "red undo", "none none none wide");
-        row("draw, undo, redo", "red undo redo", "red none red wide");
-        row("stroke by stroke", "red blue undo", "red none red wide");
-        row("erase, undo", "red blue erase undo", "red blue red wide");
-        row("erase, undo, Ctrl+Y", "red blue erase undo redo-y", "red blue canvas wide");
-        row("clear", "red blue clear", "none none none wide");
-        row("clear, undo", "red blue clear undo", "red blue red wide");
-        row("clear, undo, redo", "red blue clear undo redo", "none none none wide");
-        row("clear twice, undo", "red clear clear undo", "red none red wide");
-        row("flip", "red flip", "none none none tall");
-        row("flip, undo", "red flip undo", "red none red wide");
-        row("flip, undo, redo", "red flip undo redo", "none none none tall");
-        row("history through flips", "red flip blue flip undo", "none blue none tall");
-        row("back before a flip", "red flip blue undo undo", "red none red wide");
-        row("a new stroke ends redo", "red undo blue redo", "none blue none wide");
-        row("nothing to undo", "undo redo", "none none none wide");
+        addDataRow("draw", "red", "red none red wide");
+        addDataRow("draw, undo", "red undo", "none none none wide");
+        addDataRow("draw, undo, redo", "red undo redo", "red none red wide");
+        addDataRow("stroke by stroke", "red blue undo", "red none red wide");
+        addDataRow("erase, undo", "red blue erase undo", "red blue red wide");
+        addDataRow("erase, undo, Ctrl+Y", "red blue erase undo redo-y", "red blue canvas wide");
+        addDataRow("clear", "red blue clear", "none none none wide");
+        addDataRow("clear, undo", "red blue clear undo", "red blue red wide");
+        addDataRow("clear, undo, redo", "red blue clear undo redo", "none none none wide");
+        addDataRow("clear twice, undo", "red clear clear undo", "red none red wide");
+        addDataRow("flip", "red flip", "none none none tall");
+        addDataRow("flip, undo", "red flip undo", "red none red wide");
+        addDataRow("flip, undo, redo", "red flip undo redo", "none none none tall");
+        addDataRow("history through flips", "red flip blue flip undo", "none blue none tall");
+        addDataRow("back before a flip", "red flip blue undo undo", "red none red wide");
+        addDataRow("a new stroke ends redo", "red undo blue redo", "none blue none wide");
+        addDataRow("nothing to undo", "undo redo", "none none none wide");
     }
     void undoAndRedo()
     {
@@ -392,12 +390,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("fingers");
         QTest::addColumn<QString>("after");
-        const auto row = [](const char *tag, const char *fingers, const char *after) {
-            QTest::newRow(tag) << QString(fingers) << QString(after);
-        };
-        row("one finger", "one", "yellow");
-        row("two fingers", "two", "none");
-        row("second lifted first", "second lifted", "none");
+        addDataRow("one finger", "one", "yellow");
+        addDataRow("two fingers", "two", "none");
+        addDataRow("second lifted first", "second lifted", "none");
     }
     void touch()
     {

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/colourtable.h"
 #include "jotter/penstate.h"
+#include "support/datarow.h"
 
 #include <QTest>
 
@@ -19,18 +20,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("colour");
         QTest::addColumn<int>("width");
         QTest::addColumn<QString>("saved");
-        const auto row = [](const char *tag, const char *presses, const char *colour, int width, const char *saved) {
-            QTest::newRow(tag) << QString(presses) << QString(colour) << width << QString(saved);
-        };
-        row("fresh pen", "", "yellow", 3, "yellow");
-        row("eraser", "4 erase", "canvas", 30, "maroon");
-        row("write after erasing", "4 erase write", "maroon", 3, "maroon");
-        row("clear after erasing", "4 erase clear", "yellow", 3, "maroon");
-        row("swatch after erasing", "4 erase 12", "red", 3, "red");
-        row("clear keeps the swatch", "4 clear", "maroon", 3, "maroon");
+        addDataRow("fresh pen", "", "yellow", 3, "yellow");
+        addDataRow("eraser", "4 erase", "canvas", 30, "maroon");
+        addDataRow("write after erasing", "4 erase write", "maroon", 3, "maroon");
+        addDataRow("clear after erasing", "4 erase clear", "yellow", 3, "maroon");
+        addDataRow("swatch after erasing", "4 erase 12", "red", 3, "red");
+        addDataRow("clear keeps the swatch", "4 clear", "maroon", 3, "maroon");
         // Erasing again must not remember the eraser, or Write would give an invisible pen.
-        row("erasing twice", "12 erase erase write", "red", 3, "red");
-        row("flip while erasing", "0 erase flip", "canvas", 30, "black");
+        addDataRow("erasing twice", "12 erase erase write", "red", 3, "red");
+        addDataRow("flip while erasing", "0 erase flip", "canvas", 30, "black");
     }
     void buttonSequences()
     {

@@ -6,6 +6,7 @@
 #include "common/language.h"
 #include "problems/answercheck.h"
 #include "problems/frameplayer.h"
+#include "support/datarow.h"
 
 #include <QTest>
 
@@ -24,15 +25,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("sequence");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("name");
-        const auto row = [](const char *tag, bool fixed, int sequence, const char *steps, const char *name) {
-            QTest::newRow(tag) << fixed << sequence << QString(steps) << QString(name);
-        };
-        row("triangle, back from the first", true, 0, "b", "tri2sm\\tri214.jpg");
-        row("octagon, back from the first", false, 1, "b", "ocstarsm\\ocstar29.jpg");
-        row("nonagon, back from the first", false, 2, "b", "stelnsm\\stel0039.gif");
-        row("pentagram, on from the last", false, 3, "bf", "pentglsm\\pent0000.gif");
-        row("a question's sequence from its start", false, 2, "bbqf", "pentglsm\\pent0001.gif");
-        row("the page's own sequence stays", true, 0, "ffq", "tri2sm\\tri200.jpg");
+        addDataRow("triangle, back from the first", true, 0, "b", "tri2sm\\tri214.jpg");
+        addDataRow("octagon, back from the first", false, 1, "b", "ocstarsm\\ocstar29.jpg");
+        addDataRow("nonagon, back from the first", false, 2, "b", "stelnsm\\stel0039.gif");
+        addDataRow("pentagram, on from the last", false, 3, "bf", "pentglsm\\pent0000.gif");
+        addDataRow("a question's sequence from its start", false, 2, "bbqf", "pentglsm\\pent0001.gif");
+        addDataRow("the page's own sequence stays", true, 0, "ffq", "tri2sm\\tri200.jpg");
     }
     void frames()
     {
@@ -136,19 +134,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("shown");
-        const auto row = [](const char *tag, const char *language, const char *shown) {
-            QTest::newRow(tag) << QString(language) << QString(shown);
-        };
-        row("English", "", "22.5");
-        row("German", "de", "22,5");
-        row("French", "fr", "22,5");
-        row("Spanish", "es", "22,5");
-        row("Italian", "it", "22,5");
-        row("Brazilian Portuguese", "pt_BR", "22,5");
-        row("Dutch", "nl", "22,5");
-        row("Polish", "pl", "22,5");
-        row("Ukrainian", "uk", "22,5");
-        row("Simplified Chinese", "zh_CN", "22.5");
+        addDataRow("English", "", "22.5");
+        addDataRow("German", "de", "22,5");
+        addDataRow("French", "fr", "22,5");
+        addDataRow("Spanish", "es", "22,5");
+        addDataRow("Italian", "it", "22,5");
+        addDataRow("Brazilian Portuguese", "pt_BR", "22,5");
+        addDataRow("Dutch", "nl", "22,5");
+        addDataRow("Polish", "pl", "22,5");
+        addDataRow("Ukrainian", "uk", "22,5");
+        addDataRow("Simplified Chinese", "zh_CN", "22.5");
     }
     void solution()
     {

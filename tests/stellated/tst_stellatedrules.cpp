@@ -6,6 +6,7 @@
 #include "stellated/explorerrules.h"
 #include "stellated/starpolygon.h"
 #include "stellated/starquestions.h"
+#include "support/datarow.h"
 #include "support/scriptedrandom.h"
 
 #include <QTest>
@@ -67,15 +68,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("edgesAfter");
         QTest::addColumn<QString>("stepAfter");
-        const auto row =
-            [](const char *tag, const char *edges, const char *step, const char *edgesAfter, const char *stepAfter) {
-                QTest::newRow(tag) << QString(edges) << QString(step) << QString(edgesAfter) << QString(stepAfter);
-            };
-        row("half made one less", "8", "4", "8", " 3");
-        row("step of n halved down", "7", "7", "7", "3");
-        row("a star kept", "7", "5", "7", "5");
-        row("both capped", "99", "99", "20", " 9");
-        row("negative half made one less", "-8", "-4", "-8", "-5");
+        addDataRow("half made one less", "8", "4", "8", " 3");
+        addDataRow("step of n halved down", "7", "7", "7", "3");
+        addDataRow("a star kept", "7", "5", "7", "5");
+        addDataRow("both capped", "99", "99", "20", " 9");
+        addDataRow("negative half made one less", "-8", "-4", "-8", "-5");
     }
     void explorerAfterEnter()
     {
