@@ -75,12 +75,12 @@ int main(int argc, char *argv[])
     // Qt reads the platform once, when the application is made.
     const PlatformChoice choice =
         choosePlatform(SessionEnvironment::fromProcess(argc, argv), connectingDisplayProbes());
-    if (!choice.failure.isEmpty()) {
-        // Qt would abort with a core dump; a plain line says more.
-        std::fprintf(stderr, "%s: %s\n", argv[0], qPrintable(choice.failure));
-        return EXIT_FAILURE;
-    }
-    Arguments arguments(argc, argv, choice.platforms.toLocal8Bit());
+    // With no display to open, the options are still read without one: help,
+    // the version and a bad option need no window.
+    const bool noDisplay = !choice.failure.isEmpty();
+    if (noDisplay) // what Qt says of a stand-in platform is no news to anyone
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    Arguments arguments(argc, argv, noDisplay ? QByteArrayLiteral("offscreen") : choice.platforms.toLocal8Bit());
     std::optional<QApplication> app;
     arguments.makeApplication(app);
 
@@ -91,6 +91,11 @@ int main(int argc, char *argv[])
     if (start.exitCode) {
         std::fputs(qPrintable(start.output), stdout);
         return *start.exitCode;
+    }
+    if (noDisplay) {
+        // Qt would abort with a core dump; a plain line says more.
+        std::fprintf(stderr, "%s: %s\n", argv[0], qPrintable(choice.failure));
+        return EXIT_FAILURE;
     }
     if (start.options.scale)
         applyScale(app, arguments, *start.options.scale);

@@ -86,6 +86,12 @@ private Q_SLOTS:
         QCOMPARE(said.count(u'\n'), 1);
         QVERIFY2(said.contains(QStringLiteral("X display \"%1\"").arg(display)) && said.contains("wayland-gone"),
                  qPrintable(said));
+        // The version needs no display.
+        program.start(QStringLiteral(VERTEXA_EXECUTABLE), {QStringLiteral("--version")});
+        QVERIFY(program.waitForFinished(Patience));
+        QCOMPARE(program.exitCode(), EXIT_SUCCESS);
+        QVERIFY(program.readAllStandardOutput().startsWith("vertexa "));
+        QCOMPARE(program.readAllStandardError(), QByteArray());
     }
 };
 
