@@ -133,7 +133,6 @@ private Q_SLOTS:
                                    [&](const QString &name) { return taken.contains(name); }),
               "name");
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestPadHistory)
