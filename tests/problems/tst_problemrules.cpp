@@ -12,6 +12,9 @@
 
 using Control = PlayerControl;
 
+// The languages whose pupils write a decimal comma.
+const char *const CommaLanguages[] = {"de", "fr", "es", "it", "pt_BR", "nl", "pl", "uk"};
+
 class TestProblemRules : public QObject
 {
     Q_OBJECT
@@ -85,39 +88,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<double>("answer");
         QTest::addColumn<bool>("correct");
-        const auto row =
-            [](const QByteArray &tag, const char *language, const char *typed, double answer, bool correct) {
-                QTest::newRow(tag.constData())
-                    << QString::fromLatin1(language) << QString::fromUtf8(typed) << answer << correct;
-            };
-        row("whole", "", "45", 45, true);
-        row("just inside", "", "45.005", 45, true);
-        row("blank inside", "", "4 5", 45, true);
-        row("degree sign after", "", "45\u00B0", 45, true);
-        row("just outside", "", "45.0051", 45, false);
-        row("empty", "", "", 45, false);
-        row("just inside, below", "", "44.995", 45, true);
-        row("just outside, below", "", "44.9949", 45, false);
-        row("another answer", "", "108", 108, true);
-        row("the answer to another question", "", "45", 108, false);
-        row("a half", "", "22.5", 22.5, true);
-        row("the half left off", "", "22", 22.5, false);
-        row("square overflows", "", "1E400", 45, false);
+        addDataRow("whole", "", "45", 45.0, true);
+        addDataRow("just inside", "", "45.005", 45.0, true);
+        addDataRow("blank inside", "", "4 5", 45.0, true);
+        addDataRow("degree sign after", "", "45\u00B0", 45.0, true);
+        addDataRow("just outside", "", "45.0051", 45.0, false);
+        addDataRow("empty", "", "", 45.0, false);
+        addDataRow("just inside, below", "", "44.995", 45.0, true);
+        addDataRow("just outside, below", "", "44.9949", 45.0, false);
+        addDataRow("another answer", "", "108", 108.0, true);
+        addDataRow("the answer to another question", "", "45", 108.0, false);
+        addDataRow("a half", "", "22.5", 22.5, true);
+        addDataRow("the half left off", "", "22", 22.5, false);
+        addDataRow("square overflows", "", "1E400", 45.0, false);
         // Where pupils write a decimal comma it is the decimal point; English reads on to the comma only.
-        row("English: a comma ends the number", "", "45,5", 45, true);
-        for (const char *language : {"de", "fr", "es", "it", "pt_BR", "nl", "pl", "uk"}) {
-            const auto tag = [language](const char *what) { return QByteArray(language).append(": ").append(what); };
-            row(tag("decimal comma"), language, "45,5", 45, false);
-            row(tag("decimal comma read"), language, "45,5", 45.5, true);
-            row(tag("trailing zero"), language, "2,50", 2.5, true);
-            row(tag("second comma ends"), language, "1,2,3", 1.2, true);
-            row(tag("point still works"), language, "45.5", 45.5, true);
-            row(tag("comma then point"), language, "1,2.3", 1.2, true);
-            row(tag("comma at the end"), language, "45,", 45, true);
+        addDataRow("English: a comma ends the number", "", "45,5", 45.0, true);
+        for (const char *language : CommaLanguages) {
+            const auto tag = [language](const char *what) { return QByteArray(language) + ": " + what; };
+            addDataRow(tag("decimal comma"), language, "45,5", 45.0, false);
+            addDataRow(tag("decimal comma read"), language, "45,5", 45.5, true);
+            addDataRow(tag("trailing zero"), language, "2,50", 2.5, true);
+            addDataRow(tag("second comma ends"), language, "1,2,3", 1.2, true);
+            addDataRow(tag("point still works"), language, "45.5", 45.5, true);
+            addDataRow(tag("comma then point"), language, "1,2.3", 1.2, true);
+            addDataRow(tag("comma at the end"), language, "45,", 45.0, true);
         }
         // Chinese pupils write a decimal point, as English ones do.
-        row("zh_CN: a comma ends the number", "zh_CN", "45,5", 45, true);
-        row("zh_CN: decimal point", "zh_CN", "45.5", 45.5, true);
+        addDataRow("zh_CN: a comma ends the number", "zh_CN", "45,5", 45.0, true);
+        addDataRow("zh_CN: decimal point", "zh_CN", "45.5", 45.5, true);
     }
     void answerCheck()
     {
@@ -135,14 +133,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("shown");
         addDataRow("English", "", "22.5");
-        addDataRow("German", "de", "22,5");
-        addDataRow("French", "fr", "22,5");
-        addDataRow("Spanish", "es", "22,5");
-        addDataRow("Italian", "it", "22,5");
-        addDataRow("Brazilian Portuguese", "pt_BR", "22,5");
-        addDataRow("Dutch", "nl", "22,5");
-        addDataRow("Polish", "pl", "22,5");
-        addDataRow("Ukrainian", "uk", "22,5");
+        for (const char *language : CommaLanguages)
+            addDataRow(language, language, "22,5");
         addDataRow("Simplified Chinese", "zh_CN", "22.5");
     }
     void solution()

@@ -5,29 +5,22 @@
 #include "common/twips.h"
 #include "controls/textbox.h"
 #include "stellated/starexplorer.h"
+#include "support/datarow.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineF>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
 // The figure's circle, in twips of the window, and corners worked out by hand:
-// the pentagon and octagon with a level bottom edge, four of the 20 corners.
+// the pentagon with a level bottom edge, four of the 20 corners.
 constexpr QPointF Centre(9000, 4800);
 constexpr double Radius = 2250;
 const QList<QPointF> Pentagon{{7677.5, 6620.3}, {10322.5, 6620.3}, {11139.9, 4104.7}, {9000, 2550}, {6860.1, 4104.7}};
-const QList<QPointF> Octagon{{8139.0, 6878.7},
-                             {9861.0, 6878.7},
-                             {11078.7, 5661.0},
-                             {11078.7, 3939.0},
-                             {9861.0, 2721.3},
-                             {8139.0, 2721.3},
-                             {6921.3, 3939.0},
-                             {6921.3, 5661.0}};
-
 // Each corner of `corners` joined to the one `step` further on.
 QList<QLineF> star(const QList<QPointF> &corners, int step)
 {
@@ -37,14 +30,13 @@ QList<QLineF> star(const QList<QPointF> &corners, int step)
     return lines;
 }
 
-bool isYellowish(const QColor &c)
-{
+const auto isYellowish = [](const QColor &c) {
     return c.alpha() > 0 && c.red() > 100 && c.green() > 100 && c.blue() < 100;
-}
+};
+const auto isDark = [](const QColor &c) { return c.alpha() > 0 && qGray(c.rgb()) < 80; };
 
 // Whether the pixel at a point in twips, or one beside it, has the property.
-template<class Property>
-bool near(const RetainedSurface &surface, QPointF twips, Property has)
+bool near(const RetainedSurface &surface, QPointF twips, bool (*has)(const QColor &))
 {
     for (int d = 0; d < 9; ++d)
         if (has(surface.colourAt(twips + QPointF(d % 3 - 1, d / 3 - 1) * TwipsPerPixel)))
@@ -57,24 +49,21 @@ double distance(QPointF p, const QLineF &line)
     const QPointF along = line.p2() - line.p1();
     const double length2 = QPointF::dotProduct(along, along);
     const double t = length2 > 0 ? qBound(0.0, QPointF::dotProduct(p - line.p1(), along) / length2, 1.0) : 0.0;
-    const QPointF gap = p - line.pointAt(t);
-    return std::hypot(gap.x(), gap.y());
+    return QLineF(p, line.pointAt(t)).length();
 }
 
 // Empty if the surface shows the circle, the centre dot and each line; when
 // `whole`, also no yellow beyond them. Otherwise what differs.
 QString figureMismatch(const RetainedSurface &surface, const QList<QLineF> &lines, bool whole)
 {
-    const auto yellow = [](const QColor &c) { return isYellowish(c); };
-    for (const QLineF &line : lines) {
+    for (const QLineF &line : lines)
         for (double t : {0.2, 0.5, 0.8})
-            if (!near(surface, line.pointAt(t), yellow))
+            if (!near(surface, line.pointAt(t), isYellowish))
                 return QStringLiteral("no line at %1").arg(QDebug::toString(line.pointAt(t)));
-    }
-    if (!near(surface, Centre, yellow))
+    if (!near(surface, Centre, isYellowish))
         return QStringLiteral("centre dot missing");
     for (QPointF edge : {QPointF(Radius, 0), QPointF(-Radius, 0), QPointF(0, Radius), QPointF(0, -Radius)})
-        if (!near(surface, Centre + edge, [](const QColor &c) { return c.alpha() > 0 && qGray(c.rgb()) < 80; }))
+        if (!near(surface, Centre + edge, isDark))
             return QStringLiteral("no circle at %1").arg(QDebug::toString(Centre + edge));
     const QImage &image = surface.image();
     for (int y = 0; whole && y < image.height(); ++y) {
@@ -82,10 +71,9 @@ QString figureMismatch(const RetainedSurface &surface, const QList<QLineF> &line
             if (!isYellowish(image.pixelColor(x, y)))
                 continue;
             const QPointF at = (QPointF(x, y) + QPointF(0.5, 0.5)) / surface.devicePixelRatio() * TwipsPerPixel;
-            bool explained = QLineF(at, Centre).length() < 2.5 * TwipsPerPixel;
-            for (const QLineF &line : lines)
-                explained = explained || distance(at, line) < 2.5 * TwipsPerPixel;
-            if (!explained)
+            const auto onLine = [at](const QLineF &line) { return distance(at, line) < 2.5 * TwipsPerPixel; };
+            if (QLineF(at, Centre).length() >= 2.5 * TwipsPerPixel &&
+                std::none_of(lines.cbegin(), lines.cend(), onLine))
                 return QStringLiteral("stray yellow at %1").arg(QDebug::toString(at));
         }
     }
@@ -101,47 +89,39 @@ private Q_SLOTS:
     void keys_data()
     {
         QTest::addColumn<int>("in");
-        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         QTest::addColumn<bool>("drawn"); // else the surface is blank
         QTest::addColumn<QList<QLineF>>("lines");
         QTest::addColumn<bool>("whole"); // the lines are the whole figure
-        const auto row = [](const char *name, int in, int key, const char *before, const char *after) {
-            return &(QTest::newRow(name) << in << key << QString::fromLatin1(before) << QString::fromLatin1(after));
-        };
-        const QList<QLineF> some20{QLineF(8648.0, 7022.3, 10591.0, 6391.0), QLineF(9352.0, 2577.7, 7409.0, 3209.0)};
-        *row("Enter: edges capped", 0, Qt::Key_Return, "25|3", "20|3") << true << some20 << false;
-        *row("keypad Enter: step rewritten", 1, Qt::Key_Enter, "8|9", "8| 3") << true << star(Octagon, 3) << true;
-        *row("Enter: no edges, only the circle", 1, Qt::Key_Return, "0|6", "0|-1") << true << QList<QLineF>() << true;
+        const QList<QLineF> none,
+            pentagram = star(Pentagon, 2),
+            some20{QLineF(8648.0, 7022.3, 10591.0, 6391.0), QLineF(9352.0, 2577.7, 7409.0, 3209.0)};
+        addDataRow("Enter: edges capped", 0, Qt::Key_Return, "25|3", "20|3", true, some20, false);
+        addDataRow("keypad Enter: step halved", 1, Qt::Key_Enter, "5|9", "5|2", true, pentagram, true);
+        addDataRow("Enter: no edges, only the circle", 1, Qt::Key_Return, "0|6", "0|-1", true, none, true);
         // Pasted text reaches the box without the key filter and leaves the
         // figure; typing at the start of a box (Backspace at its end) takes the
         // opening {5/2} away at once; a key the filter stops leaves it.
-        *row("digit", 1, Qt::Key_3, "5|7", "5|37") << false << QList<QLineF>() << false;
-        *row("Delete", 1, Qt::Key_Delete, "5|7", "5|") << false << QList<QLineF>() << false;
-        *row("Backspace at the end", 1, Qt::Key_Backspace, "5|17", "5|1") << false << QList<QLineF>() << false;
+        addDataRow("digit", 1, Qt::Key_3, "5|7", "5|37", false, none, false);
+        addDataRow("Delete", 1, Qt::Key_Delete, "5|7", "5|", false, none, false);
+        addDataRow("Backspace at the end", 1, Qt::Key_Backspace, "5|17", "5|1", false, none, false);
         // Only digits, Backspace and Enter pass; a digit beyond two characters
         // is not typed but takes the figure away all the same.
-        *row("letter", 1, Qt::Key_A, "5|7", "5|7") << true << star(Pentagon, 2) << true;
+        addDataRow("letter", 1, Qt::Key_A, "5|7", "5|7", true, pentagram, true);
         for (char digit = '0'; digit <= '9'; ++digit)
-            *row(qPrintable(QStringLiteral("digit %1").arg(digit)),
-                 0,
-                 digit,
-                 "5|7",
-                 qPrintable(digit + QStringLiteral("5|7")))
-                << false << QList<QLineF>() << false;
-        for (const auto &[name, key] : {std::pair("minus", Qt::Key_Minus),
-                                        {"point", Qt::Key_Period},
-                                        {"space", Qt::Key_Space},
-                                        {"Escape", Qt::Key_Escape}})
-            *row(name, 0, key, "5|7", "5|7") << true << star(Pentagon, 2) << true;
-        *row("third character", 0, Qt::Key_3, "12|7", "12|7") << false << QList<QLineF>() << false;
-        *row("pasted, not filtered", 0, 0, "-.|a ", "-.|a ") << true << star(Pentagon, 2) << true;
+            QTest::addRow("digit %c", digit) << 0 << Qt::Key(digit) << QStringLiteral("5|7")
+                                             << QString(digit + QStringLiteral("5|7")) << false << none << false;
+        for (const Qt::Key key : {Qt::Key_Minus, Qt::Key_Period, Qt::Key_Space, Qt::Key_Escape})
+            addDataRow(qPrintable(QKeySequence(key).toString()), 0, key, "5|7", "5|7", true, pentagram, true);
+        addDataRow("third character", 0, Qt::Key_3, "12|7", "12|7", false, none, false);
+        addDataRow("pasted, not filtered", 0, Qt::Key(0), "-.|a ", "-.|a ", true, pentagram, true);
     }
     void keys()
     {
         QFETCH(int, in);
-        QFETCH(int, key);
+        QFETCH(Qt::Key, key);
         QFETCH(QString, before);
         QFETCH(QString, after);
         QFETCH(bool, drawn);
@@ -165,7 +145,7 @@ private Q_SLOTS:
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QStringLiteral("\x7f"));
             QApplication::sendEvent(box(in), &press);
         } else if (key) { // none: only the pasting
-            QTest::keyClick(box(in), Qt::Key(key));
+            QTest::keyClick(box(in), key);
         }
         QCOMPARE(shown(), after);
         if (drawn)
