@@ -15,6 +15,7 @@ namespace {
 using Visits = QList<QPair<QString, int>>; // a page and how many questions it shows there
 constexpr int Count = 20;
 const QString Code = QStringLiteral("Klasse-5\u00E4");
+const QString &Triangle = ScreenNames::TriangleProblems, &Stellated = ScreenNames::StellatedProblems;
 
 // The questions each page showed, in order, to a pupil who went `visits`.
 QMap<QString, QStringList> questionsAsked(const QString &code, const Visits &visits)
@@ -36,7 +37,7 @@ QMap<QString, QStringList> questionsAsked(const QString &code, const Visits &vis
     return asked;
 }
 
-const Visits OnePageThenTheOther{{ScreenNames::TriangleProblems, Count}, {ScreenNames::StellatedProblems, Count}};
+const Visits OnePageThenTheOther{{Triangle, Count}, {Stellated, Count}};
 
 } // namespace
 
@@ -51,12 +52,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<Visits>("visits");
         QTest::addColumn<bool>("same");
-        QTest::newRow("same code, pages in turn") << Code
-                                                  << Visits{{ScreenNames::StellatedProblems, 7},
-                                                            {ScreenNames::TriangleProblems, 12},
-                                                            {ScreenNames::StellatedProblems, 13},
-                                                            {ScreenNames::TriangleProblems, 8}}
-                                                  << true;
+        QTest::newRow("same code, pages in turn")
+            << Code << Visits{{Stellated, 7}, {Triangle, 12}, {Stellated, 13}, {Triangle, 8}} << true;
         QTest::newRow("accent typed as a separate mark")
             << QStringLiteral("Klasse-5a\u0308") << OnePageThenTheOther << true;
         QTest::newRow("another code") << QStringLiteral("Klasse-5b") << OnePageThenTheOther << false;
@@ -68,7 +65,7 @@ private Q_SLOTS:
         QFETCH(bool, same);
         const QMap<QString, QStringList> first = questionsAsked(Code, OnePageThenTheOther);
         const QMap<QString, QStringList> second = questionsAsked(code, visits);
-        for (const QString &page : {ScreenNames::TriangleProblems, ScreenNames::StellatedProblems}) {
+        for (const QString &page : {Triangle, Stellated}) {
             QCOMPARE(second[page].size(), Count);
             QCOMPARE(second[page] == first[page], same);
             // Questions vary within a page: they are drawn, not fixed.
@@ -83,14 +80,14 @@ private Q_SLOTS:
         program.context().setClassCode(Code);
         TriangleQuestions triangle;
         StarQuestions star;
-        QMap<QString, QList<int>> types;
+        QMap<QString, int> last;
         for (int i = 0; i < 2 * Count; ++i) {
-            const QString page = i % 3 ? ScreenNames::TriangleProblems : ScreenNames::StellatedProblems;
+            const QString page = i % 3 ? Triangle : Stellated;
             const ScreenContext::QuestionDraws draws = program.context().questionDraws(page);
-            QuestionSet &questions = i % 3 ? static_cast<QuestionSet &>(triangle) : star;
-            types[page] << questions.draw(draws.random, draws.history).type;
-            if (types[page].size() > 1)
-                QVERIFY2(types[page].constLast() != types[page].at(types[page].size() - 2), qPrintable(page));
+            const int type =
+                (i % 3 ? static_cast<QuestionSet &>(triangle) : star).draw(draws.random, draws.history).type;
+            QVERIFY2(type != last.value(page, -1), qPrintable(page));
+            last[page] = type;
         }
         QCOMPARE(program.random().draws(), 0); // the pupil's own source is left alone
     }

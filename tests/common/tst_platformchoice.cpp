@@ -19,30 +19,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("chosen");    // "" leaves the choice to Qt
         QTest::addColumn<QString>("tried");     // what the failure says was tried; "" when something answered
         // QT_QPA_PLATFORM, XDG_SESSION_TYPE, WAYLAND_DISPLAY, DISPLAY, the value after -platform, XDG_RUNTIME_DIR.
-        const auto row = [](const char *tag,
-                            SessionEnvironment environment,
-                            const char *answering,
-                            const char *chosen,
-                            const char *tried = "") {
-            QTest::newRow(tag) << environment << QString(answering) << QString(chosen) << QString(tried);
-        };
+        using E = SessionEnvironment;
         const char *run = "/run/user/1000";
-        row("X11 session", {"", "x11", "", ":0", "", run}, "xw", "xcb");
-        row("X11 session, a stray Wayland display", {"", "x11", "wayland-0", ":0", "", run}, "xw", "xcb");
-        row("Wayland with XWayland, Wayland behind", {"", "wayland", "wayland-0", ":0", "", run}, "xw", "xcb;wayland");
-        row("Wayland session, display named only", {"", "Wayland", "", ":1", "", run}, "xw", "xcb;wayland");
-        row("XWayland gone", {"", "wayland", "wayland-0", ":0", "", run}, "w", "wayland");
-        row("Wayland dead, XWayland answers", {"", "wayland", "wayland-0", ":0", "", run}, "x", "xcb");
-        row("no session type, a Wayland display", {"", "", "wayland-1", "", "", run}, "w", "wayland");
-        row("user asks for Wayland", {"wayland", "wayland", "wayland-0", ":0", "", run}, "", "");
-        row("user asks on the command line", {"", "wayland", "wayland-0", ":0", "wayland", run}, "", "");
-        row("nothing answers",
-            {"", "wayland", "wayland-0", ":0", "", run},
-            "",
-            "",
-            "X display \":0\" and Wayland display \"/run/user/1000/wayland-0\"");
-        row("X session, X gone", {"", "x11", "wayland-0", ":5", "", run}, "w", "", "X display \":5\"");
-        row("no display at all", {"", "", "", "", "", run}, "xw", "", "neither DISPLAY nor WAYLAND_DISPLAY");
+        addDataRow("X11 session", E{"", "x11", "", ":0", "", run}, "xw", "xcb", "");
+        addDataRow("X11 session, a stray Wayland display", E{"", "x11", "wayland-0", ":0", "", run}, "xw", "xcb", "");
+        addDataRow("XWayland, Wayland behind", E{"", "wayland", "wayland-0", ":0", "", run}, "xw", "xcb;wayland", "");
+        addDataRow("XWayland gone", E{"", "wayland", "wayland-0", ":0", "", run}, "w", "wayland", "");
+        addDataRow("Wayland dead, XWayland answers", E{"", "wayland", "wayland-0", ":0", "", run}, "x", "xcb", "");
+        addDataRow("no session type, a Wayland display", E{"", "", "wayland-1", "", "", run}, "w", "wayland", "");
+        addDataRow("user asks for Wayland", E{"wayland", "wayland", "wayland-0", ":0", "", run}, "", "", "");
+        addDataRow("user asks on the command line", E{"", "wayland", "wayland-0", ":0", "wayland", run}, "", "", "");
+        // What the failure names: the display in the runtime folder, by its usual name when none is given.
+        addDataRow("nothing answers",
+                   E{"", "Wayland", "", ":1", "", run},
+                   "",
+                   "",
+                   "tried X display \":1\" and Wayland display \"/run/user/1000/wayland-0\", none");
+        addDataRow("a path, silent", E{"", "wayland", "/tmp/w", "", "", run}, "", "", "display \"/tmp/w\", none");
+        addDataRow("X session, X gone", E{"", "x11", "wayland-0", ":5", "", run}, "w", "", "X display \":5\", none");
+        addDataRow("no display at all", E{"", "", "", "", "", run}, "xw", "", "neither DISPLAY nor WAYLAND");
     }
     void choice()
     {
@@ -50,15 +45,13 @@ private Q_SLOTS:
         QFETCH(QString, answering);
         QFETCH(QString, tried);
         QStringList asked;
-        const DisplayProbes probes{[&](const QString &display) {
-                                       asked.append(display);
-                                       return answering.contains(u'x');
-                                   },
-                                   [&](const QString &socket) {
-                                       asked.append(socket);
-                                       return answering.contains(u'w');
-                                   }};
-        const PlatformChoice choice = choosePlatform(environment, probes);
+        const auto probe = [&](QChar kind) {
+            return [&, kind](const QString &display) {
+                asked.append(display);
+                return answering.contains(kind);
+            };
+        };
+        const PlatformChoice choice = choosePlatform(environment, {probe(u'x'), probe(u'w')});
         QTEST(choice.platforms, "chosen");
         QCOMPARE(choice.failure.isEmpty(), tried.isEmpty());
         QVERIFY2(choice.failure.contains(tried), qPrintable(choice.failure));
@@ -66,40 +59,19 @@ private Q_SLOTS:
         QVERIFY(asked.isEmpty() || asked.first() == environment.display || environment.display.isEmpty());
     }
 
-    void waylandSockets_data()
-    {
-        QTest::addColumn<QString>("sessionType");
-        QTest::addColumn<QString>("waylandDisplay");
-        QTest::addColumn<QString>("socket");
-        addDataRow("a name in the runtime folder", "wayland", "wayland-1", "/run/user/7/wayland-1");
-        addDataRow("a path", "wayland", "/tmp/w/display", "/tmp/w/display");
-        addDataRow("the usual name when none is given", "wayland", "", "/run/user/7/wayland-0");
-        addDataRow("none outside a Wayland session", "x11", "", "");
-    }
-    void waylandSockets()
-    {
-        QFETCH(QString, sessionType);
-        QFETCH(QString, waylandDisplay);
-        const SessionEnvironment environment{"", sessionType, waylandDisplay, ":0", "", "/run/user/7"};
-        QTEST(waylandSocketPath(environment), "socket");
-    }
-
     void platformOption_data()
     {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArrayList>("arguments");
         QTest::addColumn<QString>("platform");
-        QTest::newRow("one dash") << QStringList{"vertexa", "-platform", "xcb"} << "xcb";
-        QTest::newRow("two dashes") << QStringList{"vertexa", "--platform", "wayland"} << "wayland";
-        QTest::newRow("no value") << QStringList{"vertexa", "--platform"} << "";
+        QTest::newRow("one dash") << QByteArrayList{"vertexa", "-platform", "xcb"} << "xcb";
+        QTest::newRow("two dashes") << QByteArrayList{"vertexa", "--platform", "wayland"} << "wayland";
+        QTest::newRow("no value") << QByteArrayList{"vertexa", "--platform"} << "";
     }
     void platformOption()
     {
-        QFETCH(QStringList, arguments);
-        QList<QByteArray> bytes;
+        QFETCH(QByteArrayList, arguments);
         std::vector<const char *> argv;
-        for (const QString &argument : arguments)
-            bytes.append(argument.toLocal8Bit());
-        for (const QByteArray &argument : bytes)
+        for (const QByteArray &argument : arguments)
             argv.push_back(argument.constData());
         QTEST(SessionEnvironment::fromProcess(int(argv.size()), argv.data()).platformArgument, "platform");
     }
