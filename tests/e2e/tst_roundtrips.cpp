@@ -45,8 +45,8 @@ private Q_SLOTS:
     }
 
 private:
-    // One click of a pupil's way each: the screen, the control, the screen it leads to alone, the Jotter beside its
-    // page, and where given the control's caption.
+    // One click of a pupil's way each: the screen, the control, the screen it
+    // leads to alone, the Jotter beside its page, and where given the control's caption.
     static void walk(const QList<QStringList> &steps)
     {
         for (const QStringList &step : steps) {
