@@ -68,4 +68,13 @@ inline QList<Screen *> visibleScreens()
     return screens;
 }
 
+// The screens showing, by name.
+inline QStringList shownNames()
+{
+    QStringList names;
+    for (Screen *screen : visibleScreens())
+        names += screen->screenName();
+    return names;
+}
+
 } // namespace Pupil

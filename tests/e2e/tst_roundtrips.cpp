@@ -25,13 +25,13 @@ private Q_SLOTS:
         walk({{Title, "Command1", Menu, "OK"}});
         const qsizetype atMenu = QApplication::allWidgets().size();
         for (int i = 0; i < (qEnvironmentVariableIntValue("VERTEXA_ROUNDS") ?: 3) && !QTest::currentTestFailed(); ++i) {
-            walk({{Menu, "Label2", Proof},
+            walk({{Menu, "Label2(0)", Proof},
                   {Proof, "Label2", TriangleProblems},
                   {TriangleProblems, "cmdjotter", Jotter},
                   {Jotter, "Command1", TriangleProblems},
                   {TriangleProblems, "cmdexit", Menu},
-                  {Menu, "Label5", Explorer},
-                  {Explorer, "Label2", StellatedProblems},
+                  {Menu, "Label5(0)", Explorer},
+                  {Explorer, "Label2(0)", StellatedProblems},
                   {StellatedProblems, "cmdjotter", Jotter},
                   {StellatedProblems, "cmdexit", Menu}});
             QCOMPARE(QApplication::allWidgets().size(), atMenu);
@@ -45,17 +45,15 @@ private Q_SLOTS:
     }
 
 private:
-    // One click of a pupil's way each: the screen, the control (or element 0 of
-    // a control array), the screen it leads to alone, the Jotter beside its
-    // page, and where given the control's caption.
+    // One click of a pupil's way each: the screen, the control, the screen it
+    // leads to alone, the Jotter beside its page, and where given the control's caption.
     static void walk(const QList<QStringList> &steps)
     {
         for (const QStringList &step : steps) {
             QWidget *control = nullptr;
             for (Screen *screen : Pupil::visibleScreens())
-                control = screen->screenName() == step[0]
-                              ? screen->control<QWidget>(step[1]) ?: screen->control<QWidget>(step[1], 0)
-                              : control;
+                if (screen->screenName() == step[0])
+                    control = screen->findChild<QWidget *>(step[1]);
             QVERIFY2(control, qPrintable(step.join(u':')));
             if (step.size() > 3)
                 QCOMPARE(control->property("text").toString(), step[3]);
@@ -63,9 +61,7 @@ private:
                         {control->mapTo(control->window(), control->rect().center())},
                         Qt::LeftButton);
             QTest::qWait(0); // what the event loop does between two clicks
-            QStringList names;
-            for (Screen *shown : Pupil::visibleScreens())
-                names.append(shown->screenName());
+            QStringList names = Pupil::shownNames();
             names.removeAll(step[2] == Jotter ? step[0] : QString());
             QVERIFY2(names.join(u' ') == step[2], qPrintable(step.join(u':') + " led to: " + names.join(u' ')));
         }

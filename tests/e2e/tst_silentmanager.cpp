@@ -7,6 +7,7 @@
 #include "desktop/windowframe.h"
 #include "screens/screen.h"
 #include "support/claimedmanager.h"
+#include "support/datarow.h"
 #include "support/testprogram.h"
 
 #include <QApplication>
@@ -23,8 +24,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("managerAlive"); // its window there, naming itself
         QTest::addColumn<int>("unanswered");    // requests that went unanswered over three screens
-        QTest::newRow("manager gone, its list stale") << false << 0;
-        QTest::newRow("manager there, never answering") << true << 1;
+        addDataRow("manager gone, its list stale", false, 0);
+        addDataRow("manager there, never answering", true, 1);
     }
     void waitsOnlyForAnAnswerThatCanCome()
     {
@@ -42,25 +43,20 @@ private Q_SLOTS:
     }
 };
 
-// The X server starts before the application, which connects to it.
+// The X server starts before the application, which connects to it, and
+// ends after it, its connection and the thread that reads it are gone.
 int main(int argc, char **argv)
 {
     QProcess server;
     server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
     while (!server.canReadLine() && server.waitForReadyRead(20000)) { }
-    if (!server.canReadLine()) {
-        qCritical("Xvfb did not start");
-        return 1;
-    }
-    qputenv("DISPLAY", ':' + server.readLine().trimmed());
+    qputenv("DISPLAY", ':' + server.readLine().trimmed()); // none: the application says it found no display
     qputenv("QT_QPA_PLATFORM", "xcb");
-    int failed = 0;
-    {
-        // Gone, with its connection and the thread that reads it, before the server goes.
+    const int failed = [&] {
         QApplication app(argc, argv);
         TestSilentManager test;
-        failed = QTest::qExec(&test, argc, argv);
-    }
+        return QTest::qExec(&test, argc, argv);
+    }();
     server.terminate();
     server.waitForFinished();
     return failed;
