@@ -14,13 +14,11 @@
 #include "support/stroke.h"
 #include "support/testprogram.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -57,11 +55,7 @@ class TestJotterPad : public QObject
     QTemporaryDir m_folder;
     const QColor none = Qt::transparent, red = qbColor(12), blue = qbColor(9), canvas = Colours::Canvas;
 
-    template<class T = QWidget>
-    T *control(const char *name, int index = -1)
-    {
-        return pad->control<T>(QString::fromLatin1(name), index);
-    }
+    QWidget *control(const char *name, int index = NoIndex) { return pad->control<QWidget>(name, index); }
     bool tall() { return control("Frame_portrait")->isVisible(); }
     void keys(const QString &keys) { QTest::keySequence(pad, QKeySequence(keys)); }
     QColor colourAt(QPoint at) { return pad->drawing().colourAt(at * 15); }
@@ -78,6 +72,7 @@ class TestJotterPad : public QObject
             click(control(tall ? "Command8" : "Command5"));
             stroke(pad, {QPoint(100, 20), QPoint(100, 120)});
             click(control(tall ? "Command10" : "Command2"));
+            QVERIFY(!pad->pen().isErasing());
         } else if (step == u"clear" || step == u"flip") {
             click(control(step == u"clear" ? (tall ? "Command7" : "Command6") : (tall ? "Command4" : "Command3")));
         } else {
@@ -95,15 +90,14 @@ private Q_SLOTS:
     void cleanup() { m_program.reset(); }
 
     // One row of swatches along the wide strip, two columns of eight in the
-    // tall frame, each giving the pen its colour; Erase and Write reach the
-    // pen from either set.
-    void swatchesAndButtons()
+    // tall frame, each giving the pen its colour.
+    void swatches()
     {
         for (bool tall : {false, true}) {
             if (tall)
                 click(control("Command3"));
             for (int i = 0; i < JotterPad::PaletteSize; ++i) {
-                auto *swatch = control<Label>(tall ? "Label11" : "Label1", i);
+                auto *swatch = static_cast<Label *>(control(tall ? "Label11" : "Label1", i));
                 const QPoint place =
                     tall ? QPoint(i < 8 ? 180 : 580, 2820 + 290 * (i % 8)) : QPoint(5010 + 305 * i, 285);
                 QCOMPARE(TwipsGeometry::rect(swatch), QRect(place, QSize(240, 240)));
@@ -111,10 +105,6 @@ private Q_SLOTS:
                 click(swatch);
                 QCOMPARE(pad->pen().colour(), qbColor(i));
             }
-            click(control(tall ? "Command8" : "Command5"));
-            QCOMPARE(pad->pen().colour(), canvas);
-            click(control(tall ? "Command10" : "Command2"));
-            QCOMPARE(pad->pen().colour(), qbColor(JotterPad::PaletteSize - 1));
         }
     }
 
@@ -153,9 +143,7 @@ private Q_SLOTS:
         QTest::addColumn<QRect>("tall");
         const QRect wide(10, 36, 667, 276), tall(10, 36, 267, 800);
         addDataRow("1280x1024: fits", QRect(0, 0, 1280, 1024), wide, tall);
-        addDataRow("1366x768 laptop", QRect(0, 0, 1366, 768), wide, QRect(10, 0, 267, 768));
         addDataRow("1024x768, panel above", QRect(0, 32, 1024, 736), wide, QRect(10, 32, 267, 736));
-        addDataRow("panel at the left", QRect(48, 0, 976, 900), QRect(48, 36, 667, 276), QRect(48, 36, 267, 800));
         addDataRow("lower than the controls", QRect(0, 0, 1024, 300), QRect(10, 24, 667, 276), tall);
         addDataRow("narrower than the wide pad", QRect(0, 0, 640, 480), wide, QRect(10, 0, 267, 480));
     }
@@ -317,22 +305,17 @@ private Q_SLOTS:
         for (const char *column : {"red line", "blue line", "crossing"})
             QTest::addColumn<QColor>(column);
         QTest::addColumn<bool>("tall");
-        addDataRow("draw, undo", "red Ctrl+Z", none, none, none, false);
-        addDataRow("draw, undo, redo", "red Ctrl+Z Ctrl+Shift+Z", red, none, red, false);
         addDataRow("stroke by stroke", "red blue Ctrl+Z", red, none, red, false);
-        addDataRow("erase, undo", "red blue erase Ctrl+Z", red, blue, red, false);
-        addDataRow("erase, undo, Ctrl+Y", "red blue erase Ctrl+Z Ctrl+Y", red, blue, canvas, false);
+        addDataRow("erase, undo twice, Ctrl+Y", "red blue erase Ctrl+Z Ctrl+Z Ctrl+Y", red, blue, red, false);
         addDataRow("clear, undo", "red blue clear Ctrl+Z", red, blue, red, false);
         addDataRow("clear, undo, redo", "red blue clear Ctrl+Z Ctrl+Shift+Z", none, none, none, false);
-        addDataRow("clear twice, undo", "red clear clear Ctrl+Z", red, none, red, false);
         addDataRow("clear the tall pad", "flip red clear", none, none, none, true);
+        addDataRow("erase the tall pad", "flip red blue erase", red, blue, canvas, true);
         addDataRow("flip, undo", "red flip Ctrl+Z", red, none, red, false);
         addDataRow("flip, undo, redo", "red flip Ctrl+Z Ctrl+Shift+Z", none, none, none, true);
         addDataRow("flip a bare pad, undo", "flip Ctrl+Z", none, none, none, false);
         addDataRow("history through flips", "red flip blue flip Ctrl+Z", none, blue, none, true);
         addDataRow("back before a flip", "red flip blue Ctrl+Z Ctrl+Z", red, none, red, false);
-        addDataRow("a new stroke ends redo", "red Ctrl+Z blue Ctrl+Shift+Z", none, blue, none, false);
-        addDataRow("nothing to undo", "Ctrl+Z Ctrl+Shift+Z", none, none, none, false);
     }
     void undoAndRedo()
     {
@@ -354,10 +337,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("eraserEnd");
         QTest::addColumn<bool>("padErasing");
         QTest::addColumn<qreal>("width");
-        addDataRow("light", 0.1, false, false, 1.74);
         addDataRow("half", 0.5, false, false, 3.0);
         addDataRow("hard", 1.0, false, false, 6.0);
-        addDataRow("eraser end", 0.5, true, false, 30.0);
         addDataRow("eraser end, hard", 1.0, true, false, 60.0);
         addDataRow("tip on an erasing pad", 0.5, false, true, 30.0);
     }
@@ -397,31 +378,25 @@ private Q_SLOTS:
     // is lifted, also when the first goes on alone.
     void touch_data()
     {
-        QTest::addColumn<QString>("fingers");
-        QTest::addColumn<bool>("drawnAfter");
-        addDataRow("one finger", "one", true);
-        addDataRow("two fingers", "two", false);
-        addDataRow("second lifted first", "second lifted", false);
+        QTest::addColumn<bool>("second");
+        addDataRow("one finger", false);
+        addDataRow("a second finger, lifted first", true);
     }
     void touch()
     {
-        QFETCH(QString, fingers);
+        QFETCH(bool, second);
         static QPointingDevice *const screen = QTest::createTouchDevice(); // one for the run, as a real screen
         QTest::touchEvent(pad, screen).press(0, QPoint(40, 60));
         QTest::touchEvent(pad, screen).move(0, QPoint(120, 60));
-        if (fingers != u"one") {
+        if (second) {
             QTest::touchEvent(pad, screen).stationary(0).press(1, QPoint(40, 140));
             QTest::touchEvent(pad, screen).move(0, QPoint(140, 60)).move(1, QPoint(200, 140));
-        }
-        if (fingers == u"second lifted")
             QTest::touchEvent(pad, screen).stationary(0).release(1, QPoint(200, 140));
-        if (fingers != u"two")
-            QTest::touchEvent(pad, screen).move(0, QPoint(200, 60));
+        }
+        QTest::touchEvent(pad, screen).move(0, QPoint(200, 60));
         QTest::touchEvent(pad, screen).release(0, QPoint(200, 60));
-        if (fingers == u"two")
-            QTest::touchEvent(pad, screen).release(1, QPoint(200, 140));
         QCOMPARE(colourAt(QPoint(80, 60)), Colours::Yellow);
-        QTEST(colourAt(QPoint(170, 60)) == Colours::Yellow, "drawnAfter");
+        QCOMPARE(colourAt(QPoint(170, 60)), second ? none : Colours::Yellow);
         for (QPoint untouched : {QPoint(160, 140), QPoint(80, 100)}) // finger 2's path, and the jump to it
             QCOMPARE(colourAt(untouched), none);
     }
