@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-// The Jotter as the pupil meets it: its buttons and swatches reach the pen
-// (whose rules tst_penstate covers), only the left button alone draws, both
-// layouts fit the work area and each opening starts afresh. And what it
-// keeps: the saved, copied and printed picture is the pad as shown, undo and
-// redo walk strokes, Clear and Flip, a tablet pen and fingers draw, the menu
-// opens on a still right click and from the keyboard, and a failure leaves
-// the drawing as it was.
+// The Jotter as the pupil meets it: its swatches reach the pen (whose rules
+// tst_penstate covers), only the left button alone draws, both layouts fit
+// the work area. And what it keeps: the saved, copied and printed picture is
+// the pad as shown, undo and redo walk strokes, Clear and Flip, a tablet pen
+// and fingers draw, the menu opens on a still right click and from the
+// keyboard, and a failure leaves the drawing as it was.
 #include "controls/label.h"
 #include "controls/twipsgeometry.h"
 #include "jotter/jotterpad.h"
@@ -108,29 +107,6 @@ private Q_SLOTS:
         }
     }
 
-    // The pen draws while the left button alone is held (the tall pad's lower
-    // part: aShortenedPadKeepsItsDrawing).
-    void strokes_data()
-    {
-        QTest::addColumn<QList<Qt::MouseButton>>("pressed"); // in this order, held together
-        QTest::addColumn<bool>("drawn");
-        addDataRow("left button", QList{Qt::LeftButton}, true);
-        addDataRow("right button", QList{Qt::RightButton}, false);
-        addDataRow("middle button", QList{Qt::MiddleButton}, false);
-        addDataRow("left, then right too", QList{Qt::LeftButton, Qt::RightButton}, false);
-        addDataRow("middle, then left too", QList{Qt::MiddleButton, Qt::LeftButton}, false);
-    }
-    void strokes()
-    {
-        QFETCH(QList<Qt::MouseButton>, pressed);
-        for (Qt::MouseButton button : pressed)
-            QTest::mousePress(pad->windowHandle(), button, {}, QPoint(30, 60));
-        QTest::mouseMove(pad->windowHandle(), QPoint(150, 60));
-        for (Qt::MouseButton button : pressed)
-            QTest::mouseRelease(pad->windowHandle(), button, {}, QPoint(150, 60));
-        QTEST(colourAt(QPoint(90, 60)) == Colours::Yellow, "drawn");
-    }
-
     // Where the pad does not fit the display's work area (panels left out) it
     // is moved in as little as will do, the tall one shortened only below its
     // controls; where it fits, or cannot fit at all, it stays at its place.
@@ -175,9 +151,10 @@ private Q_SLOTS:
         QCOMPARE(colourAt(QPoint(90, 500)), Colours::Yellow);
     }
 
-    // Saved and copied pictures hold the pad's own pixels, at the display's
-    // resolution; what the buttons cover shows as bare canvas, strokes under
-    // them included.
+    // Saved, copied and printed pictures hold the pad's own pixels, at the
+    // display's resolution; what the buttons cover shows as bare canvas,
+    // strokes under them included. Printed on one page, the picture is
+    // centred in its proportions, each stroke in its colour.
     void keptPictureIsThePad_data()
     {
         QTest::addColumn<bool>("tallLayout");
@@ -187,15 +164,17 @@ private Q_SLOTS:
     void keptPictureIsThePad()
     {
         QFETCH(bool, tallLayout);
+        const QString pdftoppm = QStandardPaths::findExecutable(u"pdftoppm"_s);
+        QVERIFY2(!pdftoppm.isEmpty(), "pdftoppm (Debian: poppler-utils) renders the printed page");
         if (tallLayout)
             press(u"flip"_s);
         press(u"red"_s);
         press(u"blue"_s);
         stroke(pad, {QPoint(20, 150), QPoint(260, 60), QPoint(30, 10)}); // under the tall frame too
-        dialogs->answers = {m_folder.filePath(QTest::currentDataTag() + u".png"_s)};
+        const QString path = m_folder.filePath(QTest::currentDataTag());
+        dialogs->answers = {path + u".png"_s, path + u".pdf"_s};
         keys(u"Ctrl+S"_s);
-        const QImage kept =
-            QImage(m_folder.filePath(QTest::currentDataTag() + u".png"_s)).convertToFormat(QImage::Format_RGB32);
+        const QImage kept = QImage(path + u".png"_s).convertToFormat(QImage::Format_RGB32);
         const QRegion area = pad->work().drawingArea();
         const QRect bounds = area.boundingRect();
         QCOMPARE(kept.size(), bounds.size() * pad->devicePixelRatioF());
@@ -211,6 +190,26 @@ private Q_SLOTS:
         QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
         copied.setDevicePixelRatio(1); // pixels, not their size on screen
         QCOMPARE(copied, kept);
+        keys(u"Ctrl+P"_s);
+        QVERIFY(dialogs->reports.isEmpty());
+        QCOMPARE(QProcess::execute(pdftoppm, {"-r", "90", "-png", path + u".pdf"_s, path}), 0);
+        QVERIFY(QFile::exists(path + u"-1.png"_s) && !QFile::exists(path + u"-2.png"_s)); // one page
+        const QImage page(path + u"-1.png"_s);
+        QRect printed; // everything not white
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (page.pixel(x, y) != qRgb(255, 255, 255))
+                    printed |= QRect(x, y, 1, 1);
+        QVERIFY(qAbs(printed.width() * bounds.height() - printed.height() * bounds.width()) <= 2 * bounds.width());
+        QVERIFY(qAbs(printed.left() - (page.width() - 1 - printed.right())) <= 2);
+        QVERIFY(qAbs(printed.top() - (page.height() - 1 - printed.bottom())) <= 2);
+        for (const auto &[at, want] :
+             {std::pair(QPoint(100, 40), red), {QPoint(100, 100), blue}, {QPoint(60, 170), canvas}}) {
+            const QColor got = page.pixel(printed.topLeft() + at * printed.width() / bounds.width());
+            const int off =
+                qAbs(got.red() - want.red()) + qAbs(got.green() - want.green()) + qAbs(got.blue() - want.blue());
+            QVERIFY2(off < 90, qPrintable(got.name() + u" for "_s + want.name()));
+        }
     }
 
     // A file that is there is replaced only when the pupil agrees; saying no
@@ -261,39 +260,6 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(folder.filePath(u"old.png"_s)).size() != 3, replace);
         QCOMPARE(pad->drawing().image(), before);
         QCOMPARE(pad->work().history().undoCount(), steps);
-    }
-
-    // One page, the drawing centred on it in its proportions, each stroke in its colour.
-    void printsToPdf()
-    {
-        const QString pdftoppm = QStandardPaths::findExecutable(u"pdftoppm"_s);
-        QVERIFY2(!pdftoppm.isEmpty(), "pdftoppm (Debian: poppler-utils) renders the printed page");
-        press(u"red"_s);
-        press(u"blue"_s);
-        dialogs->answers = {m_folder.filePath(u"pad.pdf"_s)};
-        keys(u"Ctrl+P"_s);
-        QVERIFY(dialogs->reports.isEmpty());
-        QCOMPARE(
-            QProcess::execute(pdftoppm, {"-r", "90", "-png", m_folder.filePath("pad.pdf"), m_folder.filePath("page")}),
-            0);
-        QCOMPARE(QDir(m_folder.path()).entryList({"page*.png"}), QStringList{"page-1.png"});
-        const QImage page(m_folder.filePath(u"page-1.png"_s));
-        QRect printed; // everything not white
-        for (int y = 0; y < page.height(); ++y)
-            for (int x = 0; x < page.width(); ++x)
-                if (page.pixel(x, y) != qRgb(255, 255, 255))
-                    printed |= QRect(x, y, 1, 1);
-        const QRect area = pad->work().drawingArea().boundingRect();
-        QVERIFY(qAbs(printed.width() * area.height() - printed.height() * area.width()) <= 2 * area.width());
-        QVERIFY(qAbs(printed.left() - (page.width() - 1 - printed.right())) <= 2);
-        QVERIFY(qAbs(printed.top() - (page.height() - 1 - printed.bottom())) <= 2);
-        for (const auto &[at, want] :
-             {std::pair(QPoint(100, 40), red), {QPoint(100, 100), blue}, {QPoint(300, 60), canvas}}) {
-            const QColor got = page.pixel(printed.topLeft() + at * printed.width() / area.width());
-            const int off =
-                qAbs(got.red() - want.red()) + qAbs(got.green() - want.green()) + qAbs(got.blue() - want.blue());
-            QVERIFY2(off < 90, qPrintable(got.name() + u" for "_s + want.name()));
-        }
     }
 
     // Each row presses steps in turn (see press()); then the pad shows the
@@ -401,32 +367,44 @@ private Q_SLOTS:
             QCOMPARE(colourAt(untouched), none);
     }
 
-    // The menu opens on a still right click on the drawing area and from the
-    // keyboard; a right drag only moves the current point, as before.
-    void menu_data()
+    // Only the left button alone draws. The menu opens on a still right click
+    // on the drawing area and from the keyboard; a right drag only moves the
+    // current point, as before.
+    void buttonsAndMenu_data()
     {
-        QTest::addColumn<QString>("gesture"); // a right drag from x = 100 to that x, or keys
+        QTest::addColumn<QList<Qt::MouseButton>>("pressed"); // in this order, held together
+        QTest::addColumn<QString>("gesture"); // with buttons: a drag from x = 100 to that x; else keys, or "swatch"
+        QTest::addColumn<bool>("drawn");
         QTest::addColumn<bool>("opens");
-        addDataRow("right click", "100", true);
-        addDataRow("right click, a hand's tremble", "102", true);
-        addDataRow("right drag", "160", false);
-        addDataRow("right click on a swatch", "swatch", false);
-        addDataRow("Menu key", "Menu", true);
-        addDataRow("Shift+F10", "Shift+F10", true);
+        const QList<Qt::MouseButton> right{Qt::RightButton}, none;
+        addDataRow("left drag", QList{Qt::LeftButton}, "160", true, false);
+        addDataRow("right click", right, "100", false, true);
+        addDataRow("right click, a hand's tremble", right, "102", false, true);
+        addDataRow("right drag", right, "160", false, false);
+        addDataRow("middle drag", QList{Qt::MiddleButton}, "160", false, false);
+        addDataRow("left, then right too", QList{Qt::LeftButton, Qt::RightButton}, "160", false, false);
+        addDataRow("middle, then left too", QList{Qt::MiddleButton, Qt::LeftButton}, "160", false, false);
+        addDataRow("right click on a swatch", none, "swatch", false, false);
+        addDataRow("Menu key", none, "Menu", false, true);
+        addDataRow("Shift+F10", none, "Shift+F10", false, true);
     }
-    void menu()
+    void buttonsAndMenu()
     {
+        QFETCH(QList<Qt::MouseButton>, pressed);
         QFETCH(QString, gesture);
         QFETCH(bool, opens);
-        if (const int x = gesture.toInt()) {
-            stroke(pad, {QPoint(100, 80), QPoint(x, 80)}, Qt::RightButton);
-            QCOMPARE(pad->pen().currentPoint(), QPoint(1500, 1200));
-        } else if (gesture == u"swatch") {
+        for (Qt::MouseButton button : pressed)
+            QTest::mousePress(pad->windowHandle(), button, {}, QPoint(100, 80));
+        QTest::mouseMove(pad->windowHandle(), QPoint(gesture.toInt(), 80));
+        for (Qt::MouseButton button : pressed)
+            QTest::mouseRelease(pad->windowHandle(), button, {}, QPoint(gesture.toInt(), 80));
+        if (gesture == u"swatch")
             QTest::mouseClick(control("Label1", 3), Qt::RightButton);
-        } else {
+        else if (pressed.isEmpty())
             keys(gesture);
-        }
-        QVERIFY(pad->drawing().isBlank());
+        QTEST(!pad->drawing().isBlank(), "drawn");
+        if (pressed == QList{Qt::RightButton})
+            QCOMPARE(pad->pen().currentPoint(), QPoint(1500, 1200));
         QMenu *menu = pad->work().menu();
         QCOMPARE(QApplication::activePopupWidget() == menu, opens);
         if (!opens)
