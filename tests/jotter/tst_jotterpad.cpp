@@ -26,8 +26,8 @@ using namespace Qt::StringLiterals;
 // Answers the pad's questions as a test script says.
 struct ScriptedDialogs : PadDialogs
 {
-    QStringList answers; // the files picked in the save and print dialogs, in turn; none left, or "": cancelled
-    bool replace = false;
+    QStringList answers; // to the save, replace and print dialogs, in turn; none
+                         // left, "" or "no": cancelled
     QStringList offered, reports;
 
     QString answer() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
@@ -36,7 +36,7 @@ struct ScriptedDialogs : PadDialogs
         offered.append(suggested);
         return answer();
     }
-    bool replaceFile(QWidget *, const QString &) override { return replace; }
+    bool replaceFile(QWidget *, const QString &) override { return answer() == u"yes"; }
     bool choosePrinter(QWidget *, QPrinter &printer) override
     {
         printer.setOutputFileName(answer()); // a .pdf name makes a PDF file
@@ -126,29 +126,24 @@ private Q_SLOTS:
     void fitsTheWorkArea()
     {
         QFETCH(QRect, area);
+        QFETCH(QRect, tall);
         WindowPlacement::setWorkArea(area);
         const auto platformsArea = qScopeGuard([] { WindowPlacement::setWorkArea(std::nullopt); });
         click(control("Command3"));
-        QTEST(pad->frameGeometry(), "tall");
+        QCOMPARE(pad->frameGeometry(), tall);
         QCOMPARE(TwipsGeometry::rect(control("Frame_portrait")), QRect(2885, 0, 1035, 5250));
-        click(control("Command4"));
-        QTEST(pad->frameGeometry(), "wide");
-    }
-
-    // Strokes reach the lower part of the tall pad. A panel that comes while
-    // it is drawn on shortens it; what lay below the new edge is back when the
-    // panel goes.
-    void aShortenedPadKeepsItsDrawing()
-    {
-        const auto platformsArea = qScopeGuard([] { WindowPlacement::setWorkArea(std::nullopt); });
-        click(control("Command3"));
-        stroke(pad, {QPoint(30, 500), QPoint(150, 500)});
-        for (const int height : {400, 1024}) {
-            WindowPlacement::setWorkArea(QRect(0, 0, 1024, height));
+        // Strokes reach the tall pad's lower part. A panel that comes shortens
+        // the pad; what lay below the new edge is back when the panel goes.
+        const int low = tall.height() - 80;
+        stroke(pad, {QPoint(30, low), QPoint(150, low)});
+        for (const QRect &now : {QRect(0, 0, 1024, 400), area}) {
+            WindowPlacement::setWorkArea(now);
             pad->placement().refit();
         }
-        QCOMPARE(pad->frameGeometry().height(), 800);
-        QCOMPARE(colourAt(QPoint(90, 500)), Colours::Yellow);
+        QCOMPARE(pad->frameGeometry(), tall);
+        QCOMPARE(colourAt(QPoint(90, low)), Colours::Yellow);
+        click(control("Command4"));
+        QTEST(pad->frameGeometry(), "wide");
     }
 
     // Saved, copied and printed pictures hold the pad's own pixels, at the
@@ -178,7 +173,8 @@ private Q_SLOTS:
         const QRegion area = pad->work().drawingArea();
         const QRect bounds = area.boundingRect();
         QCOMPARE(kept.size(), bounds.size() * pad->devicePixelRatioF());
-        QCOMPARE(bounds.height() < pad->height(), !tallLayout); // the wide strip is left out
+        QCOMPARE(bounds.height() < pad->height(),
+                 !tallLayout); // the wide strip is left out
         QImage shown = pad->grab(bounds).toImage().convertToFormat(QImage::Format_RGB32);
         QPainter painter(&shown);
         painter.setClipRegion((QRegion(bounds) - area).translated(-bounds.topLeft()));
@@ -247,8 +243,7 @@ private Q_SLOTS:
             QFile file(folder.filePath(name));
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
         }
-        dialogs->answers = {target.isEmpty() ? target : folder.filePath(target)};
-        dialogs->replace = replace;
+        dialogs->answers = {target.isEmpty() ? target : folder.filePath(target), replace ? u"yes"_s : u"no"_s};
         keys(shortcut);
         QTEST(int(dialogs->offered.size()), "asked");
         const QString where = QDir::toNativeSeparators(folder.filePath(u"not a folder"_s));
@@ -373,7 +368,8 @@ private Q_SLOTS:
     void buttonsAndMenu_data()
     {
         QTest::addColumn<QList<Qt::MouseButton>>("pressed"); // in this order, held together
-        QTest::addColumn<QString>("gesture"); // with buttons: a drag from x = 100 to that x; else keys, or "swatch"
+        QTest::addColumn<QString>("gesture");                // with buttons: a drag from x = 100
+                                                             // to that x; else keys, or "swatch"
         QTest::addColumn<bool>("drawn");
         QTest::addColumn<bool>("opens");
         const QList<Qt::MouseButton> right{Qt::RightButton}, none;
@@ -409,7 +405,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::activePopupWidget() == menu, opens);
         if (!opens)
             return;
-        // Named for screen readers; undo and redo greyed while there is nothing to take back.
+        // Named for screen readers; undo and redo greyed while there is nothing to
+        // take back.
         QCOMPARE(menu->accessibleName(), u"Jotter menu"_s);
         QVERIFY(!pad->work().action(JotterWork::Action::Undo)->isEnabled());
         QVERIFY(!pad->work().action(JotterWork::Action::Redo)->isEnabled());

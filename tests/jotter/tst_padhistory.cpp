@@ -12,16 +12,15 @@
 
 using Step = PadHistory::Step;
 
-// One stroke of a few segments from a fixed walk, in one of a few colours.
+// One stroke of two segments from a fixed walk, in one of a few colours and
+// widths.
 static void stroke(PadHistory &history, RetainedSurface &surface, int n)
 {
-    static const QColor colours[] = {Qt::red, Qt::blue, QColor(49, 135, 215), Qt::yellow};
-    QPointF at(300 + 700 * (n % 9), 200 + 450 * (n % 5));
-    for (int i = 0; i < 4; ++i) {
-        const QPointF next = at + QPointF(450 * ((n + i) % 3) - 400, 300 * ((n * i) % 4) - 350);
-        history.draw(surface, {QLineF(at, next), colours[n % 4], n % 4 == 2 ? 30.0 : 1.5 + n % 3});
-        at = next;
-    }
+    const QPointF at(300 + 700 * (n % 9), 200 + 450 * (n % 5));
+    const QPointF turn = at + QPointF(450 * (n % 3) - 400, -350);
+    const QColor colour = QColor::fromHsv(n * 70 % 360, 255, 255);
+    history.draw(surface, {QLineF(at, turn), colour, n % 4 == 2 ? 30.0 : 1.5 + n % 3});
+    history.draw(surface, {QLineF(turn, at + QPointF(300, 200 * (n % 4) - 300)), colour, 1.5 + n % 3});
     history.endStroke();
 }
 
@@ -43,10 +42,12 @@ private Q_SLOTS:
         RetainedSurface surface;
         surface.resize(QSize(400, 200), ratio);
         PadHistory history;
-        history.wipe(surface, Step::Clear); // on a bare pad no step, or the next undo would seem to do nothing
+        history.wipe(surface, Step::Clear); // on a bare pad no step, or the next
+                                            // undo would seem to do nothing
         QList<QImage> states{surface.image().copy()};
         for (int n = 0; n < 12; ++n) {
-            if (n % 5 == 0) { // the first a flip of the bare pad: a step all the same, as it turns the layout
+            if (n % 5 == 0) { // the first a flip of the bare pad: a step all the
+                              // same, as it turns the layout
                 history.wipe(surface, n == 5 ? Step::Clear : Step::FlipToTall);
                 surface.clear();
             } else {

@@ -27,7 +27,8 @@ private Q_SLOTS:
         addDataRow("clear after erasing", "4 erase clear", yellow, 3, maroon);
         addDataRow("swatch after erasing", "4 erase 12", red, 3, red);
         addDataRow("clear keeps the swatch", "4 clear", maroon, 3, maroon);
-        // Erasing again must not remember the eraser, or Write would give an invisible pen.
+        // Erasing again must not remember the eraser, or Write would give an
+        // invisible pen.
         addDataRow("erasing twice", "12 erase erase write", red, 3, red);
         addDataRow("flip while erasing", "0 erase flip", canvas, 30, Colours::Black);
     }
