@@ -119,6 +119,7 @@ private Q_SLOTS:
         const QRect wide(10, 36, 667, 276), tall(10, 36, 267, 800);
         addDataRow("1280x1024: fits", QRect(0, 0, 1280, 1024), wide, tall);
         addDataRow("1024x768, panel above", QRect(0, 32, 1024, 736), wide, QRect(10, 32, 267, 736));
+        addDataRow("panel at the left", QRect(48, 0, 976, 900), QRect(48, 36, 667, 276), QRect(48, 36, 267, 800));
         addDataRow("lower than the controls", QRect(0, 0, 1024, 300), QRect(10, 24, 667, 276), tall);
         addDataRow("narrower than the wide pad", QRect(0, 0, 640, 480), wide, QRect(10, 0, 267, 480));
     }
@@ -168,6 +169,11 @@ private Q_SLOTS:
         const QString path = m_folder.filePath(QTest::currentDataTag());
         dialogs->answers = {path + u".png"_s, path + u".pdf"_s};
         keys(u"Ctrl+S"_s);
+        // Offered in the pupil's pictures folder, or home.
+        const QString folder = QFileInfo(dialogs->offered.value(0)).absolutePath();
+        QVERIFY2(folder == QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) ||
+                     folder == QDir::homePath(),
+                 qPrintable(folder));
         const QImage kept = QImage(path + u".png"_s).convertToFormat(QImage::Format_RGB32);
         const QRegion area = pad->work().drawingArea();
         const QRect bounds = area.boundingRect();
@@ -267,6 +273,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("tall");
         addDataRow("stroke by stroke", "red blue Ctrl+Z", red, none, red, false);
         addDataRow("erase, undo twice, Ctrl+Y", "red blue erase Ctrl+Z Ctrl+Z Ctrl+Y", red, blue, red, false);
+        addDataRow("clear", "red blue clear", none, none, none, false);
         addDataRow("clear, undo", "red blue clear Ctrl+Z", red, blue, red, false);
         addDataRow("clear the tall pad", "flip red clear", none, none, none, true);
         addDataRow("erase the tall pad", "flip red blue erase", red, blue, canvas, true);
