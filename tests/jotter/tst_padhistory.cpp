@@ -1,32 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-// The pad's history and what its pictures are made of, without a window:
-// undo gives back exactly the pixels there were, redo exactly the step, the
-// bound holds, names are dated and never taken.
+// The pad's history and what its pictures are named, without a window: undo
+// gives back exactly the pixels there were, redo exactly the step, the bound
+// holds, a name that is taken is never offered.
 #include "common/retainedsurface.h"
 #include "jotter/padhistory.h"
 #include "jotter/padpicture.h"
+#include "support/datarow.h"
 
 #include <QTest>
 
-namespace {
-
 using Step = PadHistory::Step;
 
-// One stroke of a few segments from a fixed walk, in one of a few colours.
-void stroke(PadHistory &history, RetainedSurface &surface, int n)
+// One stroke of two segments from a fixed walk, in one of a few colours and
+// widths.
+static void stroke(PadHistory &history, RetainedSurface &surface, int n)
 {
-    static const QColor colours[] = {Qt::red, Qt::blue, QColor(49, 135, 215), Qt::yellow};
-    QPointF at(300 + 700 * (n % 9), 200 + 450 * (n % 5));
-    for (int i = 0; i < 4; ++i) {
-        const QPointF next = at + QPointF(450 * ((n + i) % 3) - 400, 300 * ((n * i) % 4) - 350);
-        history.draw(surface, {QLineF(at, next), colours[n % 4], n % 4 == 2 ? 30.0 : 1.5 + n % 3});
-        at = next;
-    }
+    const QPointF at(300 + 700 * (n % 9), 200 + 450 * (n % 5));
+    const QPointF turn = at + QPointF(450 * (n % 3) - 400, -350);
+    const QColor colour = QColor::fromHsv(n * 70 % 360, 255, 255);
+    history.draw(surface, {QLineF(at, turn), colour, n % 4 == 2 ? 30.0 : 1.5 + n % 3});
+    history.draw(surface, {QLineF(turn, at + QPointF(300, 200 * (n % 4) - 300)), colour, 1.5 + n % 3});
     history.endStroke();
 }
-
-} // namespace
 
 class TestPadHistory : public QObject
 {
@@ -37,8 +33,8 @@ private Q_SLOTS:
     void undoAndRedoAreExact_data()
     {
         QTest::addColumn<qreal>("ratio");
-        QTest::newRow("ratio 1") << 1.0;
-        QTest::newRow("ratio 2") << 2.0;
+        addDataRow("ratio 1", 1.0);
+        addDataRow("ratio 2", 2.0);
     }
     void undoAndRedoAreExact()
     {
@@ -46,9 +42,12 @@ private Q_SLOTS:
         RetainedSurface surface;
         surface.resize(QSize(400, 200), ratio);
         PadHistory history;
+        history.wipe(surface, Step::Clear); // on a bare pad no step, or the next
+                                            // undo would seem to do nothing
         QList<QImage> states{surface.image().copy()};
         for (int n = 0; n < 12; ++n) {
-            if (n == 5 || n == 9) {
+            if (n % 5 == 0) { // the first a flip of the bare pad: a step all the
+                              // same, as it turns the layout
                 history.wipe(surface, n == 5 ? Step::Clear : Step::FlipToTall);
                 surface.clear();
             } else {
@@ -72,27 +71,16 @@ private Q_SLOTS:
         QVERIFY(!history.nextRedo());
     }
 
-    void clearingABarePadIsNoStep()
-    {
-        RetainedSurface surface;
-        surface.resize(QSize(100, 100));
-        PadHistory history;
-        history.wipe(surface, Step::Clear);
-        QCOMPARE(history.undoCount(), 0);
-        history.wipe(surface, Step::FlipToTall); // the layout still turns back
-        QCOMPARE(history.nextUndo(), std::optional(Step::FlipToTall));
-    }
-
     void boundHolds_data()
     {
         QTest::addColumn<QSize>("pad");
         QTest::addColumn<bool>("wipes");
         QTest::addColumn<int>("kept");
-        QTest::newRow("small strokes: the last 100") << QSize(661, 244) << false << PadHistory::MaxSteps;
+        addDataRow("small strokes: the last 100", QSize(661, 244), false, 100);
         // Each Clear keeps 1600 x 1200 device pixels, 7.3 MiB: four fit in 32 MiB.
-        QTest::newRow("whole pads: 32 MiB") << QSize(800, 600) << true << 2 * 4;
+        addDataRow("whole pads: 32 MiB", QSize(800, 600), true, 2 * 4);
         // One Clear larger than the bound on its own: still undoable.
-        QTest::newRow("one huge pad") << QSize(3000, 2000) << true << 1;
+        addDataRow("one huge pad", QSize(3000, 2000), true, 1);
     }
     void boundHolds()
     {
@@ -113,25 +101,12 @@ private Q_SLOTS:
         QCOMPARE(history.nextUndo(), std::optional(wipes ? Step::Clear : Step::Stroke));
     }
 
-    void fileNames_data()
-    {
-        QTest::addColumn<QStringList>("taken");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("free") << QStringList() << "Notizblock 2026-03-09 08-05-07.png";
-        QTest::newRow("taken") << QStringList{"Notizblock 2026-03-09 08-05-07.png"}
-                               << "Notizblock 2026-03-09 08-05-07 (2).png";
-        QTest::newRow("taken twice") << QStringList{"Notizblock 2026-03-09 08-05-07.png",
-                                                    "Notizblock 2026-03-09 08-05-07 (2).png"}
-                                     << "Notizblock 2026-03-09 08-05-07 (3).png";
-    }
+    // Dated to the second, so that names sort by time; numbered on when taken.
     void fileNames()
     {
-        QFETCH(QStringList, taken);
-        const QDateTime when(QDate(2026, 3, 9), QTime(8, 5, 7));
-        QTEST(PadPicture::fileName(QStringLiteral("Notizblock"),
-                                   when,
-                                   [&](const QString &name) { return taken.contains(name); }),
-              "name");
+        const auto taken = [](const QString &name) { return name == u"J 2026-03-09 08-05-07.png"; };
+        QCOMPARE(PadPicture::fileName("J", QDateTime(QDate(2026, 3, 9), QTime(8, 5, 7)), taken),
+                 QStringLiteral("J 2026-03-09 08-05-07 (2).png"));
     }
 };
 
