@@ -5,9 +5,9 @@
 #include "screens/screen.h"
 
 #include <QApplication>
+#include <QMultiMap>
 #include <QTest>
 #include <QWindow>
-#include <algorithm>
 
 // Drives the program as a pupil does: input enters through the window system
 // at a point of a window and the application routes it, so a covered, hidden
@@ -33,19 +33,18 @@ inline void prepare()
         });
 }
 
-// Presses `button` at the first point, moves through the others with `held`
-// and releases at the last; one point is a click. With no button it only
-// moves. An inactive window is activated first, as the window manager does.
+// Presses `button` at the first point of the top-level `window`, moves
+// through the others with `held` and releases at the last; one point is a
+// click. With no button it only moves. An inactive window is activated
+// first, as the window manager does.
 inline void drag(QWidget *window, const QList<QPoint> &pixels, Qt::MouseButton button, Qt::MouseButtons held = {})
 {
-    QWidget *top = window->window();
-    if (QApplication::activeWindow() != top && button != Qt::NoButton) {
-        top->activateWindow();
+    if (QApplication::activeWindow() != window && button != Qt::NoButton) {
+        window->activateWindow();
         QApplication::processEvents(WithoutTimers);
     }
     static ulong time = 0; // far apart, so that two clicks never make a double click
-    top->winId();
-    QWindow *w = top->windowHandle();
+    QWindow *w = window->windowHandle();
     for (qsizetype i = 0; i < pixels.size() + (button != Qt::NoButton); ++i) {
         const bool press = i == 0 && button != Qt::NoButton, release = i == pixels.size();
         const auto type = press ? QEvent::MouseButtonPress : release ? QEvent::MouseButtonRelease : QEvent::MouseMove;
@@ -57,24 +56,15 @@ inline void drag(QWidget *window, const QList<QPoint> &pixels, Qt::MouseButton b
 }
 
 // The program's windows now on screen, by name: the window system's own
-// order follows where they lie in memory, which no replay repeats.
-inline QList<Screen *> visibleScreens()
+// order follows where they lie in memory, which no replay repeats. A name
+// shown twice is there twice.
+inline QMultiMap<QString, Screen *> shown()
 {
-    QList<Screen *> screens;
+    QMultiMap<QString, Screen *> screens;
     for (QWidget *window : QApplication::topLevelWidgets())
         if (auto *screen = qobject_cast<Screen *>(window); screen && screen->isVisible())
-            screens.append(screen);
-    std::sort(screens.begin(), screens.end(), [](Screen *a, Screen *b) { return a->screenName() < b->screenName(); });
+            screens.insert(screen->screenName(), screen);
     return screens;
-}
-
-// The screens showing, by name.
-inline QStringList shownNames()
-{
-    QStringList names;
-    for (Screen *screen : visibleScreens())
-        names += screen->screenName();
-    return names;
 }
 
 } // namespace Pupil

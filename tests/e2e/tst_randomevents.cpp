@@ -67,7 +67,7 @@ private Q_SLOTS:
             explore(7, 5000, [&](int) {
                 const QWidget *focus = QApplication::focusWidget();
                 QStringList seen{QString::number(m_random->state()), focus ? focus->objectName() : QString()};
-                for (Screen *screen : Pupil::visibleScreens()) {
+                for (Screen *screen : Pupil::shown()) {
                     seen += screen->screenName() + QDebug::toString(screen->geometry());
                     for (PictureView *view : screen->findChildren<PictureView *>())
                         seen += QString::number(
@@ -130,7 +130,7 @@ private:
     // moment for what the window system queued, in proportions a pupil might.
     void oneEvent()
     {
-        const QList<Screen *> shown = Pupil::visibleScreens();
+        const QList<Screen *> shown = Pupil::shown().values();
         const int roll = shown.isEmpty() ? 99 : int(m_dice.bounded(100));
         Screen *screen = shown.isEmpty() ? nullptr : any(shown);
         QPointer<QWidget> focus = QApplication::focusWidget() ?: QApplication::activeWindow();
@@ -145,13 +145,13 @@ private:
             for (int i = roll < 34 ? 0 : int(m_dice.bounded(6)); i > 0; --i)
                 points.append(anyPoint(screen));
             const auto button = any(QList{Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::NoButton});
-            const QStringList before = Pupil::shownNames();
+            const QStringList before = Pupil::shown().keys();
             Pupil::drag(screen, points, button, roll < 34 ? Qt::NoButton : Qt::MouseButtons(int(m_dice.bounded(8))));
             // A greyed control under the pointer takes a click, and nothing follows.
-            if (points.size() == 1 && isGreyed(screen, on) && screen->childAt(points[0]) == on &&
-                Pupil::shownNames() != before)
+            const QStringList after = Pupil::shown().keys();
+            if (points.size() == 1 && isGreyed(screen, on) && screen->childAt(points[0]) == on && after != before)
                 m_greyedLed = QStringLiteral("the greyed %1 led from %2 to %3")
-                                  .arg(on->objectName(), before.join(u' '), Pupil::shownNames().join(u' '));
+                                  .arg(on->objectName(), before.join(u' '), after.join(u' '));
         } else if (roll < 86 && focus) {
             // Escape, Tab, Backspace, Return, Delete, Left, Up and F1 (edit, move, help), or digits
             // and letters a number may hold or Ctrl makes an edit command of.
@@ -164,10 +164,9 @@ private:
                 QTest::keyRelease(focus, key, modifiers);
         } else if (roll < 98) {
             // One interval of every running animation, as its timer gives it.
-            for (Screen *s : shown) {
+            for (Screen *s : shown)
                 if (auto *timer = s->control<QTimer>(QStringLiteral("Timer1")); timer && timer->isActive())
                     QMetaObject::invokeMethod(timer, "timeout");
-            }
         } else if (roll < 99) {
             screen->close();
         } else {
@@ -179,14 +178,13 @@ private:
     QString broken()
     {
         if (m_vertexa->isFinished())
-            return Pupil::visibleScreens().isEmpty() ? QString()
-                                                     : QStringLiteral("windows left after the program ended");
+            return Pupil::shown().isEmpty() ? QString() : QStringLiteral("windows left after the program ended");
         // One screen besides the Jotter, and every window showing is the one loaded under its name.
         ScreenRegistry &screens = m_vertexa->screens();
         const QStringList loaded = screens.loadedNames();
         if (loaded.size() - int(loaded.contains(Jotter)) > 1)
             return "several screens loaded: " + loaded.join(u' ');
-        for (Screen *screen : Pupil::visibleScreens()) {
+        for (Screen *screen : Pupil::shown()) {
             if (screens.loaded(screen->screenName()) != screen)
                 return "a window of an unloaded screen is showing: " + screen->screenName();
             if (!QGuiApplication::primaryScreen()->geometry().contains(screen->frameGeometry().topLeft()))
@@ -195,7 +193,7 @@ private:
         // The Jotter shows only once a problems page's button opened it, until
         // its own Exit or a lesson's exit button. A page closed by the window
         // system runs no handler and leaves it showing.
-        if (Pupil::shownNames().contains(Jotter) && !m_jotterOpen)
+        if (Pupil::shown().contains(Jotter) && !m_jotterOpen)
             return QStringLiteral("the Jotter shows, not opened from a problems page or closed since");
         return std::exchange(m_greyedLed, QString());
     }
@@ -213,18 +211,12 @@ private:
     // showing: a problems page's Jotter button, any exit button, the Jotter's own two.
     void watchJotterButtons()
     {
-        for (Screen *screen : Pupil::visibleScreens()) {
-            for (QAbstractButton *button : screen->findChildren<QAbstractButton *>()) {
-                const QString name = button->objectName();
-                if (name == u"cmdjotter" || name == u"cmdexit" ||
-                    (screen->screenName() == Jotter && (name == u"Command1" || name == u"Command9")))
-                    connect(button,
-                            &QAbstractButton::clicked,
-                            this,
-                            &TestRandomEvents::jotterButton,
-                            Qt::UniqueConnection);
-            }
-        }
+        static const QRegularExpression opensOrCloses(
+            QStringLiteral("^(.*:cmd(jotter|exit)|%1:Command[19])$").arg(Jotter));
+        for (Screen *screen : Pupil::shown())
+            for (QAbstractButton *b : screen->findChildren<QAbstractButton *>())
+                if (opensOrCloses.match(screen->screenName() + u':' + b->objectName()).hasMatch())
+                    connect(b, &QAbstractButton::clicked, this, &TestRandomEvents::jotterButton, Qt::UniqueConnection);
     }
     void jotterButton() { m_jotterOpen = sender()->objectName() == u"cmdjotter"; }
 

@@ -50,18 +50,14 @@ private:
     static void walk(const QList<QStringList> &steps)
     {
         for (const QStringList &step : steps) {
-            QWidget *control = nullptr;
-            for (Screen *screen : Pupil::visibleScreens())
-                if (screen->screenName() == step[0])
-                    control = screen->findChild<QWidget *>(step[1]);
+            Screen *screen = Pupil::shown().value(step[0]);
+            QWidget *control = screen ? screen->findChild<QWidget *>(step[1]) : nullptr;
             QVERIFY2(control, qPrintable(step.join(u':')));
             if (step.size() > 3)
                 QCOMPARE(control->property("text").toString(), step[3]);
-            Pupil::drag(control->window(),
-                        {control->mapTo(control->window(), control->rect().center())},
-                        Qt::LeftButton);
+            Pupil::drag(screen, {control->mapTo(screen, control->rect().center())}, Qt::LeftButton);
             QTest::qWait(0); // what the event loop does between two clicks
-            QStringList names = Pupil::shownNames();
+            QStringList names = Pupil::shown().keys();
             names.removeAll(step[2] == Jotter ? step[0] : QString());
             QVERIFY2(names.join(u' ') == step[2], qPrintable(step.join(u':') + " led to: " + names.join(u' ')));
         }

@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QProcess>
-#include <QTest>
 
 using namespace ScreenNames;
 
@@ -31,8 +30,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, managerAlive);
         // A window id nobody holds stands for the manager that has gone.
-        const xcb_window_t check = managerAlive ? ClaimedManager::makeCheckWindow() : xcb_window_t(0x3fffff);
-        ClaimedManager::claim(check);
+        ClaimedManager::claim(managerAlive ? ClaimedManager::makeCheckWindow() : xcb_window_t(0x3fffff));
         const int before = WindowFrame::instance().unansweredRequests();
         TestProgram program;
         for (const QString &name : {Menu, Proof, TriangleProblems}) {
