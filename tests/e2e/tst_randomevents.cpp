@@ -36,8 +36,6 @@ class TestRandomEvents : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { Pupil::prepare(); }
-
     // 60,000 events; `make explore` runs 100,000.
     void rulesHoldThroughout()
     {
