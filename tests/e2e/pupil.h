@@ -5,7 +5,6 @@
 #include "screens/screen.h"
 
 #include <QApplication>
-#include <QMultiMap>
 #include <QTest>
 #include <QWindow>
 

@@ -13,11 +13,9 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <map>
-#include <memory>
 
 using namespace ScreenNames;
 
-namespace {
 // The Jotter's save and print dialogs would wait for a hand: here the pupil
 // cancels them.
 struct CancelledDialogs : PadDialogs
@@ -27,7 +25,6 @@ struct CancelledDialogs : PadDialogs
     bool choosePrinter(QWidget *, QPrinter &) override { return false; }
     void report(QWidget *, const QString &) override { }
 };
-} // namespace
 
 // Drives the running program with random but legal input, starting it again
 // whenever it ends, and checks after every event what must always hold. A
@@ -106,8 +103,7 @@ private:
             oneEvent();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             // A Jotter just opened gets its dialogs answered before its menu can be.
-            auto *pad = qobject_cast<JotterPad *>(m_vertexa->screens().loaded(Jotter));
-            if (pad && pad != std::exchange(m_jotter, pad))
+            if (auto *pad = qobject_cast<JotterPad *>(m_vertexa->screens().loaded(Jotter)))
                 pad->work().setDialogs(std::make_unique<CancelledDialogs>());
             if (!carryOn(i))
                 return;
@@ -145,9 +141,14 @@ private:
             const auto button = any(QList{Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::NoButton});
             const QStringList before = Pupil::shown().keys();
             Pupil::drag(screen, points, button, roll < 34 ? Qt::NoButton : Qt::MouseButtons(int(m_dice.bounded(8))));
-            // A greyed control under the pointer takes a click, and nothing follows.
+            // A greyed control under the pointer takes a click, and nothing
+            // follows: a disabled control, and the menu's entries but the
+            // first of each column ("coming soon").
+            static const QRegularExpression soon(QStringLiteral("^%1:Label[25]\\((?!0\\))").arg(Menu));
+            const bool greyed =
+                !on->isEnabled() || soon.match(screen->screenName() + u':' + on->objectName()).hasMatch();
             const QStringList after = Pupil::shown().keys();
-            if (points.size() == 1 && isGreyed(screen, on) && screen->childAt(points[0]) == on && after != before)
+            if (points.size() == 1 && greyed && screen->childAt(points[0]) == on && after != before)
                 m_greyedLed = QStringLiteral("the greyed %1 led from %2 to %3")
                                   .arg(on->objectName(), before.join(u' '), after.join(u' '));
         } else if (roll < 86 && focus) {
@@ -155,8 +156,8 @@ private:
             // and letters a number may hold or Ctrl makes an edit command of.
             const auto key = Qt::Key(m_dice.bounded(2) ? Qt::Key_Escape + any(QList{0, 1, 3, 4, 7, 0x12, 0x13, 0x30})
                                                        : u"0149ACEHVXZ -."[m_dice.bounded(14)]);
-            const auto modifiers =
-                Qt::KeyboardModifiers(any(QList{0, 0, 0, int(Qt::ShiftModifier), int(Qt::ControlModifier)}));
+            const Qt::KeyboardModifiers modifiers(
+                any(QList{0, 0, 0, int(Qt::ShiftModifier), int(Qt::ControlModifier)}));
             QTest::keyPress(focus, key, modifiers);
             if (focus) // a press may close the window it went to
                 QTest::keyRelease(focus, key, modifiers);
@@ -196,24 +197,14 @@ private:
         return std::exchange(m_greyedLed, QString());
     }
 
-    // What a pupil sees greyed: a disabled control, and the menu's entries
-    // but the first of each column ("coming soon").
-    static bool isGreyed(Screen *screen, QWidget *control)
-    {
-        static const QRegularExpression laterEntry(QStringLiteral("^Label[25]\\((?!0\\))"));
-        return !control->isEnabled() ||
-               (screen->screenName() == Menu && laterEntry.match(control->objectName()).hasMatch());
-    }
-
     // Follows the buttons that open and close the Jotter on every screen
     // showing: a problems page's Jotter button, any exit button, the Jotter's own two.
     void watchJotterButtons()
     {
-        static const QRegularExpression opensOrCloses(
-            QStringLiteral("^(.*:cmd(jotter|exit)|%1:Command[19])$").arg(Jotter));
+        static const QRegularExpression watched(QStringLiteral("^(.*:cmd(jotter|exit)|%1:Command[19])$").arg(Jotter));
         for (Screen *screen : Pupil::shown())
             for (QAbstractButton *b : screen->findChildren<QAbstractButton *>())
-                if (opensOrCloses.match(screen->screenName() + u':' + b->objectName()).hasMatch())
+                if (watched.match(screen->screenName() + u':' + b->objectName()).hasMatch())
                     connect(b, &QAbstractButton::clicked, this, &TestRandomEvents::jotterButton, Qt::UniqueConnection);
     }
     void jotterButton() { m_jotterOpen = sender()->objectName() == u"cmdjotter"; }
@@ -223,7 +214,6 @@ private:
     QString m_greyedLed;       // what a click on a greyed control led to
     std::unique_ptr<ClockSeededRandom> m_random;
     std::unique_ptr<VertexaApp> m_vertexa;
-    QPointer<JotterPad> m_jotter;
 };
 
 QTEST_MAIN(TestRandomEvents)

@@ -13,8 +13,6 @@
 #include <QApplication>
 #include <QProcess>
 
-using namespace ScreenNames;
-
 class TestSilentManager : public QObject
 {
     Q_OBJECT
@@ -33,7 +31,7 @@ private Q_SLOTS:
         ClaimedManager::claim(managerAlive ? ClaimedManager::makeCheckWindow() : xcb_window_t(0x3fffff));
         const int before = WindowFrame::instance().unansweredRequests();
         TestProgram program;
-        for (const QString &name : {Menu, Proof, TriangleProblems}) {
+        for (const QString &name : {ScreenNames::Menu, ScreenNames::Proof, ScreenNames::TriangleProblems}) {
             program.screens().show(name);
             QVERIFY(QTest::qWaitForWindowExposed(program.screen(name)));
         }
