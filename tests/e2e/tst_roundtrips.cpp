@@ -51,8 +51,9 @@ private:
     // leads to alone (the Jotter beside its page), and where given the
     // control's caption. By key, Tab brings the focus to the control and
     // Enter (Space on a button) works it; the screen it opens then shows the
-    // focus ring at once, which after a click it does not, and the key held
-    // down repeats into that screen, where nothing acts on a repeat.
+    // focus ring at once, which after a click it does not, and the repeats
+    // the system sends while the key is held reach that screen, where
+    // nothing acts on a repeat.
     static void walk(const QList<QStringList> &steps, bool byKey = false)
     {
         for (const QStringList &step : steps) {

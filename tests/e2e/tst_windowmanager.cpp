@@ -100,9 +100,9 @@ public:
         return QList<quint32>(first, first + data.size() / 4);
     }
 
-    // The window titled `title`, other than `besides`, once the window
-    // manager has mapped it (its WM_STATE is NormalState); 0 after WaitMs.
-    xcb_window_t mapped(const char *title, xcb_window_t besides = 0)
+    // The window titled `title` once the window manager has mapped it (its
+    // WM_STATE is NormalState); 0 after WaitMs.
+    xcb_window_t mapped(const char *title)
     {
         xcb_window_t found = 0;
         waitFor([&] {
@@ -110,7 +110,7 @@ public:
             for (quint32 top : children(m_root))
                 windows += children(top); // a frame holds its client
             for (quint32 w : windows)
-                if (w != besides && values(w, "WM_STATE").value(0) == 1 && property(w, "_NET_WM_NAME") == title)
+                if (values(w, "WM_STATE").value(0) == 1 && property(w, "_NET_WM_NAME") == title)
                     found = w;
             return found != 0;
         });
