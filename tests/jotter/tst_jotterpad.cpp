@@ -6,7 +6,6 @@
 // as shown, undo and redo walk strokes, Clear and Flip, a tablet pen's eraser
 // end and fingers draw, the menu opens on a still right click and from the
 // keyboard, and a failure leaves the drawing as it was.
-#include "controls/label.h"
 #include "controls/twipsgeometry.h"
 #include "jotter/jotterpad.h"
 #include "support/datarow.h"
@@ -24,8 +23,8 @@ using namespace Qt::StringLiterals;
 // Answers the pad's questions as a test script says.
 struct ScriptedDialogs : PadDialogs
 {
-    QStringList answers; // to the save, replace and print dialogs in turn; none left, "" or "no": cancel
-    QStringList offered, reports;
+    // answers: to the save, replace and print dialogs in turn; none left, "" or "no": cancel.
+    QStringList answers, offered, reports;
 
     QString answer() { return answers.isEmpty() ? QString() : answers.takeFirst(); }
     QString savePath(QWidget *, const QString &suggested) override
@@ -236,6 +235,7 @@ private Q_SLOTS:
             QTest::addColumn<QColor>(column);
         QTest::addColumn<bool>("tall");
         addDataRow("stroke by stroke", "red blue Ctrl+Z", red, none, red, false);
+        addDataRow("a new stroke drops the redo", "red Ctrl+Z blue Ctrl+Y", none, blue, none, false);
         addDataRow("erase, undo twice, Ctrl+Y", "red blue erase Ctrl+Z Ctrl+Z Ctrl+Y", red, blue, red, false);
         addDataRow("a tablet pen's eraser end", "red blue pen-eraser", red, blue, canvas, false);
         addDataRow("clear", "red blue clear", none, none, none, false);
