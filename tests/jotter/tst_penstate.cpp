@@ -2,12 +2,13 @@
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "common/colourtable.h"
 #include "jotter/penstate.h"
+#include "jotter/pentip.h"
 #include "support/datarow.h"
 
 #include <QTest>
 
-// The pen's rules, without the pad: the pad's own test only checks that its
-// buttons and the pointer reach these.
+// The pen's rules, and a tablet pen's width, without the pad: the pad's own
+// test only checks that its buttons and the pointer reach these.
 class TestPenState : public QObject
 {
     Q_OBJECT
@@ -41,16 +42,16 @@ private Q_SLOTS:
                                                            {"clear", &PenState::clear},
                                                            {"flip", &PenState::flip}};
         PenState pen;
-        pen.moveTo(QPoint(1500, 900));
         for (const QString &press : presses.split(u' ', Qt::SkipEmptyParts))
             buttons.contains(press) ? (pen.*buttons.value(press))() : pen.swatch(press.toInt());
         QCOMPARE(pen.colour(), colour);
         QTEST(pen.width(), "width");
         QTEST(pen.savedColour(), "saved");
-        QCOMPARE(pen.isErasing(), colour == Colours::Canvas);
-        // Clear and Flip empty the canvas, so the next stroke starts at the origin.
-        const bool restarted = presses.contains(QStringLiteral("clear")) || presses.contains(QStringLiteral("flip"));
-        QCOMPARE(pen.currentPoint(), restarted ? QPoint(0, 0) : QPoint(1500, 900));
+        // A tablet pen draws from half to twice as wide as the pen; its eraser
+        // end, pressed hard, twice as wide as the eraser.
+        QCOMPARE(PenTip::tablet(pen, 0, false).width, pen.width() / 2.0);
+        QCOMPARE(PenTip::tablet(pen, 1, false).width, pen.width() * 2.0);
+        QCOMPARE(PenTip::tablet(pen, 1, true).width, 60.0);
     }
 };
 
