@@ -28,8 +28,8 @@ class TestTranslations : public QObject
     {
         static const QRegularExpression marks(QStringLiteral("%L?\\d|<[^<>]+>|&(?!&)"));
         QStringList found;
-        for (auto match = marks.globalMatch(text); match.hasNext();)
-            found += match.next().captured();
+        for (const QRegularExpressionMatch &match : marks.globalMatch(text))
+            found += match.captured();
         found.sort();
         return found;
     }
@@ -68,26 +68,22 @@ private Q_SLOTS:
         QFETCH(QString, language);
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/i18n/vertexa_%1.qm").arg(language)));
-        const auto translated = [&translator](const Message &m) {
-            return translator.translate(qPrintable(m.context), qPrintable(m.source), m.comment.toUtf8().data());
-        };
         // A text that quotes another of its screen, such as the proof's opening
         // text the caption of its step button, quotes that one's translation.
         static const QRegularExpression quoted(QStringLiteral("\"([^\"]+)\""));
         QStringList faults;
         for (const Message &message : std::as_const(m_messages)) {
-            const QString translation = translated(message);
+            const QString translation = translator.translate(qPrintable(message.context),
+                                                             qPrintable(message.source),
+                                                             message.comment.toUtf8().data());
             if (translation.isEmpty())
                 faults += QStringLiteral("untranslated: ") + message.context + u'/' + message.source;
             else if (kept(translation) != kept(message.source))
                 faults += QStringLiteral("placeholders, tags or mnemonic differ: ") + translation;
-            for (auto quote = quoted.globalMatch(message.source); quote.hasNext();) {
-                const QString words = quote.next().captured(1);
-                for (const Message &other : std::as_const(m_messages)) {
-                    if (other.context == message.context && other.source == words &&
-                        !translation.contains(translated(other)))
-                        faults += QStringLiteral("does not quote \"%1\": %2").arg(translated(other), translation);
-                }
+            for (const QRegularExpressionMatch &quote : quoted.globalMatch(message.source)) {
+                const QString words = translator.translate(qPrintable(message.context), qPrintable(quote.captured(1)));
+                if (!translation.contains(words))
+                    faults += QStringLiteral("does not quote \"%1\": %2").arg(words, translation);
             }
         }
         QVERIFY2(faults.isEmpty(), qPrintable(QString::number(faults.size()) + u'\n' + faults.mid(0, 5).join(u'\n')));

