@@ -18,8 +18,7 @@ class TestAccessibility : public QObject
     static QStringList misnamed(Screen *shown)
     {
         const auto nameOf = [](QWidget *widget) {
-            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
-            return face ? face->text(QAccessible::Name).trimmed() : QString();
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).trimmed();
         };
         QStringList faults, names;
         if (nameOf(shown).isEmpty() || shown->accessibleDescription().isEmpty())

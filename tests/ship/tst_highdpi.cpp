@@ -61,9 +61,8 @@ private Q_SLOTS:
         program.context().setPictures(PictureFolder(QStringLiteral(VERTEXA_PROGRAM_DIR)));
         Screen *shown = program.open(screen);
         QVERIFY(shown);
-        const QPoint from(40, 40);
         if (screen == ScreenNames::Jotter)
-            stroke(shown, {from, from + QPoint(60, 0)});
+            stroke(shown, {QPoint(40, 40), QPoint(100, 40)});
         shown->move(fine->geometry().topLeft() + QPoint(20, 20));
         QTRY_COMPARE(shown->devicePixelRatioF(), ratio);
         QCoreApplication::processEvents();
@@ -84,7 +83,7 @@ private Q_SLOTS:
         const QImage surface = drawn->drawing().image();
         QCOMPARE(surface.size(), drawn->size() * ratio);
         if (auto *pad = qobject_cast<JotterPad *>(shown)) {
-            QCOMPARE(drawn->drawing().colourAt((from + QPoint(30, 0)) * TwipsPerPixel), pad->pen().colour());
+            QCOMPARE(drawn->drawing().colourAt(QPoint(70, 40) * TwipsPerPixel), pad->pen().colour());
             pad->work().undo(); // a step kept at the old ratio
             QVERIFY(drawn->drawing().isBlank());
             return;
