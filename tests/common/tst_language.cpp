@@ -10,7 +10,8 @@ class TestLanguage : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Each translation compiled in is reached from the desktop by its locale.
+    // The desktop's locale variables, LANGUAGE's list first, choose a
+    // translation compiled in, by its name with or without a territory.
     void fromEnvironment_data()
     {
         QTest::addColumn<QStringList>("variables"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
