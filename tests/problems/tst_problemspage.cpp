@@ -162,14 +162,14 @@ private Q_SLOTS:
                                                  TestPictures::colourFor(shown)),
                  qPrintable(shown));
         QTEST(timer->isActive(), "running");
+        // Play is offered together with the step buttons: while paused, and after a pause until Play.
+        QCOMPARE(button(Button::Play)->isEnabled(), button(Button::StepBack)->isEnabled());
     }
 
 private:
     void click(const char *button) { QTest::mouseClick(m_page->control<CommandButton>(button), Qt::LeftButton); }
-    void click(Button button)
-    {
-        QTest::mouseClick(m_page->control<PlayerBar>("MMControl1")->button(button), Qt::LeftButton);
-    }
+    QToolButton *button(Button which) const { return m_page->control<PlayerBar>("MMControl1")->button(which); }
+    void click(Button which) { QTest::mouseClick(button(which), Qt::LeftButton); }
 
     std::unique_ptr<TestProgram> m_t;
     ProblemsPage *m_page = nullptr;
