@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Vertexa developers
-// The stellated topic without widgets: the star's geometry, the explorer's
-// number boxes and the problems page's questions.
+// The stellated topic without widgets: the star's corners, the explorer's
+// number boxes after Enter and the problems page's questions.
 #include "common/questionhistory.h"
 #include "stellated/explorerrules.h"
 #include "stellated/starpolygon.h"
@@ -18,46 +18,10 @@ private Q_SLOTS:
     void vertexPlaces()
     {
         // Pi cut after ten decimals puts the single vertex 2250 x 8.98e-11 =
-        // 2.02e-7 twips left of the centre's vertical.
+        // 2.02e-7 twips left of the centre's vertical. Which corners the star's
+        // lines join is pinned by the figures tst_starexplorer expects.
         const double offset = 9000 - StarPolygon(1, 0).vertex(0).x();
         QVERIFY2(offset > 2.01e-7 && offset < 2.03e-7, qPrintable(QString::number(offset, 'g', 6)));
-        // 2250 sin 30 = 1125 and 2250 cos 30 = 1948.557... off the centre.
-        QVERIFY(QLineF(StarPolygon(6, 1).vertex(0), QPointF(7875, 4800 + 2250 * std::sqrt(3.0) / 2)).length() < 1e-6);
-    }
-
-    void segments_data()
-    {
-        // Each segment's ends, in order, of {n/k}: past a full turn, diameters,
-        // backwards, and the remainder takes the dividend's sign and k + i - 1
-        // is rounded first, halves to the even neighbour.
-        QTest::addColumn<double>("n");
-        QTest::addColumn<double>("k");
-        QTest::addColumn<QStringList>("ends");
-        addDataRow("step past a full turn", 5.0, 7.0, QStringList{"0-2", "1-3", "2-4", "3-0", "4-1"});
-        addDataRow("diameters", 8.0, 4.0, QStringList{"0-4", "1-5", "2-6", "3-7", "4-0", "5-1", "6-2", "7-3"});
-        addDataRow("backwards", 5.0, -1.0, QStringList{"0-4", "1-0", "2-1", "3-2", "4-3"});
-        addDataRow("half step rounded to even", 5.0, 2.5, QStringList{"0-2", "1-4", "2-4", "3-1", "4-1"});
-    }
-    void segments()
-    {
-        QFETCH(double, n);
-        QFETCH(double, k);
-        QStringList shown;
-        for (const StarPolygon::Segment &s : StarPolygon(n, k).segments())
-            shown.append(QStringLiteral("%1-%2").arg(s.from).arg(s.to));
-        QTEST(shown, "ends");
-    }
-
-    void explorerBoxes()
-    {
-        // Two draws each, in turn: the lowest give a step of 1, which becomes 2;
-        // 6 and 3 is half, so one less is written.
-        ScriptedRandom random({0.15, 0.7, 0.99999994, 0.99999994, 0.0, 0.0});
-        for (const StarBoxes &pair : {StarBoxes{"6", " 2"}, StarBoxes{"11", "6"}, StarBoxes{"5", "2"}}) {
-            const StarBoxes boxes = ExplorerRules::startingPair(random);
-            QCOMPARE(boxes.edges, pair.edges);
-            QCOMPARE(boxes.step, pair.step);
-        }
     }
 
     void explorerAfterEnter_data()
@@ -119,10 +83,6 @@ private Q_SLOTS:
         QVERIFY2(q.text.contains(QLatin1String(subjects[type])), qPrintable(q.text));
         QCOMPARE(q.answer, answers[type]);
         QCOMPARE(q.animation, std::optional<FrameSequence>(animations[animation[type]]));
-        // The type is remembered; re-seeded, then one draw, so that runs replay alike.
-        QCOMPARE(history.take(type), (type + 1) % QuestionTypeCount);
-        QCOMPARE(random.reseeds(), 1);
-        QCOMPARE(random.draws(), 1);
     }
 };
 
