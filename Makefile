@@ -18,7 +18,7 @@ PACKAGES = cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libqt6gui6 li
            dpkg-dev file desktop-file-utils appstream xdotool x11-apps lintian \
            libxcb1-dev openbox weston xwayland qt6-wayland \
            qt6-l10n-tools qt6-tools-dev qt6-translations-l10n fonts-wqy-microhei \
-           libqt6printsupport6 poppler-utils qt6-speech-dev qt6-declarative-dev
+           libqt6printsupport6 qt6-speech-dev qt6-declarative-dev
 
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 

@@ -20,6 +20,19 @@ inline const QString PictureRoot = QStringLiteral(VERTEXA_PROGRAM_DIR);
 // wall clock: a run driven by the same input then takes the same course.
 inline constexpr auto WithoutTimers = QEventLoop::X11ExcludeTimers;
 
+// Drops the offscreen window system's notes that it cannot raise a window or
+// grab the keyboard, and that a key went unused: thousands of visits would
+// bury a failure's message under them.
+inline void quietenWindowSystem()
+{
+    static const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const auto &context, const auto &text) {
+            if (type != QtWarningMsg || !(text.startsWith(QLatin1String("This plugin does not support")) ||
+                                          text.startsWith(QLatin1String("Keyboard event not accepted"))))
+                previous(type, context, text);
+        });
+}
+
 // Presses `button` at the first point of the top-level `window`, moves
 // through the others with `held` and releases at the last; one point is a
 // click. With no button it only moves. An inactive window is activated

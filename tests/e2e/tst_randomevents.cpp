@@ -33,6 +33,8 @@ class TestRandomEvents : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { Pupil::quietenWindowSystem(); }
+
     // 60,000 events; `make explore` runs 100,000.
     void rulesHoldThroughout()
     {
